@@ -1,0 +1,9 @@
+# One INTERFACE target carries the compiler flags every project target uses.
+add_library(tavmir_flags INTERFACE)
+target_compile_features(tavmir_flags INTERFACE cxx_std_20)
+target_compile_options(tavmir_flags INTERFACE
+  -Wall -Wextra -Wpedantic -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor -Werror)
+if(TAVMIR_SANITIZE)
+  target_compile_options(tavmir_flags INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(tavmir_flags INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,169 @@
+#include "catalogue/Catalogue.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "common/SystemError.h"
+#include "common/Text.h"
+
+namespace tavmir {
+namespace {
+
+constexpr std::string_view kReinstall = "You must reinstall the application";
+
+std::int32_t readInt32(std::string_view bytes, std::size_t offset) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
+    return static_cast<std::int32_t>(v);
+}
+
+std::string openFailure(const std::string& path, const std::string& reason) {
+    return "Error opening master file: " + path + std::string(kCrLf) + reason +
+           std::string(kCrLf) + std::string(kCrLf) + std::string(kReinstall);
+}
+
+std::string readFailure(const std::string& path, const std::string& reason) {
+    return "Error reading from master file: " + path + std::string(kCrLf) + reason +
+           std::string(kCrLf) + std::string(kCrLf) + std::string(kReinstall);
+}
+
+std::string corrupt(const std::string& path) {
+    return "Master file is corrupt: " + path + std::string(kCrLf) + std::string(kCrLf) +
+           std::string(kReinstall);
+}
+
+bool isPermutation(const std::vector<int>& order) {
+    std::vector<bool> seen(kSettingCount + 1, false);
+    for (int n : order) {
+        if (n < 1 || n > kSettingCount || seen[static_cast<std::size_t>(n)]) return false;
+        seen[static_cast<std::size_t>(n)] = true;
+    }
+    return true;
+}
+
+// The loader refuses what would make a later screen index out of range: a page, row or
+// column outside the grid, a negative length, or orders that are not permutations.
+bool plausible(const SettingDef& d) {
+    return d.page >= 1 && d.page <= 11 && d.row >= 1 && d.row <= 84 && d.column >= 1 &&
+           d.column <= 4 && d.maxLength >= 0 && d.maxLength <= 65535;
+}
+
+}  // namespace
+
+CatalogueLoad Catalogue::load(const std::filesystem::path& folder) {
+    const std::string path = (folder / kMasterFileName).string();
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return {nullptr, openFailure(path, systemErrorText(errno))};
+    struct Closer {
+        std::FILE* f;
+        ~Closer() { std::fclose(f); }
+    } closer{f};
+
+    errno = 0;
+    if (std::fseek(f, 0, SEEK_END) != 0) return {nullptr, readFailure(path, systemErrorText(errno))};
+    const long size = std::ftell(f);
+    if (size < 0) return {nullptr, readFailure(path, systemErrorText(errno))};
+    if (static_cast<std::size_t>(size) != kMasterFileSize) return {nullptr, corrupt(path)};
+    std::rewind(f);
+
+    std::string bytes(kMasterFileSize, '\0');
+    errno = 0;
+    if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+        const int err = errno != 0 ? errno : EIO;
+        return {nullptr, readFailure(path, systemErrorText(err))};
+    }
+    return parse(bytes, path);
+}
+
+CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& masterPath) {
+    if (bytes.size() != kMasterFileSize) return {nullptr, corrupt(masterPath)};
+
+    std::shared_ptr<Catalogue> cat(new Catalogue());
+    cat->m_defs.resize(kSettingCount);
+    for (int n = 0; n < kSettingCount; ++n) {
+        const std::string_view r = bytes.substr(static_cast<std::size_t>(n) * kRecordSize, kRecordSize);
+        SettingDef& d = cat->m_defs[static_cast<std::size_t>(n)];
+        d.section = std::string(trimSpaces(r.substr(0, 11)));
+        d.key = std::string(trimSpaces(r.substr(11, 30)));
+        d.defaultValue = std::string(trimSpaces(r.substr(41, 40)));
+        d.lowLimit = readInt32(r, 81);
+        d.highLimit = readInt32(r, 85);
+        const std::int32_t descLength = readInt32(r, 344);
+        if (descLength < 0) return {nullptr, corrupt(masterPath)};
+        d.description = std::string(r.substr(89, std::min<std::size_t>(255, static_cast<std::size_t>(descLength))));
+        d.valueType = r[352];
+        d.maxLength = readInt32(r, 353);
+        d.page = readInt32(r, 357);
+        d.row = readInt32(r, 361);
+        d.column = readInt32(r, 365);
+        if (!plausible(d)) return {nullptr, corrupt(masterPath)};
+    }
+
+    const std::size_t ordersAt = kSettingCount * kRecordSize;
+    cat->m_tabOrder.resize(kSettingCount);
+    cat->m_cfgWriteOrder.resize(kSettingCount);
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        cat->m_tabOrder[i] = readInt32(bytes, ordersAt + i * 4);
+        cat->m_cfgWriteOrder[i] = readInt32(bytes, ordersAt + kSettingCount * 4 + i * 4);
+    }
+    if (!isPermutation(cat->m_tabOrder) || !isPermutation(cat->m_cfgWriteOrder))
+        return {nullptr, corrupt(masterPath)};
+
+    cat->buildIndexes();
+    return {std::move(cat), {}};
+}
+
+void Catalogue::buildIndexes() {
+    // emplace keeps the first entry, so each index answers like a scan from setting 1.
+    for (int n = 1; n <= kSettingCount; ++n) {
+        const SettingDef& d = (*this)[n];
+        m_sections.emplace(d.section, n);
+        m_keys.emplace(d.key, n);
+        std::string both = d.section;
+        both.push_back('\0');
+        both += d.key;
+        m_settings.emplace(std::move(both), n);
+    }
+}
+
+bool Catalogue::sectionExists(std::string_view section) const {
+    return m_sections.find(section) != m_sections.end();
+}
+
+bool Catalogue::keyExists(std::string_view key) const { return m_keys.find(key) != m_keys.end(); }
+
+int Catalogue::findSetting(std::string_view section, std::string_view key) const {
+    // Names never contain a NUL from the catalogue, but a line of a file may: such a name
+    // must not be able to pose as another section/key split.
+    if (section.find('\0') != std::string_view::npos) return 0;
+    std::string both;
+    both.reserve(section.size() + 1 + key.size());
+    both.append(section);
+    both.push_back('\0');
+    both.append(key);
+    const auto it = m_settings.find(std::string_view(both));
+    return it == m_settings.end() ? 0 : it->second;
+}
+
+bool Catalogue::sectionExistsByScan(std::string_view section) const {
+    for (const SettingDef& d : m_defs)
+        if (d.section == section) return true;
+    return false;
+}
+
+bool Catalogue::keyExistsByScan(std::string_view key) const {
+    for (const SettingDef& d : m_defs)
+        if (d.key == key) return true;
+    return false;
+}
+
+int Catalogue::findSettingByScan(std::string_view section, std::string_view key) const {
+    for (int n = 1; n <= kSettingCount; ++n)
+        if ((*this)[n].section == section && (*this)[n].key == key) return n;
+    return 0;
+}
+
+}  // namespace tavmir

@@ -1,0 +1,86 @@
+// The read-only table of the 961 settings the server knows, loaded once from mset.dat, with
+// the keyboard tab order and the CFG write order stored in the same file.
+//
+// mset.dat has no header: 961 packed records of 369 bytes (space-padded texts, little-endian
+// 32-bit integers), then TabOrder and CfgWriteOrder as 961 32-bit setting numbers each,
+// exactly 362297 bytes. Keep in step with tools/mkcatalogue.cpp, which writes it.
+//
+// The lookups answer exactly as a scan in setting-number order would (exact, case-sensitive
+// names, the first match wins), but through hash indexes built at load time.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "catalogue/SettingDef.h"
+
+namespace tavmir {
+
+inline constexpr std::size_t kRecordSize = 369;
+inline constexpr std::size_t kMasterFileSize = kSettingCount * kRecordSize + 2 * kSettingCount * 4;
+inline constexpr std::string_view kMasterFileName = "mset.dat";
+
+class Catalogue;
+
+struct CatalogueLoad {
+    std::shared_ptr<const Catalogue> catalogue;  // null on failure
+    std::string error;                           // the message to show; empty on success
+};
+
+class Catalogue {
+public:
+    // Reads folder/mset.dat. On failure returns the exact message the user is shown.
+    static CatalogueLoad load(const std::filesystem::path& folder);
+    // Parses the file's bytes; masterPath is only used in messages.
+    static CatalogueLoad parse(std::string_view bytes, const std::string& masterPath);
+
+    // n = 1..961.
+    const SettingDef& operator[](int n) const { return m_defs[static_cast<std::size_t>(n - 1)]; }
+    const SettingDef& setting(int n) const { return (*this)[n]; }
+
+    // i = 1..961: the setting number i-th in tab order / in the CFG write order.
+    int tabOrder(int i) const { return m_tabOrder[static_cast<std::size_t>(i - 1)]; }
+    int cfgWriteOrder(int i) const { return m_cfgWriteOrder[static_cast<std::size_t>(i - 1)]; }
+
+    // True when some setting has exactly this section / key.
+    bool sectionExists(std::string_view section) const;
+    bool keyExists(std::string_view key) const;
+    // First setting number with this section and key, 0 when none.
+    int findSetting(std::string_view section, std::string_view key) const;
+
+    // The same answers by a plain scan; kept for tests and the benchmark's comparison.
+    bool sectionExistsByScan(std::string_view section) const;
+    bool keyExistsByScan(std::string_view key) const;
+    int findSettingByScan(std::string_view section, std::string_view key) const;
+
+private:
+    Catalogue() = default;
+    void buildIndexes();
+
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const noexcept {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept { return a == b; }
+    };
+
+    std::vector<SettingDef> m_defs;
+    std::vector<int> m_tabOrder;
+    std::vector<int> m_cfgWriteOrder;
+    std::unordered_map<std::string, int, Hash, Equal> m_sections;  // section -> any setting
+    std::unordered_map<std::string, int, Hash, Equal> m_keys;      // key -> any setting
+    // section + '\0' + key -> first setting number
+    std::unordered_map<std::string, int, Hash, Equal> m_settings;
+};
+
+}  // namespace tavmir

@@ -1,0 +1,68 @@
+// The record one run of the settings-file reader fills for one file, and the reader's entry
+// points: the form detection, the value check and the reader/validator itself.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "catalogue/Catalogue.h"
+#include "settingsfile/StyledLog.h"
+
+namespace tavmir {
+
+// Options bits.
+inline constexpr std::int32_t kOptionSaveReport = 1;     // save the log to ReportFile
+inline constexpr std::int32_t kOptionBatchProgress = 2;  // drive a batch progress display
+
+enum ReadStatus : std::int32_t {
+    kStatusRead = 1,          // read to the end, whatever errors it has
+    kStatusReadFailed = 2,    // opening, reading or closing failed
+    kStatusEmpty = 3,
+    kStatusUnknownForm = 4,   // neither CFG nor SET
+    kStatusReportFailed = 6,  // the report file could not be written
+};
+
+// Per-setting arrays are indexed by setting number 1..961 (element 0 unused).
+template <typename T>
+using PerSetting = std::array<T, kSettingCount + 1>;
+
+struct SettingsFileData {
+    // Set by the caller.
+    std::string fileName;
+    std::int32_t options = 0;
+    std::string reportFile;
+    std::int32_t reportFormat = 1;  // 0 rich text, 1 plain text
+    bool stopRequested = false;     // set by a batch stop button; cleared by the reader
+    StyledLog* log = nullptr;       // where the log is appended; required
+
+    // Filled by the reader.
+    PerSetting<std::string> values{};
+    PerSetting<bool> found{};
+    PerSetting<bool> valueError{};
+    PerSetting<bool> limitWarning{};
+    std::int32_t foundCount = 0;
+    std::int32_t errorCount = 0;
+    std::int32_t warningCount = 0;
+    std::string fileType;  // "CFG", "SET" or empty
+    bool extensionMatches = true;
+    std::int32_t status = kStatusRead;
+};
+
+// What the reader needs from its surroundings. Every member may be left empty.
+struct ReaderEnvironment {
+    // The number of the file within a batch run, or -1 outside batch runs.
+    int batchFileNumber = -1;
+    // The number of files in the batch list (for the overall percentage).
+    int batchFileTotal = 1;
+    // The system's long date and long time texts for the single-file header.
+    std::function<std::string()> longDate;
+    std::function<std::string()> longTime;
+    // Batch progress display: percent of this file, percent overall.
+    std::function<void(int filePercent, int overallPercent)> progress;
+    // Lets pending user-interface events run.
+    std::function<void()> yield;
+};
+
+}  // namespace tavmir

@@ -1,0 +1,13 @@
+# Fails when any file under src/core includes a Qt header.
+file(GLOB_RECURSE files ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+set(bad "")
+foreach(f ${files})
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+  if(lines)
+    list(APPEND bad "${f}: ${lines}")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Qt headers included in core:\n${bad}")
+endif()
+message(STATUS "core includes no Qt header")
