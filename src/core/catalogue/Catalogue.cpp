@@ -52,7 +52,7 @@ bool plausible(const SettingDef& d) {
 
 }  // namespace
 
-CatalogueLoad Catalogue::load(const std::filesystem::path& folder) {
+CatalogueLoad Catalogue::load(const std::filesystem::path& folder, LookupMode mode) {
     const std::string path = (folder / kMasterFileName).string();
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -75,10 +75,10 @@ CatalogueLoad Catalogue::load(const std::filesystem::path& folder) {
         const int err = errno != 0 ? errno : EIO;
         return {nullptr, readFailure(path, systemErrorText(err))};
     }
-    return parse(bytes, path);
+    return parse(bytes, path, mode);
 }
 
-CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& masterPath) {
+CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& masterPath, LookupMode mode) {
     if (bytes.size() != kMasterFileSize) return {nullptr, corrupt(masterPath)};
 
     std::shared_ptr<Catalogue> cat(new Catalogue());
@@ -112,40 +112,47 @@ CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& master
     if (!isPermutation(cat->m_tabOrder) || !isPermutation(cat->m_cfgWriteOrder))
         return {nullptr, corrupt(masterPath)};
 
-    cat->buildIndexes();
+    cat->m_indexed = mode == LookupMode::Indexed;
+    if (cat->m_indexed) cat->buildIndexes();
     return {std::move(cat), {}};
 }
 
 void Catalogue::buildIndexes() {
-    // emplace keeps the first entry, so each index answers like a scan from setting 1.
+    // Numbers are added in ascending order and emplace keeps the first entry, so each index
+    // answers like a scan from setting 1.
     for (int n = 1; n <= kSettingCount; ++n) {
         const SettingDef& d = (*this)[n];
         m_sections.emplace(d.section, n);
-        m_keys.emplace(d.key, n);
-        std::string both = d.section;
-        both.push_back('\0');
-        both += d.key;
-        m_settings.emplace(std::move(both), n);
+        m_keys[d.key].push_back(n);
     }
 }
 
 bool Catalogue::sectionExists(std::string_view section) const {
+    if (!m_indexed) return sectionExistsByScan(section);
     return m_sections.find(section) != m_sections.end();
 }
 
-bool Catalogue::keyExists(std::string_view key) const { return m_keys.find(key) != m_keys.end(); }
+bool Catalogue::keyExists(std::string_view key) const {
+    if (!m_indexed) return keyExistsByScan(key);
+    return m_keys.find(key) != m_keys.end();
+}
 
 int Catalogue::findSetting(std::string_view section, std::string_view key) const {
-    // Names never contain a NUL from the catalogue, but a line of a file may: such a name
-    // must not be able to pose as another section/key split.
-    if (section.find('\0') != std::string_view::npos) return 0;
-    std::string both;
-    both.reserve(section.size() + 1 + key.size());
-    both.append(section);
-    both.push_back('\0');
-    both.append(key);
-    const auto it = m_settings.find(std::string_view(both));
-    return it == m_settings.end() ? 0 : it->second;
+    if (!m_indexed) return findSettingByScan(section, key);
+    const auto it = m_keys.find(key);
+    if (it == m_keys.end()) return 0;
+    for (int n : it->second)
+        if ((*this)[n].section == section) return n;
+    return 0;
+}
+
+Catalogue::KeyMatch Catalogue::match(std::string_view section, std::string_view key) const {
+    if (!m_indexed) return {keyExistsByScan(key), findSettingByScan(section, key)};
+    const auto it = m_keys.find(key);
+    if (it == m_keys.end()) return {false, 0};
+    for (int n : it->second)
+        if ((*this)[n].section == section) return {true, n};
+    return {true, 0};
 }
 
 bool Catalogue::sectionExistsByScan(std::string_view section) const {

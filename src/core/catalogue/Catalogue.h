@@ -28,6 +28,13 @@ inline constexpr std::string_view kMasterFileName = "mset.dat";
 
 class Catalogue;
 
+// How the lookups are answered: through hash indexes, or by scanning the 961 records as the
+// plainest reading of the rules would (kept for comparison in the benchmarks).
+enum class LookupMode {
+    Indexed,
+    Scan,
+};
+
 struct CatalogueLoad {
     std::shared_ptr<const Catalogue> catalogue;  // null on failure
     std::string error;                           // the message to show; empty on success
@@ -36,9 +43,10 @@ struct CatalogueLoad {
 class Catalogue {
 public:
     // Reads folder/mset.dat. On failure returns the exact message the user is shown.
-    static CatalogueLoad load(const std::filesystem::path& folder);
+    static CatalogueLoad load(const std::filesystem::path& folder, LookupMode mode = LookupMode::Indexed);
     // Parses the file's bytes; masterPath is only used in messages.
-    static CatalogueLoad parse(std::string_view bytes, const std::string& masterPath);
+    static CatalogueLoad parse(std::string_view bytes, const std::string& masterPath,
+                               LookupMode mode = LookupMode::Indexed);
 
     // n = 1..961.
     const SettingDef& operator[](int n) const { return m_defs[static_cast<std::size_t>(n - 1)]; }
@@ -54,6 +62,14 @@ public:
     // First setting number with this section and key, 0 when none.
     int findSetting(std::string_view section, std::string_view key) const;
 
+    // Both answers of one line's lookup at once: whether the key exists, and the first
+    // setting with this section and key (0 when none).
+    struct KeyMatch {
+        bool keyExists;
+        int setting;
+    };
+    KeyMatch match(std::string_view section, std::string_view key) const;
+
     // The same answers by a plain scan; kept for tests and the benchmark's comparison.
     bool sectionExistsByScan(std::string_view section) const;
     bool keyExistsByScan(std::string_view key) const;
@@ -65,8 +81,11 @@ private:
 
     struct Hash {
         using is_transparent = void;
+        // FNV-1a: names are short, and this beats the general string hash on them.
         std::size_t operator()(std::string_view s) const noexcept {
-            return std::hash<std::string_view>{}(s);
+            std::uint64_t h = 1469598103934665603ull;
+            for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            return static_cast<std::size_t>(h);
         }
     };
     struct Equal {
@@ -74,13 +93,14 @@ private:
         bool operator()(std::string_view a, std::string_view b) const noexcept { return a == b; }
     };
 
+    bool m_indexed = true;
     std::vector<SettingDef> m_defs;
     std::vector<int> m_tabOrder;
     std::vector<int> m_cfgWriteOrder;
     std::unordered_map<std::string, int, Hash, Equal> m_sections;  // section -> any setting
-    std::unordered_map<std::string, int, Hash, Equal> m_keys;      // key -> any setting
-    // section + '\0' + key -> first setting number
-    std::unordered_map<std::string, int, Hash, Equal> m_settings;
+    // key -> every setting number with that key, ascending (at most a ship group's eight),
+    // so one hash answers both "key exists" and "find setting".
+    std::unordered_map<std::string, std::vector<int>, Hash, Equal> m_keys;
 };
 
 }  // namespace tavmir

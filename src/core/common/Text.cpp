@@ -2,12 +2,6 @@
 
 namespace tavmir {
 
-std::string_view trimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 std::string toUpperAscii(std::string_view s) {
     std::string out(s);
     for (char& c : out)

@@ -12,7 +12,12 @@ namespace tavmir {
 inline constexpr std::string_view kCrLf = "\r\n";
 
 // Removes spaces (only the space character) at both ends.
-std::string_view trimSpaces(std::string_view s);
+inline std::string_view trimSpaces(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && s[b] == ' ') ++b;
+    while (e > b && s[e - 1] == ' ') --e;
+    return s.substr(b, e - b);
+}
 
 // Upper-cases ASCII letters only.
 std::string toUpperAscii(std::string_view s);

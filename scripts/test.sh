@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, then builds and runs the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+ctest --test-dir build -j2 --output-on-failure
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVMIR_SANITIZE=ON -DTAVMIR_BUILD_BENCH=OFF
+cmake --build build-asan -j2
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -j2 --output-on-failure

@@ -1,0 +1,75 @@
+#include "ConsoleValidation.h"
+
+#include <ctime>
+#include <ostream>
+
+#include "settingsfile/SettingsFileReader.h"
+
+namespace tavmir {
+namespace {
+
+std::string nowFormatted(const char* format) {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char buf[128];
+    const std::size_t n = std::strftime(buf, sizeof buf, format, &local);
+    return std::string(buf, n);
+}
+
+}  // namespace
+
+int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
+                         std::ostream& out) {
+    ReaderEnvironment env;
+    env.batchFileNumber = -1;
+    env.longDate = [] { return nowFormatted("%A, %B %d, %Y"); };
+    env.longTime = [] { return nowFormatted("%H:%M:%S"); };
+
+    StyledLog log;
+    SettingsFileData data;
+    data.options = kOptionSaveReport;
+    data.reportFormat = 1;
+    data.log = &log;
+
+    int exitCode = kExitClean;
+    for (const std::string& file : files) {
+        log.clear();
+        data.fileName = file;
+        data.reportFile = file + ".log";
+        validateSettingsFile(catalogue, data, env);
+
+        switch (data.status) {
+            case kStatusRead:
+                out << file << ": " << data.errorCount << " errors, " << data.warningCount
+                    << " warnings; report written to " << data.reportFile << "\n";
+                if (data.errorCount > 0 || data.warningCount > 0) exitCode = std::max(exitCode, int{kExitFindings});
+                break;
+            case kStatusEmpty:
+                out << file << ": file is empty; no report written\n";
+                exitCode = std::max(exitCode, int{kExitFindings});
+                break;
+            case kStatusUnknownForm:
+                out << file << ": not in CFG or SET format; no report written\n";
+                exitCode = std::max(exitCode, int{kExitFindings});
+                break;
+            case kStatusReportFailed:
+                out << file << ": the report could not be written to " << data.reportFile << "\n";
+                exitCode = kExitFailure;
+                break;
+            default: {
+                // The log holds the header and then the system's description of the failure.
+                std::string reason = log.plainText();
+                const std::size_t at = reason.find_last_not_of("\r\n");
+                reason.erase(at == std::string::npos ? 0 : at + 1);
+                reason.erase(0, reason.find_last_of('\n') + 1);
+                out << file << ": cannot be read: " << reason << "; no report written\n";
+                exitCode = kExitFailure;
+                break;
+            }
+        }
+    }
+    return exitCode;
+}
+
+}  // namespace tavmir

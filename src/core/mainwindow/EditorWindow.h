@@ -1,0 +1,24 @@
+// What the main window needs of an editor window, as an interface the window toolkit
+// implements. The registry keeps these as non-owning pointers: the windows belong to the
+// toolkit, and a slot forgets its editor when it is released.
+#pragma once
+
+#include <string>
+
+namespace tavmir {
+
+class EditorWindow {
+  public:
+    virtual ~EditorWindow() = default;
+
+    // FilePath: the file the editor shows now (Save As may have changed it since it opened).
+    virtual std::string filePath() const = 0;
+    // Modified: the editor holds changes that are not saved.
+    virtual bool modified() const = 0;
+    // OpenFile: loads path into the editor; "" when loaded, else the reason it was refused.
+    virtual std::string openFile(const std::string& path) = 0;
+    // SaveFile: checks and writes the editor's file; "" when written, else the reason it was not.
+    virtual std::string saveFile() = 0;
+};
+
+}  // namespace tavmir

@@ -1,0 +1,24 @@
+// Which of the main window's file-bound menus are enabled. They follow from the editor registry
+// alone: they apply as soon as one editor holds a loaded file and stop when none does.
+#pragma once
+
+#include "mainwindow/EditorRegistry.h"
+
+namespace tavmir {
+
+// Named after the menu controls they drive.
+struct MainMenuState {
+    bool mSavefile = false;
+    bool mSaveFileAs = false;
+    bool mClose = false;
+    bool mCloseAll = false;
+    bool mEdit = false;
+    bool mWindow = false;
+
+    bool operator==(const MainMenuState&) const = default;
+};
+
+// The six menus are enabled while some slot in use has loaded its file, else all disabled.
+MainMenuState mainMenuState(const EditorRegistry& registry);
+
+}  // namespace tavmir

@@ -1,0 +1,28 @@
+// The main window's own texts: its caption, the results of opening one file, and its messages.
+// Every message box has the title kMessageTitle.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavmir {
+
+inline constexpr std::string_view kMainCaption = "Tavmir 2.1 - Subspace Settings Editor";
+inline constexpr std::string_view kMessageTitle = "Tavmir";
+
+// Results of Open1 besides "" (opened, or already open).
+inline constexpr std::string_view kOpenFailed = "error in OpenFile";
+inline constexpr std::string_view kOpenTooManyEditors = "max is 8 editors";
+
+// Shown (information) when Open is chosen with all editors in use.
+inline constexpr std::string_view kMaxEditorsBeforeOpen =
+    "Maximum number of open editors is 8\r\n\r\n"
+    "If you want to open another file you must close an editor before";
+// Shown (critical) when one file more would pass the limit.
+inline constexpr std::string_view kMaxEditorsOpenCancelled =
+    "Maximum number of open editors is 8\r\n\r\nOpen cancelled";
+
+// Asked (question, Yes/No, No preselected) when a file is opened that an editor already shows.
+std::string alreadyBeingEditedQuestion(std::string_view path);
+
+}  // namespace tavmir

@@ -1,0 +1,24 @@
+// Splits a file's bytes into lines. CR LF, a lone CR and a lone LF each end a line; a UTF-8
+// byte-order mark at the very start is not part of the first line.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tavmir {
+
+class LineScanner {
+public:
+    explicit LineScanner(std::string_view bytes);
+
+    // The next line without its line end; false at the end of the bytes.
+    bool next(std::string_view& line);
+    // Bytes consumed so far, line ends included.
+    std::size_t consumed() const { return m_pos; }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+};
+
+}  // namespace tavmir

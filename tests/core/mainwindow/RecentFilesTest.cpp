@@ -1,0 +1,168 @@
+#include "mainwindow/RecentFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "core/mainwindow/TempFolder.h"
+
+namespace tavmir {
+namespace {
+
+using testsupport::TempFolder;
+using Paths = std::vector<std::string>;
+
+// Files that exist, named f1.cfg .. fN.cfg.
+Paths makeFiles(const TempFolder& dir, int count) {
+    Paths paths;
+    for (int i = 1; i <= count; ++i)
+        paths.push_back(dir.write("f" + std::to_string(i) + ".cfg", "x"));
+    return paths;
+}
+
+std::string linesOf(const Paths& paths) {
+    std::string bytes;
+    for (const std::string& p : paths) bytes += p + "\r\n";
+    return bytes;
+}
+
+TEST(RecentMenuCaption, ShowsPathsBelow54CharactersWholeAndShortensLongerOnes) {
+    const std::string p53 = "/home/zone/arenas/" + std::string(30, 'a') + "x.cfg";
+    const std::string p54 = "/home/zone/arenas/" + std::string(31, 'b') + "x.cfg";
+    ASSERT_EQ(p53.size(), 53u);
+    ASSERT_EQ(p54.size(), 54u);
+    struct Row {
+        int position;
+        std::string path;
+        std::string caption;
+    };
+    const Row rows[] = {
+        {0, p53, "&1 " + p53},
+        {7, p54, "&8 " + p54.substr(0, 25) + "..." + p54.substr(29)},
+        {2, "/z/a&b.cfg", "&3 /z/a&&b.cfg"},
+        {1, "", "&2 "},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(recentMenuCaption(row.position, row.path), row.caption) << row.path;
+    }
+    EXPECT_EQ(recentMenuCaption(7, p54).size(), 3u + 25u + 3u + 25u);
+}
+
+TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) {
+    TempFolder dir;
+    const Paths files = makeFiles(dir, 10);
+    const std::string gone = dir.file("gone.cfg");
+    const std::string folder = dir.path().string();
+    struct Row {
+        std::string bytes;
+        Paths expected;
+    };
+    const Row rows[] = {
+        {linesOf({files[0], gone, files[1]}), {files[0], files[1]}},
+        {linesOf(files), Paths(files.begin(), files.begin() + 8)},
+        // Dropped lines do not count towards the eight.
+        {linesOf({gone, files[0], gone, files[1], files[2], files[3], files[4], files[5], files[6],
+                  gone, files[7], files[8]}),
+         Paths(files.begin(), files.begin() + 8)},
+        // Bare CR, bare LF, empty lines, no final line break.
+        {files[0] + "\r" + files[1] + "\n\n\r\n" + files[2], {files[0], files[1], files[2]}},
+        // A folder is not a file; a line with a NUL byte names no file.
+        {linesOf({folder, files[0] + std::string(1, '\0') + "x", files[1]}), {files[1]}},
+        {"", {}},
+        {std::string(5000, '\xff') + "\r\n" + files[0] + "\r\n", {files[0]}},
+    };
+    for (const Row& row : rows) {
+        const std::string recent = dir.write("recent.dat", row.bytes);
+        RecentFiles list(recent);
+        EXPECT_EQ(list.load(), "");
+        EXPECT_EQ(list.entries(), row.expected);
+        EXPECT_EQ(list.separatorVisible(), !row.expected.empty());
+    }
+}
+
+TEST(RecentFiles, LoadOfAMissingOrUnreadableFileGivesAnEmptyList) {
+    TempFolder dir;
+    RecentFiles missing(dir.path() / "recent.dat");
+    EXPECT_EQ(missing.load(), "");
+    EXPECT_TRUE(missing.entries().empty());
+
+    std::filesystem::create_directory(dir.path() / "recent.dat");
+    RecentFiles folder(dir.path() / "recent.dat");
+    EXPECT_NE(folder.load(), "");
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST(RecentFiles, AddToFrontMovesKnownFilesUpAndPushesTheOldestOut) {
+    TempFolder dir;
+    const Paths f = makeFiles(dir, 9);
+    const std::filesystem::path recent = dir.path() / "recent.dat";
+    RecentFiles list(recent);
+    for (int i = 7; i >= 0; --i) ASSERT_EQ(list.addToFront(f[static_cast<std::size_t>(i)]), "");
+    ASSERT_EQ(list.entries(), Paths(f.begin(), f.begin() + 8));
+
+    // Re-opening the third entry: it goes to the top, the first two move down one place.
+    ASSERT_EQ(list.addToFront(f[2]), "");
+    EXPECT_EQ(list.entries(), (Paths{f[2], f[0], f[1], f[3], f[4], f[5], f[6], f[7]}));
+
+    // Another spelling of a listed file moves it up with the new spelling.
+    const std::string respelled = dir.path().string() + "/./f5.cfg";
+    ASSERT_EQ(list.addToFront(respelled), "");
+    EXPECT_EQ(list.entries(), (Paths{respelled, f[2], f[0], f[1], f[3], f[5], f[6], f[7]}));
+
+    // A ninth distinct file pushes out the oldest; the file never holds more than 8 lines.
+    ASSERT_EQ(list.addToFront(f[8]), "");
+    const Paths expected{f[8], respelled, f[2], f[0], f[1], f[3], f[5], f[6]};
+    EXPECT_EQ(list.entries(), expected);
+    EXPECT_EQ(TempFolder::read(recent), linesOf(expected));
+    EXPECT_EQ(list.entry(7), f[6]);
+    EXPECT_EQ(list.entry(8), "");
+    EXPECT_EQ(list.entry(-1), "");
+
+    RecentFiles reread(recent);
+    ASSERT_EQ(reread.load(), "");
+    EXPECT_EQ(reread.entries(), expected);
+    EXPECT_EQ(reread.menuCaptions().front(), "&1 " + f[8]);
+
+    // Paths that cannot be stored as one line are not added.
+    for (const std::string& bad : {std::string(), f[0] + "\r\nx", f[0] + "\nx", f[0] + '\0'})
+        EXPECT_NE(list.addToFront(bad), "");
+    EXPECT_EQ(list.entries(), expected);
+}
+
+TEST(RecentFiles, FailedSaveReportsTheReasonAndLeavesThePreviousFileIntact) {
+    TempFolder dir;
+    const Paths f = makeFiles(dir, 3);
+    const std::filesystem::path recent = dir.path() / "recent.dat";
+    RecentFiles list(recent);
+    ASSERT_EQ(list.addToFront(f[0]), "");
+    const std::string before = TempFolder::read(recent);
+
+    // A file-size limit below the new list's size makes the write itself fail, even as root.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto* savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(before.size());
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string reason = list.addToFront(f[1]);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedHandler);
+
+    EXPECT_NE(reason, "");
+    EXPECT_EQ(TempFolder::read(recent), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              4);  // f1..f3 and recent.dat: no temporary file left behind
+
+    // A folder that cannot exist (a path under a regular file): the list is kept in memory.
+    RecentFiles blocked(std::filesystem::path(f[2]) / "recent.dat");
+    EXPECT_NE(blocked.addToFront(f[0]), "");
+    EXPECT_EQ(blocked.entries(), Paths{f[0]});
+    EXPECT_EQ(TempFolder::read(f[2]), "x");
+}
+
+}  // namespace
+}  // namespace tavmir
