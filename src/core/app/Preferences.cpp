@@ -1,0 +1,139 @@
+#include "app/Preferences.h"
+
+#include <array>
+#include <system_error>
+
+#include "app/ProfileFile.h"
+#include "common/Numeric.h"
+#include "common/Text.h"
+
+namespace tavmir {
+namespace {
+
+struct PreferenceKey {
+    std::string_view section;
+    std::string_view key;
+};
+
+// Keep in step with loadPreferences and savePreferences: the file's four keys, in the order
+// they are created, read and saved.
+constexpr PreferenceKey kTextAlignKey{"Editor", "TextAlign"};
+constexpr PreferenceKey kMouseWheelSpeedKey{"Editor", "MouseWheelSpeed"};
+constexpr PreferenceKey kDisableWindowMessageKey{"Save", "DisableWindowMessage"};
+constexpr PreferenceKey kMessageTimeKey{"Save", "MessageTime"};
+
+constexpr std::string_view kDefaultMessageTime = "1000";
+
+bool writeKey(const std::filesystem::path& file, const PreferenceKey& k, std::string_view value) {
+    return writeProfileString(file, k.section, k.key, value).empty();
+}
+
+// Writes the four values in order and stops at the first failure, as both the first start
+// and the dialog's save do.
+std::string writeAll(const std::filesystem::path& folder,
+                     const std::array<std::string, 4>& values) {
+    const std::filesystem::path file = preferencesFilePath(folder);
+    const std::array<PreferenceKey, 4> keys{kTextAlignKey, kMouseWheelSpeedKey,
+                                            kDisableWindowMessageKey, kMessageTimeKey};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!writeKey(file, keys[i], values[i])) return preferencesWriteError(folder);
+    }
+    return {};
+}
+
+// A missing key, an empty value and an unreadable file all mean the installation is damaged.
+std::string readKey(const std::filesystem::path& file, const PreferenceKey& k,
+                    const MessageReporter& report) {
+    ProfileValue v = readProfileString(file, k.section, k.key);
+    if (v.status != ProfileReadStatus::Found || v.value.empty()) {
+        if (report) report(preferencesCorruptMessage());
+        return {};
+    }
+    return std::move(v.value);
+}
+
+}  // namespace
+
+std::filesystem::path preferencesFilePath(const std::filesystem::path& folder) {
+    return folder / kPreferencesFileName;
+}
+
+std::string preferencesWriteError(const std::filesystem::path& folder) {
+    return "Error writing to file: " + preferencesFilePath(folder).string();
+}
+
+std::string preferencesCorruptMessage() {
+    return std::string("The file tavmir.ini is corrupt") + std::string(kCrLf) + std::string(kCrLf) +
+           "You must reinstall the application";
+}
+
+std::string wrongMessageTimeMessage() {
+    return std::string("Wrong value for Message Time") + std::string(kCrLf) + std::string(kCrLf) +
+           "Valid range is from 100 to 5000 (milliseconds)";
+}
+
+int interpretTextAlign(std::string_view value) {
+    const std::string upper = toUpperAscii(value);
+    if (upper == "RIGHT") return 1;
+    if (upper == "CENTER") return 2;
+    return 0;
+}
+
+int interpretMouseWheelSpeed(std::string_view value) {
+    if (value == "1") return 1;
+    if (value == "2") return 2;
+    // Plain byte order: "10" and "2.5" fall between "1" and "3" and leave the speed at 0.
+    if (value < std::string_view("1") || value >= std::string_view("3")) return 3;
+    return 0;
+}
+
+int interpretDisableWindowMessage(std::string_view value) { return value == "1" ? 1 : 0; }
+
+std::string interpretMessageTime(std::string_view value) {
+    const std::string_view head = value.substr(0, 4);
+    const std::optional<double> n = isNumber(head) ? numberValue(head) : std::nullopt;
+    if (n && *n >= kMessageTimeLow && *n <= kMessageTimeHigh) return shortestDecimal(*n);
+    return std::string(kDefaultMessageTime);
+}
+
+Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report) {
+    const std::filesystem::path file = preferencesFilePath(folder);
+    std::error_code ec;
+    const auto st = std::filesystem::symlink_status(file, ec);
+    if (st.type() == std::filesystem::file_type::not_found) {
+        const std::string error =
+            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime)});
+        if (!error.empty() && report) report(error);
+    }
+
+    Preferences prefs;
+    prefs.textAlign = interpretTextAlign(readKey(file, kTextAlignKey, report));
+    prefs.mouseWheelSpeed = interpretMouseWheelSpeed(readKey(file, kMouseWheelSpeedKey, report));
+    prefs.disableWindowMessage =
+        interpretDisableWindowMessage(readKey(file, kDisableWindowMessageKey, report));
+    prefs.messageTime = interpretMessageTime(readKey(file, kMessageTimeKey, report));
+    return prefs;
+}
+
+std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
+                            std::string_view alignmentWord) {
+    // The applied time is already decimal text; reading it back as a number drops any
+    // leading zeros a caller may have left in it.
+    const std::string time = shortestDecimal(leadingNumber(prefs.messageTime));
+    return writeAll(folder, {std::string(alignmentWord), decimal(prefs.mouseWheelSpeed),
+                             decimal(prefs.disableWindowMessage), time});
+}
+
+double messageTimeNumber(std::string_view fieldText) { return leadingNumber(fieldText); }
+
+bool isValidMessageTime(double milliseconds) {
+    return milliseconds >= kMessageTimeLow && milliseconds <= kMessageTimeHigh;
+}
+
+MessageTimeCheck checkMessageTime(std::string_view fieldText, bool windowMessageDisabled) {
+    const double n = messageTimeNumber(fieldText);
+    if (!windowMessageDisabled && !isValidMessageTime(n)) return {wrongMessageTimeMessage(), {}};
+    return {{}, shortestDecimal(n)};
+}
+
+}  // namespace tavmir

@@ -1,0 +1,77 @@
+// The four user preferences and their file, tavmir.ini in the program's folder. The file has two
+// sections, "Editor" (TextAlign, MouseWheelSpeed) and "Save" (DisableWindowMessage, MessageTime);
+// it is read and written one value at a time through ProfileFile. Start-up creates the file with
+// the defaults when it is missing and reads the four keys into a Preferences value; the
+// preferences dialog applies new values and saves them in a fixed order.
+//
+// Failures are reported as message texts through a MessageReporter, so the GUI can show them in
+// a critical message box and validation mode can print them; nothing here shows anything.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tavmir {
+
+// Receives one complete message text to show to the user.
+using MessageReporter = std::function<void(const std::string& message)>;
+
+struct Preferences {
+    int textAlign = 0;                 // 0 left, 1 right, 2 center
+    int mouseWheelSpeed = 2;           // 1 low, 2 medium, 3 high; other values act as medium
+    int disableWindowMessage = 0;      // 1 when the message window after a save is switched off
+    std::string messageTime = "1000";  // milliseconds the message window stays, as decimal text
+
+    bool operator==(const Preferences&) const = default;
+};
+
+inline constexpr std::string_view kPreferencesFileName = "tavmir.ini";
+inline constexpr double kMessageTimeLow = 100;
+inline constexpr double kMessageTimeHigh = 5000;
+
+// The preferences file inside folder, joined with the platform's separator.
+std::filesystem::path preferencesFilePath(const std::filesystem::path& folder);
+
+// "Error writing to file: " + the preferences file path.
+std::string preferencesWriteError(const std::filesystem::path& folder);
+
+// The message for a key that is missing or empty in the preferences file.
+std::string preferencesCorruptMessage();
+
+// The refusal shown when Apply finds a message time outside 100..5000.
+std::string wrongMessageTimeMessage();
+
+// How each stored value is understood (the value as read, trimmed, may be empty).
+int interpretTextAlign(std::string_view value);  // "RIGHT" 1, "CENTER" 2 (any case), else 0
+int interpretMouseWheelSpeed(
+    std::string_view value);  // "1" 1, "2" 2, below "1" or from "3" on 3, else 0
+int interpretDisableWindowMessage(std::string_view value);  // "1" 1, else 0
+std::string interpretMessageTime(
+    std::string_view value);  // first 4 characters if 100..5000, else "1000"
+
+// Creates the file with the defaults when missing (stopping at the first failed write), then
+// reads the four keys; reports each failure once through report.
+Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report);
+
+// Writes the four values in the dialog's order, stopping at the first failed write.
+// Returns empty text on success, otherwise preferencesWriteError(folder).
+std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
+                            std::string_view alignmentWord);
+
+// The number Apply reads from the message-time field: its leading number, 0 for empty text.
+double messageTimeNumber(std::string_view fieldText);
+
+// True when a message time may be applied while the message window is enabled.
+bool isValidMessageTime(double milliseconds);
+
+struct MessageTimeCheck {
+    std::string error;        // empty when the time may be applied, else wrongMessageTimeMessage()
+    std::string messageTime;  // the value to apply, as shortest decimal text (set when no error)
+};
+
+// Apply's check of the time field; with the message window disabled every number is accepted.
+MessageTimeCheck checkMessageTime(std::string_view fieldText, bool windowMessageDisabled);
+
+}  // namespace tavmir

@@ -1,0 +1,7 @@
+tavmir_test(app_tests
+  SOURCES
+    core/app/ProfileFileTest.cpp
+    core/app/PreferencesTest.cpp
+    core/app/CommandLineTest.cpp
+    core/app/SharedRoutinesTest.cpp
+  LIBS tavmir_core_app)

@@ -1,0 +1,157 @@
+#include "app/Preferences.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TestFolder.h"
+
+namespace tavmir {
+namespace {
+
+using test::readBytes;
+using test::TestFolder;
+using test::writeBytes;
+using Messages = std::vector<std::string>;
+
+const std::string kCorrupt =
+    "The file tavmir.ini is corrupt\r\n\r\nYou must reinstall the application";
+const std::string kDefaultFile =
+    "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
+    "MessageTime=1000\r\n";
+
+TEST(Preferences, InterpretsStoredValuesAsTheTableSays) {
+    struct Row {
+        std::string value;
+        int textAlign, wheel, disable;
+        std::string messageTime;
+    };
+    const Row rows[] = {
+        {"", 0, 3, 0, "1000"},       {"Center", 2, 3, 0, "1000"}, {"RIGHT", 1, 3, 0, "1000"},
+        {"middle", 0, 3, 0, "1000"}, {"1", 0, 1, 1, "1000"},      {"2", 0, 2, 0, "1000"},
+        {"3", 0, 3, 0, "1000"},      {"10", 0, 0, 0, "1000"},     {"2.5", 0, 0, 0, "1000"},
+        {"0", 0, 3, 0, "1000"},      {"99", 0, 3, 0, "1000"},     {"100", 0, 0, 0, "100"},
+        {"5000", 0, 3, 0, "5000"},   {"5001", 0, 3, 0, "1000"},   {"123456", 0, 0, 0, "1234"},
+        {"0250", 0, 3, 0, "250"},    {"-500", 0, 3, 0, "1000"},   {"12ab", 0, 0, 0, "1000"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(interpretTextAlign(r.value), r.textAlign) << r.value;
+        EXPECT_EQ(interpretMouseWheelSpeed(r.value), r.wheel) << r.value;
+        EXPECT_EQ(interpretDisableWindowMessage(r.value), r.disable) << r.value;
+        EXPECT_EQ(interpretMessageTime(r.value), r.messageTime) << r.value;
+    }
+}
+
+TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKeyOnce) {
+    const std::string partial =
+        "[editor]\nTEXTALIGN = Center\nMouseWheelSpeed=\n[SAVE]\nMessageTime=123456\n";
+    struct Row {
+        std::optional<std::string> file;  // none: no tavmir.ini yet
+        bool folderIsAFile;
+        Messages messages;
+        Preferences expected;
+        std::string fileAfter;
+    };
+    const Row rows[] = {
+        {std::nullopt, false, {}, Preferences{}, kDefaultFile},
+        // Reading never rewrites the file.
+        {partial, false, {kCorrupt, kCorrupt}, {2, 3, 0, "1234"}, partial},
+        {"", false, {kCorrupt, kCorrupt, kCorrupt, kCorrupt}, {0, 3, 0, "1000"}, ""},
+        // The first failed default stops the creation; the reads then all fail.
+        {std::nullopt,
+         true,
+         {"WRITE", kCorrupt, kCorrupt, kCorrupt, kCorrupt},
+         {0, 3, 0, "1000"},
+         ""},
+    };
+    for (const Row& r : rows) {
+        TestFolder temp;
+        std::filesystem::path folder = temp.path();
+        if (r.folderIsAFile) writeBytes(folder /= "program", "");
+        if (r.file) writeBytes(folder / "tavmir.ini", *r.file);
+        Messages expected = r.messages;
+        if (!expected.empty() && expected[0] == "WRITE")
+            expected[0] = "Error writing to file: " + folder.string() + "/tavmir.ini";
+
+        Messages messages;
+        const Preferences p =
+            loadPreferences(folder, [&](const std::string& m) { messages.push_back(m); });
+        EXPECT_EQ(messages, expected);
+        EXPECT_EQ(p, r.expected);
+        if (!r.folderIsAFile) {
+            EXPECT_EQ(readBytes(folder / "tavmir.ini"), r.fileAfter);
+        }
+    }
+}
+
+TEST(Preferences, SaveWritesTheFourKeysInOrderAndKeepsOtherLines) {
+    TestFolder folder;
+    const auto ini = folder.path() / "tavmir.ini";
+    EXPECT_EQ(savePreferences(folder.path(), {2, 3, 1, "0250"}, "center"), "");
+    EXPECT_EQ(readBytes(ini),
+              "[Editor]\r\nTextAlign=center\r\nMouseWheelSpeed=3\r\n[Save]\r\n"
+              "DisableWindowMessage=1\r\nMessageTime=250\r\n");
+
+    writeBytes(ini, "; mine\n[Save]\nMessageTime=9\n[Other]\nX=1\n");
+    EXPECT_EQ(savePreferences(folder.path(), Preferences{}, "left"), "");
+    EXPECT_EQ(readBytes(ini),
+              "; mine\n[Save]\nMessageTime=1000\nDisableWindowMessage=0\r\n[Other]\nX=1\n"
+              "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n");
+    EXPECT_EQ(loadPreferences(folder.path(), [](const std::string& m) { ADD_FAILURE() << m; }),
+              Preferences{});
+}
+
+TEST(Preferences, FailedSaveKeepsTheOldFileAndGivesTheWriteError) {
+    TestFolder folder;
+    const auto notAFolder = folder.path() / "program";
+    writeBytes(notAFolder, "x");
+    EXPECT_EQ(savePreferences(notAFolder, Preferences{}, "left"),
+              "Error writing to file: " + notAFolder.string() + "/tavmir.ini");
+    EXPECT_EQ(readBytes(notAFolder), "x");
+
+    // A disk that refuses the new bytes. Permission bits would not stop the root user the
+    // tests may run as, but the file-size limit stops everyone.
+    const auto ini = folder.path() / "tavmir.ini";
+    writeBytes(ini, kDefaultFile);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit tiny = old;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const std::string error = savePreferences(folder.path(), {1, 1, 1, "300"}, "right");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(error, "Error writing to file: " + folder.path().string() + "/tavmir.ini");
+    EXPECT_EQ(readBytes(ini), kDefaultFile);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2)
+        << "a temporary file was left behind";
+}
+
+TEST(Preferences, ApplyChecksTheMessageTimeOnlyWhileMessagesAreOn) {
+    const std::string wrong =
+        "Wrong value for Message Time\r\n\r\nValid range is from 100 to 5000 (milliseconds)";
+    struct Row {
+        std::string field;
+        bool disabled;
+        std::string error, applied;
+    };
+    const Row rows[] = {
+        {"100", false, "", "100"},  {"5000", false, "", "5000"},  {"99", false, wrong, ""},
+        {"5001", false, wrong, ""}, {"", false, wrong, ""},       {"-200", false, wrong, ""},
+        {"0250", false, "", "250"}, {"300ms", false, "", "300"},  {"", true, "", "0"},
+        {"-5", true, "", "-5"},     {"99999", true, "", "99999"},
+    };
+    for (const Row& r : rows) {
+        const MessageTimeCheck c = checkMessageTime(r.field, r.disabled);
+        EXPECT_EQ(c.error, r.error) << r.field;
+        EXPECT_EQ(c.messageTime, r.applied) << r.field;
+    }
+}
+
+}  // namespace
+}  // namespace tavmir
