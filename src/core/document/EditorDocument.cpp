@@ -1,0 +1,220 @@
+#include "document/EditorDocument.h"
+
+#include "catalogue/StartupTables.h"
+#include "common/Numeric.h"
+#include "common/Text.h"
+#include "document/Averages.h"
+#include "document/Layout.h"
+
+namespace tavmir {
+namespace {
+
+std::string notSettingsFileMessage(const std::string& path) {
+    std::string text = "File is not in CFG or SET format:";
+    text += kCrLf;
+    text += path;
+    text += kCrLf;
+    text += kCrLf;
+    text += "Open cancelled";
+    return text;
+}
+
+// The reader keeps a FileType it decided earlier when it then fails, and a read that
+// broke off in the middle has a FileType but only part of the values. Both are refused:
+// filling fields from them would lose the settings that were not read.
+bool readCompletely(const SettingsFileData& record) {
+    if (record.fileType != "CFG" && record.fileType != "SET") return false;
+    return record.status != kStatusReadFailed && record.status != kStatusEmpty &&
+           record.status != kStatusUnknownForm;
+}
+
+// Clears a flag on every way out, so a page switch never leaves focus handling disabled.
+class FlagScope {
+  public:
+    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+  private:
+    bool& m_flag;
+};
+
+}  // namespace
+
+EditorDocument::EditorDocument(std::shared_ptr<const Catalogue> catalogue)
+    : m_catalogue(std::move(catalogue)), m_record(std::make_unique<SettingsFileData>()) {
+    for (int i = 1; i <= kFieldCount; ++i) {
+        // The limits text and description follow every annotation of a ship setting.
+        m_tooltipTails[static_cast<std::size_t>(i)] = loadTooltip(*m_catalogue, i);
+        m_tooltips[static_cast<std::size_t>(i)] = m_tooltipTails[static_cast<std::size_t>(i)];
+    }
+}
+
+std::string EditorDocument::caption() const { return m_modified ? m_filePath + " *" : m_filePath; }
+
+const std::string& EditorDocument::tooltip(int item) const {
+    static const std::string kNone;
+    return item >= 1 && item <= kFieldCount ? m_tooltips[static_cast<std::size_t>(item)] : kNone;
+}
+
+OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsReader& reader,
+                                     OpenRunFlags& flags, const LoadErrorDialog& dialog) {
+    // Read into a fresh record and log: the document changes only once the file is accepted.
+    auto record = std::make_unique<SettingsFileData>();
+    StyledLog log;
+    record->fileName = path;
+    record->options = 0;
+    record->log = &log;
+    if (reader) reader(*record);
+    record->log = nullptr;
+
+    if (!readCompletely(*record)) return {std::string(kCancelOpen), notSettingsFileMessage(path)};
+
+    trimLoadLog(log);
+    const bool hasErrors = record->errorCount != 0 || record->warningCount != 0;
+    const bool settingsMissing = record->foundCount < kSettingCount;
+    bool fillMissing = false;
+    if (hasErrors) {
+        flags.showMissingChoice = settingsMissing;
+        if (flags.continueAll) {
+            fillMissing = true;
+        } else {
+            const LoadErrorRequest request = prepareLoadErrorDialog(flags, path, log);
+            // Without a dialog to ask, a file with errors is not opened.
+            applyLoadErrorAnswer(flags, dialog ? dialog(request) : LoadErrorAnswer{});
+            if (flags.cancelAll || flags.loadDecision == kLoadCancel)
+                return {std::string(kCancelOpen), {}};
+            fillMissing = settingsMissing;
+        }
+    }
+
+    m_modified = false;
+    m_fileType = record->fileType;
+    fillFields(*record, fillMissing, flags.loadDecision == kLoadDefaults);
+    m_hasLoadErrors = hasErrors;
+    m_loadLog = std::move(log);
+    m_record = std::move(record);
+    m_record->log = &m_loadLog;
+    calculateAverageShipPage();
+    return {};
+}
+
+void EditorDocument::fillFields(const SettingsFileData& record, bool fillMissing,
+                                bool useDefaults) {
+    m_loading = true;
+    for (int i = 1; i <= kSettingCount; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        if (!fillMissing || record.found[n]) {
+            m_fields[i] = fitToField(*m_catalogue, i, record.values[n]);
+            // A value cut to its field's length differs from the file: saving would change it.
+            if (m_fields[i] != record.values[n]) m_modified = true;
+        } else {
+            m_modified = true;
+            m_fields[i] = useDefaults ? fitToField(*m_catalogue, i, (*m_catalogue)[i].defaultValue)
+                                      : std::string{};
+        }
+    }
+    m_loading = false;
+}
+
+FieldChange EditorDocument::editField(int item, std::string_view text) {
+    FieldChange change;
+    if (item < 1 || item > kFieldCount) return change;
+    m_fields[item] = fitToField(*m_catalogue, item, text);
+    if (m_loading) return change;
+
+    if (shipOfItem(*m_catalogue, item) != 0) {
+        const int row = shipRowOfItem(*m_catalogue, item);
+        if (row != 0) {
+            recalculateRow(m_fields, row);
+            change.averageField = shipTable(row, kAverageColumn);
+            // Only this item's annotation follows at once; the row's other seven ships
+            // keep theirs until the next full recomputation.
+            refreshShipTooltip(item, row);
+            m_remark = m_tooltips[static_cast<std::size_t>(item)];
+            change.tooltip = true;
+            change.remark = true;
+        }
+    }
+    m_modified = true;
+    change.caption = true;
+    return change;
+}
+
+void EditorDocument::refreshShipTooltip(int setting, int row) {
+    m_tooltips[static_cast<std::size_t>(setting)] =
+        averageAnnotation(m_fields[setting], m_fields[shipTable(row, kAverageColumn)]) +
+        m_tooltipTails[static_cast<std::size_t>(setting)];
+}
+
+void EditorDocument::calculateAverageShipPage() {
+    m_loading = true;
+    // Row by row, reading each text once: the same averages and annotations as row
+    // recomputation followed by one annotation per ship, at a fraction of the cost.
+    for (int r = 1; r <= kShipRows; ++r) {
+        std::array<double, kShipCount> values{};
+        double sum = 0;
+        for (int c = 0; c < kShipCount; ++c) {
+            values[static_cast<std::size_t>(c)] = shipValue(m_fields[shipTable(r, c)]);
+            sum += values[static_cast<std::size_t>(c)];
+        }
+        std::string& averageText = m_fields[shipTable(r, kAverageColumn)];
+        averageText = averageTextOfSum(sum);
+        const double average = numberValue(averageText).value_or(0.0);
+        for (int c = 0; c < kShipCount; ++c) {
+            const int item = shipTable(r, c);
+            std::string& tip = m_tooltips[static_cast<std::size_t>(item)];
+            tip.clear();
+            appendAverageAnnotation(tip, values[static_cast<std::size_t>(c)], average, averageText);
+            tip += m_tooltipTails[static_cast<std::size_t>(item)];
+        }
+    }
+    m_loading = false;
+}
+
+bool EditorDocument::focusField(int item) {
+    if (m_pageSwitching) return false;
+    m_focusedItem = item;
+    m_fieldHasFocus = true;
+    m_remark = focusRemark(*m_catalogue, m_fields, item, m_currentPage);
+    m_commands = editCommandsFor(*m_catalogue, item);
+    return true;
+}
+
+bool EditorDocument::blurField() {
+    if (m_pageSwitching) return false;
+    m_fieldHasFocus = false;
+    m_commands = {};
+    m_remark.clear();
+    return true;
+}
+
+int EditorDocument::filterKey(int item, int keyCode) const {
+    return filterFieldKey(*m_catalogue, item, m_currentPage, keyCode);
+}
+
+bool EditorDocument::showPage(int page, const PageSwitchApply& apply) {
+    if (page == m_currentPage || page < 1 || page > kPageCount) return false;
+    {
+        FlagScope switching(m_pageSwitching);
+        if (apply) apply(m_currentPage, page);
+        m_currentPage = page;
+    }
+    return true;
+}
+
+bool EditorDocument::setPageForItem(int item, const PageSwitchApply& apply) {
+    const std::optional<int> page = pageForItem(*m_catalogue, item);
+    return page && showPage(*page, apply);
+}
+
+bool EditorDocument::pageUp(const PageSwitchApply& apply) {
+    return showPage(tavmir::pageUp(m_currentPage), apply);
+}
+
+bool EditorDocument::pageDown(const PageSwitchApply& apply) {
+    return showPage(tavmir::pageDown(m_currentPage), apply);
+}
+
+}  // namespace tavmir

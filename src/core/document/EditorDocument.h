@@ -1,0 +1,165 @@
+// One editor's document: the texts of its 1045 value fields (961 settings and the 84
+// Average Ship rows), the file it came from, its form, the modified mark, the page shown,
+// the focused field with the remark line and the two Edit commands, the tooltips of the
+// fields, and the validation log kept from the last successful open.
+//
+// The editor window holds one EditorDocument and only displays it: it forwards the user's
+// actions (typing, focus, page buttons and keys) to the methods here and re-reads the state
+// they change. Window-only matters (widgets, the busy pointer, message boxes, the recent
+// list and the main window's menus) stay with the window; methods return what it needs.
+//
+// The window must forward only the user's own edits to editField (Qt's textEdited, not
+// textChanged): texts the document writes itself (averages, an open) are not edits.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "catalogue/Catalogue.h"
+#include "document/Editing.h"
+#include "document/FieldTexts.h"
+#include "document/LoadDecision.h"
+#include "settingsfile/SettingsFileData.h"
+#include "settingsfile/StyledLog.h"
+
+namespace tavmir {
+
+// The result of OpenFile when the file is refused or the user cancels.
+inline constexpr std::string_view kCancelOpen = "cancel open";
+
+// Runs the reader on a record whose fileName, options and log are set. The window passes
+// one that calls validateSettingsFile with its catalogue and environment; tests pass one
+// that fills the record directly.
+using SettingsReader = std::function<void(SettingsFileData&)>;
+
+struct OpenOutcome {
+    std::string result;   // "" when the file was loaded, else "cancel open"
+    std::string message;  // a critical message box to show first, "" when none
+    // On success: the window enables its file menus, adds the path to the front of the
+    // recent list and shows the load-errors button when hasLoadErrors().
+    bool loaded() const { return result.empty(); }
+};
+
+// What an edit changed besides the edited field's own text; the window re-reads these.
+struct FieldChange {
+    int averageField = 0;  // the Average Ship field rewritten, 0 when none
+    bool tooltip = false;  // tooltip(item) changed (label and field)
+    bool remark = false;   // remark() changed
+    bool caption = false;  // caption() may have changed
+};
+
+// Applies a page switch to the widgets (hide page `from`, show page `to`); called while
+// pageSwitching() is true, so focus events it causes are ignored.
+using PageSwitchApply = std::function<void(int from, int to)>;
+
+class EditorDocument {
+  public:
+    explicit EditorDocument(std::shared_ptr<const Catalogue> catalogue);
+    // The kept record points at the kept log, so a document is never copied.
+    EditorDocument(const EditorDocument&) = delete;
+    EditorDocument& operator=(const EditorDocument&) = delete;
+
+    const Catalogue& catalogue() const { return *m_catalogue; }
+
+    // --- The file ---------------------------------------------------------------------
+    const std::string& filePath() const { return m_filePath; }
+    void setFilePath(std::string path) { m_filePath = std::move(path); }
+    int slotNumber() const { return m_slotNumber; }
+    void setSlotNumber(int slot) { m_slotNumber = slot; }
+    // "CFG" or "SET" once a file is loaded.
+    const std::string& fileType() const { return m_fileType; }
+    bool modified() const { return m_modified; }
+    // Saving clears the mark; operations that change values set it.
+    void setModified(bool modified) { m_modified = modified; }
+    // FilePath, followed by " *" while modified.
+    std::string caption() const;
+
+    // OpenFile: reads `path` through `reader`, asks `dialog` about a file with errors or
+    // warnings (unless flags.continueAll), and on success replaces the field texts, sets
+    // FileType, Modified, the kept log and all averages. A refused or cancelled open
+    // changes nothing in the document, so a refused reload keeps the values and the
+    // modified mark the user had. A file whose form was not decided or that could not be
+    // read to its end is refused with "File is not in CFG or SET format:".
+    OpenOutcome openFile(const std::string& path, const SettingsReader& reader, OpenRunFlags& flags,
+                         const LoadErrorDialog& dialog);
+    // The trimmed validation log of the loaded file (shown by "View load e&rrors").
+    const StyledLog& loadLog() const { return m_loadLog; }
+    // The loaded file had errors or warnings: the load-errors button is shown.
+    bool hasLoadErrors() const { return m_hasLoadErrors; }
+    // The reader's record of the loaded file: values as read and the found flags.
+    const SettingsFileData& fileRecord() const { return *m_record; }
+
+    // --- Field texts ------------------------------------------------------------------
+    const FieldTexts& fields() const { return m_fields; }
+    // For operations that rewrite many fields; set loading() around them and recompute.
+    FieldTexts& fields() { return m_fields; }
+    const std::string& text(int item) const { return m_fields[item]; }
+    // Tooltip of Label1(item) and Text1(item).
+    const std::string& tooltip(int item) const;
+    bool loading() const { return m_loading; }
+    void setLoading(bool loading) { m_loading = loading; }
+
+    // The change handling of Text1(item) for a new text (cut to the field's length): unless
+    // loading, recomputes the row average of a ship setting, refreshes that item's
+    // annotation (tooltip and remark) and marks the document modified.
+    FieldChange editField(int item, std::string_view text);
+    // CalculateAverageShipPage: every row average and every ship tooltip; not an edit.
+    void calculateAverageShipPage();
+
+    // --- Focus ------------------------------------------------------------------------
+    // Text1(item) got the focus: FocusedItem, remark and Edit commands. False (and nothing
+    // changed) while a page switch runs.
+    bool focusField(int item);
+    // Text1 lost the focus: commands disabled, remark emptied. False while a page switch runs.
+    bool blurField();
+    int focusedItem() const { return m_focusedItem; }
+    bool fieldHasFocus() const { return m_fieldHasFocus; }
+    const std::string& remark() const { return m_remark; }
+    const EditCommands& editCommands() const { return m_commands; }
+    // What a double-click or Enter on Text1(item) runs.
+    FieldCommand doubleClick(int item) const { return doubleClickCommand(*m_catalogue, item); }
+    // The typed key after the field's filter; 0 when dropped.
+    int filterKey(int item, int keyCode) const;
+
+    // --- Pages ------------------------------------------------------------------------
+    // 0 until the first page is shown, then 1..12.
+    int currentPage() const { return m_currentPage; }
+    bool pageSwitching() const { return m_pageSwitching; }
+    // bPag_Click: shows page 1..12; false when it is already shown or out of range.
+    bool showPage(int page, const PageSwitchApply& apply = {});
+    // SetPageForItem: shows the page of field `item`; false when the page stays.
+    bool setPageForItem(int item, const PageSwitchApply& apply = {});
+    // Page Up / Page Down (no modifier keys), wrapping between pages 1 and 12.
+    bool pageUp(const PageSwitchApply& apply = {});
+    bool pageDown(const PageSwitchApply& apply = {});
+
+  private:
+    void fillFields(const SettingsFileData& record, bool fillMissing, bool useDefaults);
+    void refreshShipTooltip(int setting, int row);
+
+    std::shared_ptr<const Catalogue> m_catalogue;
+    std::string m_filePath;
+    int m_slotNumber = 0;
+    std::string m_fileType;
+    bool m_modified = false;
+    bool m_loading = false;
+    std::unique_ptr<SettingsFileData> m_record;
+    StyledLog m_loadLog;
+    bool m_hasLoadErrors = false;
+
+    FieldTexts m_fields;
+    std::array<std::string, kFieldCount + 1> m_tooltips{};
+    std::array<std::string, kFieldCount + 1> m_tooltipTails{};  // limits text and description
+
+    int m_focusedItem = 0;
+    bool m_fieldHasFocus = false;
+    std::string m_remark;
+    EditCommands m_commands;
+
+    int m_currentPage = 0;
+    bool m_pageSwitching = false;
+};
+
+}  // namespace tavmir

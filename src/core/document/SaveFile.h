@@ -1,0 +1,95 @@
+// Saving an editor's document: the checks, the choice of form, the write, and what the editor
+// shows afterwards. Nothing is shown here; the outcome says which message box, page, focus,
+// caption and confirmation the window is to show.
+//
+// The file is replaced atomically (a temporary file beside the target, flushed, then renamed
+// over it), so a failed save leaves the old file as it was and no partial file behind. A
+// failed check stops before anything is opened. A successful save clears the modified mark;
+// a failed one leaves the editor's state as it was, except that Save As keeps the form the
+// user chose in the dialog.
+//
+// How an editor calls this: Save runs saveFile(catalogue, texts, state) with its path, form
+// and modified mark; Save As shows the save dialog with kSaveAsFilter preselected on
+// saveAsFilterIndex(state.fileType) and, unless cancelled, runs saveFileAs with the chosen
+// path and filter entry. Then it shows outcome.errorMessage in a critical box when not ok
+// (showing outcome.page and focusing outcome.focusSetting first when they are set), and
+// always takes outcome.caption as its caption; on success it calls ShowMessage with
+// kFileSavedHeading, outcome.savedPath and the MessageTime preference, and after Save As adds
+// the path to the recent files when outcome.addToRecentFiles says so.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "catalogue/Catalogue.h"
+#include "common/AtomicFile.h"
+#include "document/FieldTexts.h"
+
+namespace tavmir {
+
+inline constexpr std::string_view kWrongValue = "Wrong value";
+inline constexpr std::string_view kFileSavedHeading = "File saved:";
+// The save dialog's filter list: entry 1 writes the CFG form, entry 2 the SET form.
+inline constexpr std::string_view kSaveAsFilter =
+    "Subspace Settings (*.cfg)|*.cfg|Subspace Settings (*.set)|*.set";
+
+// The part of an editor's state that saving reads and changes.
+struct SaveState {
+    std::string filePath;
+    std::string fileType;  // "SET" writes the SET form, anything else the CFG form
+    bool modified = false;
+};
+
+struct SaveOutcome {
+    // "" when saved, "Wrong value" when a check failed, else the system's description.
+    std::string result;
+    // The critical message box (title "Tavmir", OK) to show; empty on success.
+    std::string errorMessage;
+    // After a failed check: the page to show first (0: leave it) and the field to focus.
+    int page = 0;
+    int focusSetting = 0;
+    // The window caption after the call: the path, and " *" while modified.
+    std::string caption;
+    // On success: the second line of the "File saved:" confirmation (the full path).
+    std::string savedPath;
+    // Save As success: the path is to go to the front of the recent-files list.
+    bool addToRecentFiles = false;
+    // Save As success onto another file than before: the editor registry's path for this
+    // editor's slot is to follow.
+    bool pathChanged = false;
+
+    bool ok() const { return result.empty(); }
+};
+
+// WriteSettingsFile: checks texts 1..961 and writes them to path in the form of fileType.
+// Changes no state; the outcome's caption is left empty.
+SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,
+                              std::string_view fileType, const std::string& path);
+
+// SaveFile: writes to state.filePath in the form state.fileType; clears state.modified on
+// success.
+SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state);
+
+// SaveFileAs after the dialog: filterIndex 2 chooses SET, any other entry CFG, and the choice
+// stays even when the write fails; on success state.filePath becomes chosenPath and
+// state.modified false.
+SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
+                       const std::string& chosenPath, int filterIndex);
+
+// The filter entry the save dialog preselects for a document of this form: 2 for "SET",
+// else 1.
+int saveAsFilterIndex(std::string_view fileType);
+
+// The form a filter entry of the save dialog writes: "SET" for entry 2, else "CFG".
+std::string fileTypeForFilterIndex(int filterIndex);
+
+// True when the two paths name the same file as the file system sees it: equal once made
+// absolute and lexically normal, or the same existing file. Letter case counts on this
+// system.
+bool pathsNameSameFile(const std::string& a, const std::string& b);
+
+// The message box text for a failed write of path at the given stage.
+std::string writeFailureMessage(WriteStage stage, const std::string& path,
+                                const std::string& reason);
+
+}  // namespace tavmir

@@ -1,0 +1,311 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "catalogue/StartupTables.h"
+#include "core/document/DocumentTestSupport.h"
+#include "settingsfile/SettingsFileReader.h"
+
+namespace tavmir {
+namespace {
+
+using namespace documenttest;
+
+const std::string kPath = "/zone/arena.cfg";
+
+// A load-error dialog that records what it was asked and answers as scripted.
+struct ScriptedDialog {
+    std::vector<LoadErrorAnswer> answers;
+    std::vector<LoadErrorRequest> asked;
+    std::vector<std::string> logs;
+
+    LoadErrorDialog callback() {
+        return [this](const LoadErrorRequest& request) {
+            asked.push_back(request);
+            logs.push_back(request.log ? request.log->plainText() : std::string{});
+            const LoadErrorAnswer answer = answers.at(asked.size() - 1);
+            return answer;
+        };
+    }
+};
+
+LoadErrorDialog noDialog() {
+    return [](const LoadErrorRequest&) {
+        ADD_FAILURE() << "the load-error dialog was shown";
+        return LoadErrorAnswer{};
+    };
+}
+
+FakeFile fileMissing(int setting, int errors = 1) {
+    FakeFile file = completeFile();
+    file.values.erase(setting);
+    file.errors = errors;
+    return file;
+}
+
+std::unique_ptr<EditorDocument> newDocument() {
+    auto doc = std::make_unique<EditorDocument>(testCatalogue());
+    doc->setFilePath(kPath);
+    return doc;
+}
+
+TEST(Document, OpensACompleteValidFileWithoutAsking) {
+    auto doc = newDocument();
+    OpenRunFlags flags;
+    const OpenOutcome outcome = doc->openFile(kPath, fakeReader(completeFile()), flags, noDialog());
+    EXPECT_TRUE(outcome.loaded());
+    EXPECT_EQ(outcome.message, "");
+    EXPECT_FALSE(doc->modified());
+    EXPECT_EQ(doc->caption(), kPath);
+    EXPECT_FALSE(doc->hasLoadErrors());
+    EXPECT_EQ(doc->fileType(), "CFG");
+    EXPECT_EQ(doc->text(1), "1");
+    EXPECT_EQ(doc->text(962), "1");  // averages computed
+    EXPECT_EQ(doc->tooltip(shipTable(2, 3)),
+              "(+0%  Avg:1) Setting " + std::to_string(shipTable(2, 3)));
+    EXPECT_EQ(doc->loadLog().plainText(),
+              kPath + "\r\nFile type: CFG\r\nErrors: 0\r\nWarnings: 0\r\n\r\n");
+    EXPECT_TRUE(doc->fileRecord().found[961]);
+    EXPECT_FALSE(doc->loading());
+}
+
+TEST(Document, AsksAboutAFileWithWarningsOnly) {
+    auto doc = newDocument();
+    FakeFile file = completeFile();
+    file.warnings = 1;
+    ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, MissingChoice::kDefault}}, {}, {}};
+    OpenRunFlags flags;
+    flags.loadDecision = "B";  // left by an earlier run
+    EXPECT_TRUE(doc->openFile(kPath, fakeReader(file), flags, dialog.callback()).loaded());
+    ASSERT_EQ(dialog.asked.size(), 1u);
+    EXPECT_EQ(dialog.asked[0].path, kPath);
+    EXPECT_FALSE(dialog.asked[0].showMissingChoice);  // every setting is there
+    EXPECT_FALSE(dialog.asked[0].showAllButtons);
+    EXPECT_EQ(dialog.logs[0].rfind(kPath, 0), 0u);  // the dialog gets the trimmed log
+    EXPECT_EQ(flags.loadDecision, "");
+    EXPECT_TRUE(doc->hasLoadErrors());
+    EXPECT_FALSE(doc->modified());
+}
+
+TEST(Document, FillsAMissingSettingAsTheUserChose) {
+    struct Row {
+        MissingChoice choice;
+        std::string decision;
+        std::string value;
+    };
+    const Row rows[] = {
+        {MissingChoice::kDefault, "D", "Hello"},  // the default, cut to the field's 5 characters
+        {MissingChoice::kBlank, "B", ""},
+    };
+    for (const Row& r : rows) {
+        auto doc = newDocument();
+        ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, r.choice}}, {}, {}};
+        OpenRunFlags flags;
+        EXPECT_TRUE(doc->openFile(kPath, fakeReader(fileMissing(kText)), flags, dialog.callback())
+                        .loaded());
+        ASSERT_EQ(dialog.asked.size(), 1u);
+        EXPECT_TRUE(dialog.asked[0].showMissingChoice);
+        EXPECT_EQ(flags.loadDecision, r.decision);
+        EXPECT_EQ(doc->text(kText), r.value);
+        EXPECT_EQ(doc->text(1), "1");
+        EXPECT_TRUE(doc->modified());
+        EXPECT_EQ(doc->caption(), kPath + " *");
+    }
+}
+
+TEST(Document, ContinueAllReusesTheDecisionForLaterFiles) {
+    OpenRunFlags flags;
+    flags.moreFilesFollow = true;
+    ScriptedDialog dialog{{{LoadErrorButton::kContinueAll, MissingChoice::kBlank}}, {}, {}};
+    FakeFile allThereWithErrors = completeFile();
+    allThereWithErrors.errors = 2;
+
+    auto first = newDocument();
+    EXPECT_TRUE(
+        first->openFile(kPath, fakeReader(allThereWithErrors), flags, dialog.callback()).loaded());
+    ASSERT_EQ(dialog.asked.size(), 1u);
+    // More files follow: all four buttons and the missing-settings choice are offered.
+    EXPECT_TRUE(dialog.asked[0].showAllButtons);
+    EXPECT_TRUE(dialog.asked[0].showMissingChoice);
+    EXPECT_TRUE(flags.continueAll);
+    EXPECT_EQ(flags.loadDecision, "B");
+
+    flags.moreFilesFollow = false;
+    auto second = newDocument();
+    EXPECT_TRUE(second->openFile(kPath, fakeReader(fileMissing(1)), flags, noDialog()).loaded());
+    EXPECT_EQ(second->text(1), "");
+    EXPECT_TRUE(second->hasLoadErrors());
+    EXPECT_TRUE(second->modified());
+}
+
+TEST(Document, RefusesTheFileTheUserCancels) {
+    struct Row {
+        LoadErrorButton button;
+        bool cancelAll;
+    };
+    const Row rows[] = {{LoadErrorButton::kCancelOpen, false},
+                        {LoadErrorButton::kCancelAll, true},
+                        {LoadErrorButton::kClosed, false}};
+    for (const Row& r : rows) {
+        auto doc = newDocument();
+        ScriptedDialog dialog{{{r.button, MissingChoice::kDefault}}, {}, {}};
+        OpenRunFlags flags;
+        flags.moreFilesFollow = true;
+        const OpenOutcome outcome =
+            doc->openFile(kPath, fakeReader(fileMissing(5)), flags, dialog.callback());
+        EXPECT_EQ(outcome.result, "cancel open");
+        EXPECT_EQ(outcome.message, "");
+        EXPECT_EQ(flags.loadDecision, "C");
+        EXPECT_EQ(flags.cancelAll, r.cancelAll);
+        EXPECT_EQ(doc->text(1), "");
+        EXPECT_EQ(doc->fileType(), "");
+    }
+}
+
+TEST(Document, RefusesAFileThatIsNotASettingsFile) {
+    struct Row {
+        std::string fileType;
+        int status;
+    };
+    // Unknown form; unreadable or empty after an earlier read left its type; cut off mid-read.
+    const Row rows[] = {{"", kStatusUnknownForm},
+                        {"", kStatusReadFailed},
+                        {"CFG", kStatusEmpty},
+                        {"SET", kStatusReadFailed},
+                        {"XYZ", kStatusRead}};
+    for (const Row& r : rows) {
+        auto doc = newDocument();
+        FakeFile file = completeFile();
+        file.fileType = r.fileType;
+        file.status = r.status;
+        OpenRunFlags flags;
+        const OpenOutcome outcome = doc->openFile(kPath, fakeReader(file), flags, noDialog());
+        EXPECT_EQ(outcome.result, "cancel open");
+        EXPECT_EQ(outcome.message,
+                  "File is not in CFG or SET format:\r\n/zone/arena.cfg\r\n\r\nOpen cancelled");
+        EXPECT_EQ(doc->text(1), "");
+    }
+}
+
+TEST(Document, CutsAValueLongerThanItsFieldAndMarksTheDocumentModified) {
+    auto doc = newDocument();
+    FakeFile file = completeFile();
+    file.values[kText] = "Hello, world";
+    OpenRunFlags flags;
+    EXPECT_TRUE(doc->openFile(kPath, fakeReader(file), flags, noDialog()).loaded());
+    EXPECT_EQ(doc->text(kText), "Hello");
+    EXPECT_TRUE(doc->modified());
+    EXPECT_EQ(doc->fileRecord().values[kText], "Hello, world");
+}
+
+TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
+    auto doc = newDocument();
+    OpenRunFlags flags;
+    FakeFile original = completeFile();
+    original.warnings = 1;
+    ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, MissingChoice::kDefault},
+                           {LoadErrorButton::kCancelOpen, MissingChoice::kDefault}},
+                          {},
+                          {}};
+    ASSERT_TRUE(doc->openFile(kPath, fakeReader(original), flags, dialog.callback()).loaded());
+    doc->showPage(4);
+    doc->editField(287, "42");
+    const std::string log = doc->loadLog().plainText();
+
+    // Cancelled in the dialog, then refused as unreadable: nothing of the edit is lost.
+    FakeFile changed = fileMissing(287);
+    changed.values[1] = "9";
+    EXPECT_EQ(doc->openFile(kPath, fakeReader(changed), flags, dialog.callback()).result,
+              "cancel open");
+    FakeFile unreadable;
+    unreadable.status = kStatusReadFailed;
+    EXPECT_EQ(doc->openFile(kPath, fakeReader(unreadable), flags, noDialog()).result,
+              "cancel open");
+
+    EXPECT_EQ(doc->text(287), "42");
+    EXPECT_EQ(doc->text(1), "1");
+    EXPECT_TRUE(doc->modified());
+    EXPECT_TRUE(doc->hasLoadErrors());
+    EXPECT_EQ(doc->loadLog().plainText(), log);
+    EXPECT_EQ(doc->currentPage(), 4);
+
+    // An accepted reload replaces the values, clears the mark and keeps the page shown.
+    EXPECT_TRUE(doc->openFile(kPath, fakeReader(completeFile()), flags, noDialog()).loaded());
+    EXPECT_EQ(doc->text(287), "1");
+    EXPECT_FALSE(doc->modified());
+    EXPECT_FALSE(doc->hasLoadErrors());
+    EXPECT_EQ(doc->currentPage(), 4);
+}
+
+TEST(Document, TrimsTheHeadOfTheValidationLog) {
+    struct Row {
+        std::string log;
+        std::string trimmed;
+    };
+    const Row rows[] = {
+        {"Monday      10:00\r\n\r\nValidating /a.cfg\r\nFile type: CFG\r\n",
+         "/a.cfg\r\nFile type: CFG\r\n"},
+        {"one line\r\n", "one line\r\n"},
+        {"no break", "no break"},
+        {"a\r\nb\r\n", ""},  // fewer characters than the cut takes
+        {"", ""},
+    };
+    for (const Row& r : rows) {
+        StyledLog log;
+        log.append(r.log, 0, kBlack, false);
+        trimLoadLog(log);
+        EXPECT_EQ(log.plainText(), r.trimmed) << r.log;
+    }
+
+    StyledLog styled;
+    styled.append("date", 2, kBlack, false);
+    styled.append("Validating ", 0, kBlack, false);
+    styled.append("/a.cfg", 1, kBlack, true);
+    styled.append("1. Error", 1, kRed, false);
+    trimLoadLog(styled);
+    ASSERT_EQ(styled.runs().size(), 2u);
+    EXPECT_EQ(styled.runs()[0].text, "/a.cfg\r\n");
+    EXPECT_TRUE(styled.runs()[0].bold);
+    EXPECT_EQ(styled.runs()[1].color, kRed);
+}
+
+TEST(Document, OpensAFileThroughTheRealReader) {
+    const auto cat = testCatalogue();
+    const auto folder = std::filesystem::temp_directory_path() / "tavmir-document-test";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "arena.cfg").string();
+    {
+        std::ofstream out(path, std::ios::binary);
+        std::string section;
+        for (int n = 2; n <= kSettingCount; ++n) {  // setting 1 is missing
+            const SettingDef& def = (*cat)[n];
+            if (def.section != section) out << "[" << (section = def.section) << "]\r\n";
+            out << def.key << "=" << (n == kText ? "Hi" : "3") << "\r\n";
+        }
+    }
+    ReaderEnvironment env;
+    env.longDate = [] { return std::string("Sunday"); };
+    env.longTime = [] { return std::string("22:15"); };
+    const SettingsReader reader = [&](SettingsFileData& record) {
+        validateSettingsFile(*cat, record, env);
+    };
+
+    auto doc = newDocument();
+    OpenRunFlags flags;
+    ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, MissingChoice::kDefault}}, {}, {}};
+    ASSERT_TRUE(doc->openFile(path, reader, flags, dialog.callback()).loaded());
+    std::filesystem::remove_all(folder);
+
+    ASSERT_EQ(dialog.asked.size(), 1u);
+    EXPECT_TRUE(dialog.asked[0].showMissingChoice);
+    EXPECT_EQ(doc->loadLog().plainText().rfind(path + "\r\nFile type: CFG\r\n", 0), 0u);
+    EXPECT_NE(doc->loadLog().plainText().find("Setting not found (Gen:G1)"), std::string::npos);
+    EXPECT_EQ(doc->text(1), "0");
+    EXPECT_EQ(doc->text(kText), "Hi");
+    EXPECT_EQ(doc->text(962), "3");
+    EXPECT_TRUE(doc->modified());
+}
+
+}  // namespace
+}  // namespace tavmir

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/StartupTables.h"
+#include "core/document/DocumentTestSupport.h"
+#include "document/Layout.h"
+#include "support/MasterFileBuilder.h"
+
+namespace tavmir {
+namespace {
+
+using documenttest::testCatalogue;
+
+TEST(Layout, PlacesLabelsAndFieldsByRowAndColumn) {
+    struct Row {
+        int row, column;
+        FieldPlacement expected;
+    };
+    const Row rows[] = {
+        {5, 3, {{504, 163}, {703, 160}}},
+        {1, 1, {{2, 83}, {201, 80}}},
+        {1, 2, {{246, 83}, {445, 80}}},
+        {28, 4, {{761, 623}, {960, 620}}},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(placeCell(r.row, r.column), r.expected) << r.row << "," << r.column;
+}
+
+TEST(Layout, PagesListTheirFieldsInTableOrder) {
+    const auto& general1 = pageFields(1);
+    ASSERT_EQ(general1.size(), 94u);
+    EXPECT_EQ(general1.front(), 1);
+    EXPECT_EQ(std::vector<int>(general1.end() - 4, general1.end()),
+              (std::vector<int>{91, 959, 960, 961}));
+    EXPECT_EQ(pageFields(2).size(), 96u);
+    EXPECT_EQ(pageFields(2).front(), 92);
+    EXPECT_EQ(pageFields(3).size(), 99u);
+    EXPECT_EQ(pageFields(3).back(), 286);
+    for (int page = 4; page <= 11; ++page) {
+        ASSERT_EQ(pageFields(page).size(), 84u);
+        for (int r = 1; r <= kShipRows; ++r)
+            EXPECT_EQ(pageFields(page)[static_cast<std::size_t>(r - 1)], shipTable(r, page - 4));
+    }
+    ASSERT_EQ(pageFields(12).size(), 84u);
+    EXPECT_EQ(pageFields(12).front(), 962);
+    EXPECT_EQ(pageFields(12).back(), 1045);
+    EXPECT_TRUE(pageFields(0).empty());
+    EXPECT_TRUE(pageFields(13).empty());
+}
+
+TEST(Layout, NamesEachPageButtonAndTitle) {
+    const char* const expected[][2] = {
+        {"General &1", "General Settings 1"},
+        {"General &2", "General Settings 2"},
+        {"General &3", "General Settings 3"},
+        {"War&bird", "Warbird"},
+        {"&Javelin", "Javelin"},
+        {"Spi&der", "Spider"},
+        {"&Leviathan", "Leviathan"},
+        {"&Terrier", "Terrier"},
+        {"Wea&sel", "Weasel"},
+        {"La&ncaster", "Lancaster"},
+        {"Shar&k", "Shark"},
+        {"A&verage Ship", "Average Ship"},
+    };
+    for (int page = 1; page <= kPageCount; ++page) {
+        EXPECT_EQ(pageButtonCaption(page), expected[page - 1][0]);
+        EXPECT_EQ(pageTitle(page), expected[page - 1][1]);
+    }
+    EXPECT_EQ(pageTitle(0), "");
+}
+
+TEST(Layout, ChoosesThePageOfEachItem) {
+    const auto cat = testCatalogue();
+    // Inside each group of eight ship records the Weasel's comes before the Terrier's.
+    const std::pair<int, std::optional<int>> rows[] = {
+        {1, 1},     {91, 1},    {959, 1},          {961, 1},           {92, 2},
+        {187, 2},   {188, 3},   {286, 3},          {287, 4},           {288, 5},
+        {291, 9},   {292, 8},   {294, 11},         {958, 11},          {962, 12},
+        {1045, 12}, {2000, 12}, {0, std::nullopt}, {-5, std::nullopt},
+    };
+    for (const auto& [item, page] : rows) EXPECT_EQ(pageForItem(*cat, item), page) << item;
+}
+
+TEST(Layout, LeavesThePageAloneForAShipSettingOfNoShipSection) {
+    test::MasterFileBuilder builder;
+    builder.records[300 - 1].section = "Misc";
+    const auto cat = Catalogue::parse(builder.pack(), "mset.dat").catalogue;
+    ASSERT_TRUE(cat);
+    EXPECT_EQ(pageForItem(*cat, 300), std::nullopt);
+    EditorDocument doc(cat);
+    doc.showPage(5);
+    EXPECT_FALSE(doc.setPageForItem(300));
+    EXPECT_EQ(doc.currentPage(), 5);
+}
+
+TEST(Layout, PageKeysWrapAround) {
+    const int rows[][3] = {{1, 12, 2}, {5, 4, 6}, {12, 11, 1}, {0, 12, 1}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(pageUp(r[0]), r[1]) << r[0];
+        EXPECT_EQ(pageDown(r[0]), r[2]) << r[0];
+    }
+}
+
+TEST(Layout, CaptionsAndTooltipsComeFromTheCatalogue) {
+    const auto cat = testCatalogue();
+    EXPECT_EQ(labelCaption(*cat, 1), "Gen:G1");
+    EXPECT_EQ(labelCaption(*cat, documenttest::kWarbirdRow1), "K4");
+    EXPECT_EQ(labelCaption(*cat, 962), "K4");
+    EXPECT_EQ(loadTooltip(*cat, documenttest::kRanged), "(Low:0  High:4) Damage level");
+    EXPECT_EQ(loadTooltip(*cat, 1), "Setting 1");
+    EXPECT_EQ(loadTooltip(*cat, documenttest::kBare), "");
+    EXPECT_EQ(loadTooltip(*cat, 962), "(Low:100  High:5000) Energy");
+    SettingDef negative;
+    negative.lowLimit = -30;
+    EXPECT_EQ(limitsText(negative), "(Low:-30  High:0) ");
+}
+
+TEST(Layout, TabIndexesFollowTheTabOrder) {
+    const auto cat = testCatalogue();  // tab order is the reverse of the setting numbers
+    const std::vector<int> tab = fieldTabIndexes(*cat);
+    EXPECT_EQ(tab[961], 13);
+    EXPECT_EQ(tab[960], 14);
+    EXPECT_EQ(tab[1], 973);
+    EXPECT_EQ(tab[962], 974);
+    EXPECT_EQ(tab[1045], 1057);
+}
+
+}  // namespace
+}  // namespace tavmir
+
+namespace tavmir {
+namespace {
+
+std::shared_ptr<const Catalogue> generatedCatalogue() {
+    return Catalogue::load(TAVMIR_BIN_DIR).catalogue;
+}
+
+TEST(Layout, RealCataloguePutsEverySettingOnItsOwnPageAndPlace) {
+    const auto cat = generatedCatalogue();
+    if (!cat) GTEST_SKIP() << "mset.dat has not been generated";
+    std::vector<int> pageOf(kFieldCount + 1, 0);
+    for (int page = 1; page <= kPageCount; ++page) {
+        std::vector<FieldPlacement> seen;
+        for (int item : pageFields(page)) {
+            EXPECT_EQ(pageOf[static_cast<std::size_t>(item)], 0) << item << " on two pages";
+            pageOf[static_cast<std::size_t>(item)] = page;
+            EXPECT_EQ(pageForItem(*cat, item), page) << item;
+            const FieldPlacement place = fieldPlacement(*cat, item);
+            for (const FieldPlacement& other : seen)
+                EXPECT_NE(place, other) << "page " << page << " item " << item;
+            seen.push_back(place);
+        }
+    }
+    for (int item = 1; item <= kFieldCount; ++item)
+        EXPECT_NE(pageOf[static_cast<std::size_t>(item)], 0) << item;
+    EXPECT_EQ(labelCaption(*cat, 962), (*cat)[shipTable(1, 0)].key);
+}
+
+}  // namespace
+}  // namespace tavmir

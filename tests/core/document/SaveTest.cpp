@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "SaveTestSupport.h"
+#include "document/SaveChecks.h"
+#include "document/SaveFile.h"
+#include "document/SettingsWriter.h"
+
+namespace tavmir {
+namespace {
+
+using test::ScratchDir;
+
+struct Edit {
+    int setting;
+    std::string text;
+};
+
+struct CheckRow {
+    std::vector<Edit> edits;
+    int setting;  // 0: the document passes
+    std::string message;
+    int page;
+};
+
+TEST(SaveChecks, ReportsTheFirstFailingValueOrPairWithItsPage) {
+    const auto c = test::saveCatalogue();
+    const int javelin5 = shipTable(5, 1), shark5 = shipTable(5, 7);
+    const int wb1 = shipTable(1, 0), wb2 = shipTable(2, 0), wb62 = shipTable(62, 0),
+              wb63 = shipTable(63, 0);
+    const int sh62 = shipTable(62, 7), sh63 = shipTable(63, 7);
+    const std::string wrong = "Wrong value for ";
+    const std::vector<CheckRow> rows = {
+        {{{1, "25"}}, 1, wrong + "Gen:G1\r\n\r\nMax value is 20", 1},
+        {{{1, "9"}}, 1, wrong + "Gen:G1\r\n\r\nMin value is 10", 1},
+        {{{1, "  "}}, 1, wrong + "Gen:G1\r\n\r\nMin value is 10", 1},  // empty counts as 0
+        {{{3, "-6"}}, 3, wrong + "Gen:G3\r\n\r\nMin value is -5", 1},
+        {{{5, "12a"}}, 5, wrong + "Gen:G5\r\n\r\nValue is not numeric", 1},
+        {{{5, "2147483648"}}, 5, wrong + "Gen:G5\r\n\r\nValue is too high (overflow)", 1},
+        {{{100, "x"}}, 100, wrong + "Gen:G100\r\n\r\nValue is not numeric", 2},
+        {{{200, "x"}}, 200, wrong + "Gen:G200\r\n\r\nValue is not numeric", 3},
+        {{{960, "x"}}, 960, wrong + "Gen:G960\r\n\r\nValue is not numeric", 1},
+        {{{javelin5, "x"}}, javelin5, wrong + "Javelin:K8\r\n\r\nValue is not numeric", 5},
+        {{{shark5, "x"}, {200, "y"}}, 200, wrong + "Gen:G200\r\n\r\nValue is not numeric", 3},
+        // Pairs: the initial row's leading number above the maximum row's.
+        {{{wb1, "5"}, {wb2, "3"}}, 319, "Warbird K4 is greater than K9", 4},
+        {{{wb1, "10"}, {wb2, "9"}}, 319, "Warbird K4 is greater than K9", 4},
+        {{{sh62, "3.5"}, {sh63, "3.25"}}, 526, "Shark K29 is greater than K38", 11},
+        {{{sh62, "9"}, {sh63, "1"}, {wb62, "9"}, {wb63, "1"}},
+         519,
+         "Warbird K29 is greater than K38",
+         4},
+        {{{wb1, "5"}, {wb2, "3"}, {958, "x"}},
+         958,
+         wrong + "Shark:K83\r\n\r\nValue is not numeric",
+         11},
+        // Passing documents.
+        {{{5, "2147483647"}}, 0, "", 0},
+        {{{5, "   "}}, 0, "", 0},
+        {{{1, " 20 "}}, 0, "", 0},
+        {{{2, "far too long"}}, 0, "", 0},  // a text is never refused for its length
+        {{{wb1, "9"}, {wb2, "10"}}, 0, "", 0},
+        {{{wb1, "4"}, {wb2, " 4"}}, 0, "", 0},
+    };
+    for (const CheckRow& row : rows) {
+        FieldTexts doc = test::validDocument();
+        for (const Edit& e : row.edits) doc[e.setting] = e.text;
+        const auto failure = checkBeforeSave(*c, doc);
+        SCOPED_TRACE(row.message);
+        if (row.setting == 0) {
+            EXPECT_FALSE(failure.has_value()) << failure->message;
+            continue;
+        }
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->setting, row.setting);
+        EXPECT_EQ(failure->message, row.message);
+        EXPECT_EQ(failure->page, row.page);
+    }
+}
+
+TEST(SaveFile, ReplacesTheFileAndClearsTheModifiedMark) {
+    const auto c = test::saveCatalogue();
+    ScratchDir dir;
+    SaveState state{dir.write("arena.cfg", "old"), "CFG", true};
+    const SaveOutcome out = saveFile(*c, test::validDocument(), state);
+    EXPECT_TRUE(out.ok());
+    EXPECT_EQ(out.errorMessage, "");
+    EXPECT_EQ(out.caption, state.filePath);
+    EXPECT_EQ(out.savedPath, state.filePath);
+    EXPECT_FALSE(out.addToRecentFiles);
+    EXPECT_FALSE(state.modified);
+    EXPECT_EQ(test::readBytes(state.filePath), cfgFileBytes(*c, test::validDocument()));
+    EXPECT_EQ(dir.entryCount(), 1u);
+
+    state.fileType = "SET";
+    EXPECT_TRUE(saveFile(*c, test::validDocument(), state).ok());
+    EXPECT_EQ(test::readBytes(state.filePath), setFileBytes(*c, test::validDocument()));
+}
+
+TEST(SaveFile, AFailedCheckWritesNothingAndKeepsTheMark) {
+    const auto c = test::saveCatalogue();
+    ScratchDir dir;
+    SaveState state{dir.write("arena.cfg", "old"), "CFG", true};
+    FieldTexts doc = test::validDocument();
+    doc[1] = "25";
+    const SaveOutcome out = saveFile(*c, doc, state);
+    EXPECT_EQ(out.result, "Wrong value");
+    EXPECT_EQ(out.errorMessage, "Wrong value for Gen:G1\r\n\r\nMax value is 20");
+    EXPECT_EQ(out.page, 1);
+    EXPECT_EQ(out.focusSetting, 1);
+    EXPECT_EQ(out.caption, state.filePath + " *");
+    EXPECT_TRUE(state.modified);
+    EXPECT_EQ(test::readBytes(state.filePath), "old");
+}
+
+TEST(SaveFile, ReportsUnwritableTargetsAndLeavesEverythingAsItWas) {
+    const auto c = test::saveCatalogue();
+    ScratchDir dir;
+    const std::string regular = dir.write("plain", "keep");
+    const std::string vanished = dir.path("gone");
+    std::filesystem::create_directory(vanished);
+    std::filesystem::create_directory(dir.path("folder.cfg"));
+    std::filesystem::remove(vanished);
+    struct Row {
+        std::string path, heading, reason;
+    };
+    const std::vector<Row> rows = {
+        {regular + "/arena.cfg", "Error opening file: ", "Not a directory"},
+        {dir.path("missing/arena.cfg"), "Error opening file: ", "No such file or directory"},
+        {vanished + "/arena.cfg", "Error opening file: ", "No such file or directory"},
+        {"", "Error opening file: ", "No such file or directory"},
+        // The new file cannot take the place of a folder: the rename at the end fails.
+        {dir.path("folder.cfg"), "Error closing file: ", "Is a directory"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        SaveState state{row.path, "CFG", true};
+        const SaveOutcome out = saveFile(*c, test::validDocument(), state);
+        EXPECT_EQ(out.result, row.reason);
+        EXPECT_EQ(out.errorMessage, row.heading + row.path + "\r\n\r\n" + row.reason);
+        EXPECT_EQ(out.caption, row.path + " *");
+        EXPECT_TRUE(state.modified);
+        EXPECT_EQ(out.savedPath, "");
+    }
+    EXPECT_EQ(test::readBytes(regular), "keep");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("folder.cfg")));
+    EXPECT_EQ(dir.entryCount(), 2u);  // no temporary file stayed behind
+    EXPECT_EQ(writeFailureMessage(WriteStage::Write, "/a/b.set", "No space left on device"),
+              "Error writing in file: /a/b.set\r\n\r\nNo space left on device");
+}
+
+TEST(SaveFile, SaveAsWritesTheChosenFormAndSwitchesTheEditorOnSuccess) {
+    const auto c = test::saveCatalogue();
+    ScratchDir dir;
+    const std::string original = dir.write("arena.cfg", "old");
+    SaveState state{original, "CFG", true};
+
+    // A failed write keeps the path and mark but not the form chosen in the dialog.
+    const std::string blocked = original + "/x.set";
+    SaveOutcome out = saveFileAs(*c, test::validDocument(), state, blocked, 2);
+    EXPECT_EQ(out.result, "Not a directory");
+    EXPECT_FALSE(out.addToRecentFiles);
+    EXPECT_EQ(state.fileType, "SET");
+    EXPECT_EQ(state.filePath, original);
+    EXPECT_EQ(out.caption, original + " *");
+
+    const std::string converted = dir.path("arena.set");
+    out = saveFileAs(*c, test::validDocument(), state, converted, 2);
+    EXPECT_TRUE(out.ok());
+    EXPECT_TRUE(out.addToRecentFiles);
+    EXPECT_TRUE(out.pathChanged);
+    EXPECT_EQ(out.caption, converted);
+    EXPECT_EQ(out.savedPath, converted);
+    EXPECT_EQ(state.filePath, converted);
+    EXPECT_FALSE(state.modified);
+    EXPECT_EQ(test::readBytes(converted), setFileBytes(*c, test::validDocument()));
+    EXPECT_EQ(test::readBytes(original), "old");
+
+    // The same file under another spelling: the form changes, the file is the same.
+    const std::string respelled = dir.path("./arena.set");
+    out = saveFileAs(*c, test::validDocument(), state, respelled, 1);
+    EXPECT_TRUE(out.ok());
+    EXPECT_FALSE(out.pathChanged);
+    EXPECT_EQ(state.fileType, "CFG");
+    EXPECT_EQ(test::readBytes(converted), cfgFileBytes(*c, test::validDocument()));
+}
+
+TEST(SaveFile, ChoosesTheFormFromTheFilterAndComparesPathsAsTheFileSystemDoes) {
+    EXPECT_EQ(kSaveAsFilter, "Subspace Settings (*.cfg)|*.cfg|Subspace Settings (*.set)|*.set");
+    EXPECT_EQ(saveAsFilterIndex("SET"), 2);
+    EXPECT_EQ(saveAsFilterIndex("CFG"), 1);
+    EXPECT_EQ(saveAsFilterIndex(""), 1);
+    EXPECT_EQ(fileTypeForFilterIndex(2), "SET");
+    EXPECT_EQ(fileTypeForFilterIndex(1), "CFG");
+    EXPECT_EQ(fileTypeForFilterIndex(0), "CFG");
+
+    ScratchDir dir;
+    const std::string file = dir.write("a.cfg", "x");
+    std::filesystem::create_symlink(file, dir.path("link.cfg"));
+    EXPECT_TRUE(pathsNameSameFile(file, dir.path("./a.cfg")));
+    EXPECT_TRUE(pathsNameSameFile(file, dir.path("link.cfg")));
+    EXPECT_TRUE(pathsNameSameFile(dir.path("new.cfg"), dir.path("x/../new.cfg")));
+    EXPECT_FALSE(pathsNameSameFile(file, dir.path("A.cfg")));
+    EXPECT_FALSE(pathsNameSameFile(file, ""));
+}
+
+}  // namespace
+}  // namespace tavmir

@@ -1,0 +1,89 @@
+// A catalogue and a document for the save tests, and a scratch folder.
+//
+// The catalogue is test::MasterFileBuilder's with a few settings given limits and a type
+// (Gen:G1 10..20, Gen:G2 text of at most 5, Gen:G3 -5..5, Gen:G4 7..7) and a write order
+// grouped as a real one is: the general settings, then each ship's 84 rows in page order.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/StartupTables.h"
+#include "document/FieldTexts.h"
+#include "support/MasterFileBuilder.h"
+
+namespace tavmir::test {
+
+inline std::shared_ptr<const Catalogue> saveCatalogue() {
+    MasterFileBuilder b;
+    b.records[0].low = 10;
+    b.records[0].high = 20;
+    b.records[1].valueType = 'A';
+    b.records[1].maxLength = 5;
+    b.records[2].low = -5;
+    b.records[2].high = 5;
+    b.records[3].low = 7;
+    b.records[3].high = 7;
+    b.cfgWriteOrder.clear();
+    for (int n = 1; n <= kSettingCount; ++n)
+        if (n <= 286 || n >= 959) b.cfgWriteOrder.push_back(n);
+    for (int ship = 0; ship < kShipCount; ++ship)
+        for (int row = 1; row <= kShipRows; ++row) b.cfgWriteOrder.push_back(shipTable(row, ship));
+    return Catalogue::parse(b.pack(), "mset.dat").catalogue;
+}
+
+// A document that passes every check: G1 "15", G2 " abc ", G3 "-5", G4 "7", the other general
+// settings "1", and every ship setting the number of its ship-page row (so every initial value
+// is below its maximum), the Javelin's row 1 written " 1 ".
+inline FieldTexts validDocument() {
+    FieldTexts t;
+    for (int n = 1; n <= kSettingCount; ++n) t[n] = "1";
+    t[1] = "15";
+    t[2] = " abc ";
+    t[3] = "-5";
+    t[4] = "7";
+    for (int ship = 0; ship < kShipCount; ++ship)
+        for (int row = 1; row <= kShipRows; ++row) t[shipTable(row, ship)] = std::to_string(row);
+    t[shipTable(1, 1)] = " 1 ";
+    return t;
+}
+
+class ScratchDir {
+  public:
+    ScratchDir() {
+        static int counter = 0;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("tavmir-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    std::string path(const std::string& name) const { return (m_path / name).string(); }
+    std::string write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+        return path(name);
+    }
+    // The number of entries in the folder, so a test can see that no temporary file stayed.
+    std::size_t entryCount() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_path),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+  private:
+    std::filesystem::path m_path;
+};
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace tavmir::test

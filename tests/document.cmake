@@ -1,0 +1,5 @@
+tavmir_test(document_tests
+  SOURCES core/document/DocumentTest.cpp core/document/LayoutTest.cpp
+          core/document/EditingTest.cpp core/document/AveragesTest.cpp
+          core/document/DocumentTestSupport.cpp
+  LIBS tavmir_core_document tavmir_test_support)
