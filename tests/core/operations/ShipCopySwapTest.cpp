@@ -1,0 +1,158 @@
+#include "operations/ShipCopySwap.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TestCatalogue.h"
+#include "catalogue/StartupTables.h"
+
+namespace tavmir {
+namespace {
+
+using Focus = ShipDialogControl;
+
+SettingGroups groupsOf(std::initializer_list<int> checked) {
+    SettingGroups g{};
+    for (int i : checked) g[static_cast<std::size_t>(i)] = true;
+    return g;
+}
+
+ShipSelection shipsOf(std::initializer_list<int> ships) {
+    ShipSelection s{};
+    for (int i : ships) s[static_cast<std::size_t>(i - 1)] = true;
+    return s;
+}
+
+FieldTexts numberedFields() {
+    FieldTexts f;
+    for (int i = 1; i <= kSettingCount; ++i) f[i] = "v" + std::to_string(i);
+    return f;
+}
+
+TEST(ShipCopySwap, RefusesCopySelectionsInTheListedOrder) {
+    const struct {
+        int origin;
+        ShipSelection destinations;
+        SettingGroups groups;
+        std::string message;
+        Focus focus;
+    } rows[] = {
+        {0, shipsOf({}), groupsOf({}), "Select origin ship", Focus::OriginList},
+        {3, shipsOf({3}), groupsOf({}),
+         "Wrong selection. Origin ship can not be included in the destination group",
+         Focus::DestinationList},
+        {3, shipsOf({1, 2, 3, 8}), groupsOf({0}),
+         "Wrong selection. Origin ship can not be included in the destination group",
+         Focus::DestinationList},
+        {3, shipsOf({}), groupsOf({}), "Select destination ships", Focus::DestinationList},
+        {3, shipsOf({4}), groupsOf({}), "Select settings to copy", Focus::AllSettingsBox},
+        {3, shipsOf({4}), groupsOf({5}), "", Focus::OriginList},
+    };
+    for (const auto& r : rows) {
+        const ShipDialogRefusal got = checkCopySelection(r.origin, r.destinations, r.groups);
+        EXPECT_EQ(got.message, r.message);
+        EXPECT_EQ(got.focus, r.focus) << r.message;
+    }
+}
+
+TEST(ShipCopySwap, RefusesSwapSelectionsInTheListedOrder) {
+    const struct {
+        int a, b;
+        SettingGroups groups;
+        std::string message;
+        Focus focus;
+    } rows[] = {
+        {0, 0, groupsOf({}), "Select origin ship", Focus::OriginList},
+        {2, 0, groupsOf({}), "Select destination ship", Focus::DestinationList},
+        {2, 2, groupsOf({}),
+         "Origin and destination ship can not be the same. Select a different destination ship",
+         Focus::DestinationList},
+        {2, 5, groupsOf({}), "Select settings to swap", Focus::AllSettingsBox},
+        {2, 5, groupsOf({0}), "", Focus::OriginList},
+    };
+    for (const auto& r : rows) {
+        const ShipDialogRefusal got = checkSwapSelection(r.a, r.b, r.groups);
+        EXPECT_EQ(got.message, r.message);
+        EXPECT_EQ(got.focus, r.focus) << r.message;
+    }
+}
+
+TEST(ShipCopySwap, GroupsCoverEveryRowOnceInTheirOrder) {
+    EXPECT_EQ(initialSettingGroups(), groupsOf({0}));
+    EXPECT_FALSE(groupBoxesEnabled(true));
+    std::vector<int> all(84);
+    for (int r = 1; r <= 84; ++r) all[static_cast<std::size_t>(r - 1)] = r;
+    EXPECT_EQ(rowsOfGroups(groupsOf({0, 2})), all);  // "All Settings" wins over kept marks
+
+    std::vector<int> seen = rowsOfGroups(groupsOf({1, 2, 3, 4, 5, 6}));
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(seen, all);
+
+    EXPECT_EQ(rowsOfGroups(groupsOf({2})), (std::vector<int>{21, 22, 23, 24, 25, 26, 27, 28, 29}));
+    const std::vector<int> rest = rowsOfGroups(groupsOf({6}));
+    ASSERT_EQ(rest.size(), 18u);
+    EXPECT_EQ(rest[4], 20);
+    EXPECT_EQ(rest[5], 64);
+    EXPECT_EQ(rowsOfGroups(groupsOf({5, 1})).front(), 1);  // group order, not click order
+}
+
+TEST(ShipCopySwap, GroupsHoldTheKeysTheirCaptionsName) {
+    const auto catalogue = testing::generatedCatalogue();
+    if (!catalogue) GTEST_SKIP() << "the generated catalogue is not built";
+    const struct {
+        int group;
+        std::vector<std::string> words;
+    } rows[] = {
+        {1, {"Energy", "Recharge", "Speed", "Thrust", "Rotation"}},
+        {2, {"Gun", "Bullet", "Multi", "Barrel"}},
+        {3, {"Bomb", "Mine", "Landmine", "Shrapnel"}},
+        {4, {"Burst", "Repel", "Decoy", "Thor", "Brick", "Rocket", "Portal"}},
+        {5, {"Stealth", "Cloak", "XRadar", "AntiWarp"}},
+    };
+    for (const auto& r : rows) {
+        SettingGroups g{};
+        g[static_cast<std::size_t>(r.group)] = true;
+        for (int row : rowsOfGroups(g)) {
+            const std::string& key = (*catalogue)[shipTable(row, 0)].key;
+            EXPECT_TRUE(
+                std::any_of(r.words.begin(), r.words.end(),
+                            [&](const std::string& w) { return key.find(w) != std::string::npos; }))
+                << kSettingGroupCaptions[static_cast<std::size_t>(r.group)] << ": " << key;
+        }
+    }
+}
+
+TEST(ShipCopySwap, CopiesOnlyTheCheckedGroupsAsText) {
+    FieldTexts fields = numberedFields();
+    fields[shipTable(21, 0)] = "";         // an empty field copies as empty
+    fields[shipTable(22, 0)] = "1e9 abc";  // texts, not numbers
+    const FieldTexts origin = fields;
+
+    applyFieldWrites(fields, copyShipSettings(fields, shipsOf({2}), 1, groupsOf({2})));
+    for (int i = 1; i <= kSettingCount; ++i) {
+        bool isGunOfJavelin = false;
+        for (int r = 21; r <= 29; ++r) isGunOfJavelin |= i == shipTable(r, 1);
+        if (!isGunOfJavelin) {
+            EXPECT_EQ(fields[i], origin[i]) << i;
+        }
+    }
+    for (int r = 21; r <= 29; ++r) EXPECT_EQ(fields[shipTable(r, 1)], origin[shipTable(r, 0)]);
+    EXPECT_EQ(fields[shipTable(21, 1)], "");
+    EXPECT_EQ(fields[shipTable(22, 1)], "1e9 abc");
+}
+
+TEST(ShipCopySwap, SwapExchangesTerrierAndWeaselAndSwappingAgainRestores) {
+    const FieldTexts before = numberedFields();
+    FieldTexts fields = before;
+    applyFieldWrites(fields, swapShipSettings(fields, 5, 6, groupsOf({0})));
+    for (int r = 1; r <= 84; ++r) {
+        EXPECT_EQ(fields[shipTable(r, 4)], before[shipTable(r, 5)]);
+        EXPECT_EQ(fields[shipTable(r, 5)], before[shipTable(r, 4)]);
+    }
+    applyFieldWrites(fields, swapShipSettings(fields, 5, 6, groupsOf({0})));
+    for (int i = 1; i <= kSettingCount; ++i) EXPECT_EQ(fields[i], before[i]);
+}
+
+}  // namespace
+}  // namespace tavmir
