@@ -1,13 +1,14 @@
-// The tavmir program. With "-v" and at least one existing file it validates the files and
-// writes one report per file, never needing a display; otherwise it starts the editor.
-#include <unistd.h>
-
+// The tavmir program. Start-up loads the preferences and the catalogue, then reads the command
+// line: with "-v" and at least one existing file it validates the files and writes one report
+// per file, never needing a display.
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "ConsoleValidation.h"
+#include "app/CommandLine.h"
+#include "app/Preferences.h"
 #include "catalogue/Catalogue.h"
 #include "common/Text.h"
 
@@ -20,38 +21,45 @@ std::filesystem::path programFolder(const char* argv0) {
     return std::filesystem::absolute(argv0, ec).parent_path();
 }
 
+// Messages meant for a message box, written to standard error: nothing may wait for a click
+// while a script runs.
+void printMessage(const std::string& message) {
+    std::string text;
+    for (std::size_t i = 0; i < message.size(); ++i)
+        if (!(message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n')) text += message[i];
+    std::cerr << "Tavmir: " << text << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace tavmir;
     const std::filesystem::path folder = programFolder(argv[0]);
 
+    loadPreferences(folder, printMessage);
+
     const CatalogueLoad load = Catalogue::load(folder);
     if (!load.catalogue) {
-        std::cerr << "Tavmir: " << load.error << "\n";
+        printMessage(load.error);
         return kExitFailure;
     }
 
-    bool consoleMode = false;
-    std::vector<std::string> files;
-    std::vector<std::string> missing;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        std::error_code ec;
-        if (toLowerAscii(arg) == "-v")
-            consoleMode = true;
-        else if (std::filesystem::exists(arg, ec))
-            files.push_back(arg);
-        else
-            missing.push_back(arg);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CommandLineRequest request = interpretArguments(arguments, isExistingFile);
+
+    // Arguments that are neither the switch nor an existing file are skipped; say so.
+    bool skipped = false;
+    for (const std::string& a : arguments) {
+        if (toLowerAscii(a) == "-v" || isExistingFile(a)) continue;
+        std::cerr << a << ": no such file\n";
+        skipped = true;
     }
-    if (!consoleMode || files.empty()) {
+
+    if (!request.consoleMode) {
         std::cerr << "usage: tavmir -v FILE...\n"
                      "Validates each settings file and writes its report to FILE.log.\n";
-        for (const std::string& m : missing) std::cerr << m << ": no such file\n";
         return kExitFailure;
     }
-    for (const std::string& m : missing) std::cerr << m << ": no such file\n";
-    const int status = runConsoleValidation(*load.catalogue, files, std::cout);
-    return missing.empty() ? status : int{kExitFailure};
+    const int status = runConsoleValidation(*load.catalogue, request.commandFiles, std::cout);
+    return skipped ? int{kExitFailure} : status;
 }
