@@ -118,39 +118,36 @@ CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& master
 }
 
 void Catalogue::buildIndexes() {
-    // Numbers are added in ascending order and emplace keeps the first entry, so each index
-    // answers like a scan from setting 1.
+    // Numbers are added in ascending order, so each list answers like a scan from setting 1.
     for (int n = 1; n <= kSettingCount; ++n) {
         const SettingDef& d = (*this)[n];
-        m_sections.emplace(d.section, n);
-        m_keys[d.key].push_back(n);
+        m_sections.add(d.section);
+        const auto key = static_cast<std::size_t>(m_keys.add(d.key));
+        if (key == m_settingsOfKey.size()) m_settingsOfKey.emplace_back();
+        m_settingsOfKey[key].push_back(n);
     }
 }
 
 bool Catalogue::sectionExists(std::string_view section) const {
     if (!m_indexed) return sectionExistsByScan(section);
-    return m_sections.find(section) != m_sections.end();
+    return m_sections.find(section) >= 0;
 }
 
 bool Catalogue::keyExists(std::string_view key) const {
     if (!m_indexed) return keyExistsByScan(key);
-    return m_keys.find(key) != m_keys.end();
+    return m_keys.find(key) >= 0;
 }
 
 int Catalogue::findSetting(std::string_view section, std::string_view key) const {
     if (!m_indexed) return findSettingByScan(section, key);
-    const auto it = m_keys.find(key);
-    if (it == m_keys.end()) return 0;
-    for (int n : it->second)
-        if ((*this)[n].section == section) return n;
-    return 0;
+    return match(section, key).setting;
 }
 
 Catalogue::KeyMatch Catalogue::match(std::string_view section, std::string_view key) const {
     if (!m_indexed) return {keyExistsByScan(key), findSettingByScan(section, key)};
-    const auto it = m_keys.find(key);
-    if (it == m_keys.end()) return {false, 0};
-    for (int n : it->second)
+    const int id = m_keys.find(key);
+    if (id < 0) return {false, 0};
+    for (int n : m_settingsOfKey[static_cast<std::size_t>(id)])
         if ((*this)[n].section == section) return {true, n};
     return {true, 0};
 }

@@ -15,9 +15,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "catalogue/NameIndex.h"
 #include "catalogue/SettingDef.h"
 
 namespace tavmir {
@@ -79,28 +79,15 @@ private:
     Catalogue() = default;
     void buildIndexes();
 
-    struct Hash {
-        using is_transparent = void;
-        // FNV-1a: names are short, and this beats the general string hash on them.
-        std::size_t operator()(std::string_view s) const noexcept {
-            std::uint64_t h = 1469598103934665603ull;
-            for (char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-            return static_cast<std::size_t>(h);
-        }
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept { return a == b; }
-    };
-
     bool m_indexed = true;
     std::vector<SettingDef> m_defs;
     std::vector<int> m_tabOrder;
     std::vector<int> m_cfgWriteOrder;
-    std::unordered_map<std::string, int, Hash, Equal> m_sections;  // section -> any setting
-    // key -> every setting number with that key, ascending (at most a ship group's eight),
-    // so one hash answers both "key exists" and "find setting".
-    std::unordered_map<std::string, std::vector<int>, Hash, Equal> m_keys;
+    NameIndex m_sections;
+    NameIndex m_keys;
+    // Key id -> every setting number with that key, ascending (at most a ship group's
+    // eight), so one lookup answers both "key exists" and "find setting".
+    std::vector<std::vector<int>> m_settingsOfKey;
 };
 
 }  // namespace tavmir
