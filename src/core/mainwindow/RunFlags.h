@@ -6,28 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "document/LoadDecision.h"
+
 namespace tavmir {
 
-// LoadDecision values left by the load-error dialog.
-inline constexpr std::string_view kLoadOpen = "";       // open the file as it is
-inline constexpr std::string_view kLoadDefaults = "D";  // missing settings get defaults
-inline constexpr std::string_view kLoadBlank = "B";     // missing settings stay empty
-inline constexpr std::string_view kLoadRefuse = "C";    // refuse the file
-
-struct OpenRunFlags {
-    // MoreFilesFollow: the file being opened is not the last one of the run.
-    bool moreFilesFollow = false;
-    // ContinueAll: later files of the run skip the load-error dialog and reuse loadDecision.
-    bool continueAll = false;
-    // CancelAll: the run stops after the current file.
-    bool cancelAll = false;
-    // LoadDecision: kept from one file and one run to the next until the dialog writes it.
-    std::string loadDecision;
-    // ShowMissingChoice: the load-error dialog offers the choice for missing settings.
-    bool showMissingChoice = false;
-    // BatchFileNumber: -1 during an interactive open, else the file counter of a batch run.
-    int batchFileNumber = -1;
-};
+// OpenRunFlags (MoreFilesFollow, ContinueAll, CancelAll, LoadDecision, ShowMissingChoice,
+// BatchFileNumber) are the editor document's: document/LoadDecision.h.
 
 struct CloseRunFlags {
     // ClosingAll: Close All is running.
