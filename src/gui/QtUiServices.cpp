@@ -1,0 +1,108 @@
+#include "QtUiServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace tavmir::gui {
+namespace {
+
+UiServices* g_installed = nullptr;
+
+QMessageBox::Icon qtIcon(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Critical:
+            return QMessageBox::Critical;
+        case BoxIcon::Information:
+            return QMessageBox::Information;
+        case BoxIcon::Question:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+UiServices& ui() {
+    static QtUiServices qtServices;
+    return g_installed ? *g_installed : qtServices;
+}
+
+void setUiServices(UiServices* services) { g_installed = services; }
+
+void showCritical(QWidget* parent, const QString& text) {
+    ui().message(parent, BoxIcon::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void showInformation(QWidget* parent, const QString& text) {
+    ui().message(parent, BoxIcon::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+    return ui().message(parent, BoxIcon::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton QtUiServices::message(QWidget* parent, BoxIcon icon, const QString& text,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(qtIcon(icon), QStringLiteral("Tavmir"), text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    const int result = box.exec();
+    return static_cast<QMessageBox::StandardButton>(result);
+}
+
+int QtUiServices::exec(QDialog& dialog) { return dialog.exec(); }
+
+QStringList QtUiServices::openFileNames(QWidget* parent, FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.caption, request.directory);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    request.selectedFilter = static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter()));
+    return dialog.selectedFiles();
+}
+
+QString QtUiServices::saveFileName(QWidget* parent, FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.caption, request.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    request.selectedFilter = static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter()));
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUiServices::existingDirectory(QWidget* parent, const QString& caption, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
+bool QtUiServices::print(QWidget* parent, QTextDocument& document, bool selectionAvailable,
+                         QTextDocument* selection) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
+    if (selectionAvailable) dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.printRange() == QAbstractPrintDialog::Selection && selection)
+        selection->print(&printer);
+    else
+        document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+}
+
+QString QtUiServices::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void QtUiServices::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+}  // namespace tavmir::gui

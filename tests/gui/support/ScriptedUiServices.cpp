@@ -1,0 +1,52 @@
+#include "gui/support/ScriptedUiServices.h"
+
+#include <QDialog>
+
+namespace tavmir::gui::test {
+
+QMessageBox::StandardButton ScriptedUiServices::message(QWidget*, BoxIcon icon, const QString& text,
+                                                        QMessageBox::StandardButtons buttons,
+                                                        QMessageBox::StandardButton defaultButton) {
+    messages.append({icon, text, buttons, defaultButton});
+    if (!messageAnswers.empty()) {
+        const QMessageBox::StandardButton answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    return defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
+}
+
+int ScriptedUiServices::exec(QDialog& dialog) {
+    ++dialogsShown;
+    dialog.setModal(true);
+    dialog.show();
+    if (!dialogHandler) {
+        dialog.reject();
+        return dialog.result();
+    }
+    const int handled = dialogHandler(dialog);
+    if (dialog.isVisible()) dialog.done(handled);
+    return dialog.result();
+}
+
+QStringList ScriptedUiServices::openFileNames(QWidget*, FileDialogRequest& request) {
+    fileRequests.append(request);
+    if (openAnswers.empty()) return {};
+    QStringList answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedUiServices::saveFileName(QWidget*, FileDialogRequest& request) {
+    fileRequests.append(request);
+    if (!saveFilterAnswers.empty()) {
+        request.selectedFilter = saveFilterAnswers.front();
+        saveFilterAnswers.pop_front();
+    }
+    if (saveAnswers.empty()) return {};
+    QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+}  // namespace tavmir::gui::test

@@ -1,0 +1,58 @@
+// UI services for GUI tests: records every message box and answers it from a queue, runs
+// modal dialogs through a handler the test sets, and answers file dialogs from queues.
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+#include "UiServices.h"
+
+namespace tavmir::gui::test {
+
+struct AskedMessage {
+    BoxIcon icon;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+class ScriptedUiServices : public UiServices {
+public:
+    ScriptedUiServices() { setUiServices(this); }
+    ~ScriptedUiServices() override { setUiServices(nullptr); }
+
+    // Answers for message boxes, in order; when empty the default button (or OK) answers.
+    std::deque<QMessageBox::StandardButton> messageAnswers;
+    QList<AskedMessage> messages;
+
+    // Runs each modal dialog; it must close the dialog (done/accept/reject or a button click)
+    // and may return the result. Default: the dialog is rejected.
+    std::function<int(QDialog&)> dialogHandler;
+    int dialogsShown = 0;
+
+    std::deque<QStringList> openAnswers;
+    std::deque<QString> saveAnswers;
+    std::deque<int> saveFilterAnswers;  // the filter entry chosen in the save dialog
+    QList<FileDialogRequest> fileRequests;
+    QString clipboard;
+    int printed = 0;
+
+    QMessageBox::StandardButton message(QWidget*, BoxIcon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
+    int exec(QDialog& dialog) override;
+    QStringList openFileNames(QWidget*, FileDialogRequest& request) override;
+    QString saveFileName(QWidget*, FileDialogRequest& request) override;
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    bool print(QWidget*, QTextDocument&, bool, QTextDocument*) override {
+        ++printed;
+        return true;
+    }
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+};
+
+}  // namespace tavmir::gui::test
