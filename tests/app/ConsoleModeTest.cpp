@@ -1,0 +1,97 @@
+// Runs the built tavmir program in validation mode, as a script would: no display, reports
+// beside the files, exit status by outcome.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "catalogue/Catalogue.h"
+#include "core/settingsfile/ReaderFixture.h"
+
+namespace tavmir {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+};
+
+// Runs tavmir with the arguments (already quoted) with no display at all; a Qt platform that
+// cannot start would make the run fail, so validation mode must never touch Qt.
+Result runTavmir(const std::string& arguments, const test::TempDir& dir) {
+    const std::string outPath = dir.path("stdout.txt");
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" + std::string(TAVMIR_BIN_DIR) +
+                                "/tavmir' " + arguments + " > '" + outPath + "' 2>&1";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::readAll(outPath)};
+}
+
+std::string completeFile(const Catalogue& c) {
+    std::string text, section;
+    for (int i = 1; i <= kSettingCount; ++i) {
+        const SettingDef& d = c[c.cfgWriteOrder(i)];
+        if (d.section != section) {
+            section = d.section;
+            text += "[" + section + "]\r\n";
+        }
+        text += d.key + "=" + d.defaultValue + "\r\n";
+    }
+    return text;
+}
+
+// The report without its first line (the date and time of the run).
+std::string afterDateLine(const std::string& report) { return report.substr(report.find("\r\n") + 2); }
+
+TEST(ConsoleMode, WritesOneReportPerFileAndExitsByOutcome) {
+    const auto cat = Catalogue::load(TAVMIR_BIN_DIR).catalogue;
+    ASSERT_TRUE(cat);
+    test::TempDir dir;
+    const std::string clean = dir.file("clean zone.cfg", completeFile(*cat));
+    Result r = runTavmir("-v '" + clean + "'", dir);
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(afterDateLine(test::readAll(clean + ".log")),
+              "\r\nValidating " + clean + "\r\nFile type: CFG\r\nErrors: 0\r\nWarnings: 0\r\n\r\n");
+
+    std::string text = completeFile(*cat);
+    text.replace(text.find("KickOutDelay=1000"), 17, "KickOutDelay=3000");
+    const std::string bad = dir.file("bad.cfg", text);
+    r = runTavmir("'" + bad + "' -V '" + bad + "'", dir);  // the switch anywhere, a path twice
+    EXPECT_EQ(r.status, 1) << r.out;
+    const std::string report = test::readAll(bad + ".log");
+    EXPECT_NE(report.find("1. Error in line "), std::string::npos);
+    EXPECT_NE(report.find(": Value is higher than high limit (Latency:KickOutDelay=3000. High limit is 2000)\r\n"
+                          "Errors: 1\r\nWarnings: 0\r\n\r\n"),
+              std::string::npos);
+    EXPECT_EQ(report.find("Validating ", report.find("Validating ") + 1), std::string::npos) << "one header per report";
+}
+
+TEST(ConsoleMode, LeavesNoReportForUnreadableEmptyOrUnknownFiles) {
+    test::TempDir dir;
+    const std::string empty = dir.file("empty.cfg", "");
+    const std::string old = dir.file("empty.cfg.log", "an old report");
+    const std::string unknown = dir.file("notes.txt", "hello\r\nworld\r\n");
+    Result r = runTavmir("-v '" + empty + "' '" + unknown + "' '" + dir.path("missing.cfg") + "'", dir);
+    EXPECT_EQ(r.status, 2) << "a named file that does not exist";
+    EXPECT_EQ(test::readAll(old), "an old report");
+    EXPECT_FALSE(std::filesystem::exists(unknown + ".log"));
+    EXPECT_NE(r.out.find("missing.cfg: no such file"), std::string::npos) << r.out;
+
+    r = runTavmir("-v '" + empty + "'", dir);
+    EXPECT_EQ(r.status, 1) << "an empty file counts as having errors";
+
+    // A report that cannot be written: a folder stands where the report would go.
+    const auto cat = Catalogue::load(TAVMIR_BIN_DIR).catalogue;
+    const std::string file = dir.file("blocked.cfg", completeFile(*cat));
+    std::filesystem::create_directory(file + ".log");
+    r = runTavmir("-v '" + file + "'", dir);
+    EXPECT_EQ(r.status, 2) << r.out;
+    EXPECT_NE(r.out.find("the report could not be written"), std::string::npos) << r.out;
+
+    r = runTavmir("'" + file + "'", dir);  // no switch: not validation mode
+    EXPECT_EQ(r.status, 2);
+}
+
+}  // namespace
+}  // namespace tavmir
