@@ -17,8 +17,16 @@ public:
     std::size_t consumed() const { return m_pos; }
 
 private:
+    // Position of the next CR / LF at or after m_pos (size() when none), each found with one
+    // memchr that is repeated only once it has been passed: linear in the file's size.
+    std::size_t nextOf(char c, std::size_t& cached) const;
+
     std::string_view m_bytes;
     std::size_t m_pos = 0;
+    std::size_t m_nextCr = 0;
+    std::size_t m_nextLf = 0;
+    bool m_crValid = false;
+    bool m_lfValid = false;
 };
 
 }  // namespace tavmir

@@ -326,13 +326,13 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     m_data.values[i] = value;
     if (value.empty()) return;
 
-    const std::string code = checkValue(m_cat, n, value);
-    if (code.empty()) return;
+    const char code = checkValueCode(m_cat, n, value);
+    if (code == 0) return;
     m_data.valueError[i] = true;
     const SettingDef& def = m_cat[n];
     const std::string sk = std::string(section) + ":" + std::string(key);
     const std::string v(value);
-    switch (code[0]) {
+    switch (code) {
         case '1':
             return lineError(lineNo, "Alphanumeric setting too long (" + sk + ". " + "Length=" +
                                          std::to_string(value.size()) + " chars. Max is " +
@@ -372,9 +372,9 @@ std::string detectFileType(const Catalogue& catalogue, const std::string& path) 
     return detectFormOfBytes(catalogue, file.bytes);
 }
 
-std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
+char checkValueCode(const Catalogue& catalogue, int n, std::string_view value) {
     const SettingDef& def = catalogue[n];
-    if (def.isText()) return static_cast<std::int64_t>(value.size()) > def.maxLength ? "1" : "";
+    if (def.isText()) return static_cast<std::int64_t>(value.size()) > def.maxLength ? '1' : 0;
 
     std::string_view v = trimSpaces(value);
     if (v.empty()) v = "0";
@@ -387,24 +387,29 @@ std::string checkValue(const Catalogue& catalogue, int n, std::string_view value
         for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) x = x * 10 + (v[i] - '0');
         if (i == v.size() && i > (negative ? 1u : 0u)) {
             if (negative) x = -x;
-            if (x > 2147483647) return "3";
-            if (!def.hasRange()) return "";
-            if (x < def.lowLimit) return "4";
-            if (x > def.highLimit) return "5";
-            return "";
+            if (x > 2147483647) return '3';
+            if (!def.hasRange()) return 0;
+            if (x < def.lowLimit) return '4';
+            if (x > def.highLimit) return '5';
+            return 0;
         }
     }
     const std::optional<double> number = numberValue(v);
-    if (!number) return "2";
-    if (v.size() > 10) return "3";
+    if (!number) return '2';
+    if (v.size() > 10) return '3';
     // The fixed-point conversion with four decimals holds about +-9.2e14.
     const double fixed = roundHalfEven(*number, 4);
-    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0) return "3";
-    if (!def.hasRange()) return "";
+    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0) return '3';
+    if (!def.hasRange()) return 0;
     const double x = leadingNumber(v);
-    if (x < def.lowLimit) return "4";
-    if (x > def.highLimit) return "5";
-    return "";
+    if (x < def.lowLimit) return '4';
+    if (x > def.highLimit) return '5';
+    return 0;
+}
+
+std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
+    const char code = checkValueCode(catalogue, n, value);
+    return code ? std::string(1, code) : std::string();
 }
 
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data, const ReaderEnvironment& env) {

@@ -20,6 +20,8 @@ std::string detectFileType(const Catalogue& catalogue, const std::string& path);
 // CheckValue: "" when the value is acceptable for setting n, else "1" text too long,
 // "2" not numeric, "3" overflow, "4" below the low limit, "5" above the high limit.
 std::string checkValue(const Catalogue& catalogue, int n, std::string_view value);
+// The same as one character: 0 when acceptable, else '1'..'5'.
+char checkValueCode(const Catalogue& catalogue, int n, std::string_view value);
 
 // ValidateSettingsFile: reads data.fileName and fills data; never fails, every problem is
 // reported in the log and in data.status.

@@ -1,0 +1,40 @@
+#include "settingsfile/LogReport.h"
+
+#include "common/AtomicFile.h"
+#include "common/Text.h"
+
+namespace tavmir {
+
+LogReportForm logReportForm(std::string_view path, int filterIndex) {
+    if (path.size() >= 4) {
+        const std::string ending = toUpperAscii(path.substr(path.size() - 4));
+        if (ending == ".TXT") return LogReportForm::PlainText;
+        if (ending == ".RTF") return LogReportForm::Rtf;
+    }
+    return filterIndex == 2 ? LogReportForm::Rtf : LogReportForm::PlainText;
+}
+
+std::string logReportBytes(const StyledLog& log, LogReportForm form) {
+    return form == LogReportForm::Rtf ? toRtf(log) : log.plainText();
+}
+
+std::string logReportWriteError(std::string_view path, std::string_view reason) {
+    std::string message = "Error writing to file: ";
+    message += path;
+    if (!reason.empty()) {
+        message += kCrLf;
+        message += kCrLf;
+        message += reason;
+    }
+    return message;
+}
+
+std::string saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {
+    if (path.empty()) return logReportWriteError(path, "No file name");
+    const WriteResult result =
+        writeFileAtomically(path, logReportBytes(log, logReportForm(path, filterIndex)));
+    if (result.ok()) return {};
+    return logReportWriteError(path, result.reason);
+}
+
+}  // namespace tavmir
