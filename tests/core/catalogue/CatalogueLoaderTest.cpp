@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "catalogue/Catalogue.h"
 #include "catalogue/StartupTables.h"
 #include "support/MasterFileBuilder.h"
@@ -80,7 +82,7 @@ TEST(CatalogueLoader, RefusesWrongLengthAndDamagedContentsAsCorrupt) {
 }
 
 TEST(CatalogueLoader, ReportsOpenFailureAndReadsFromTheFolder) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tavmir-catalogue-test";
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("tavmir-catalogue-test-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "mset.dat").string();

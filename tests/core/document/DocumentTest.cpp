@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -272,7 +274,7 @@ TEST(Document, TrimsTheHeadOfTheValidationLog) {
 
 TEST(Document, OpensAFileThroughTheRealReader) {
     const auto cat = testCatalogue();
-    const auto folder = std::filesystem::temp_directory_path() / "tavmir-document-test";
+    const auto folder = std::filesystem::temp_directory_path() / ("tavmir-document-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "arena.cfg").string();
     {

@@ -1,0 +1,81 @@
+#include "settingsfile/LogReport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace tavmir {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+StyledLog sampleLog() {
+    StyledLog log;
+    log.append("a.cfg", 1, kBlack, true);
+    log.append("1. Error in line 3: bad", 2, kRed, false);
+    log.append("Errors: 1", 1, kBlack, false);
+    return log;
+}
+
+TEST(LogReport, ChoosesTheFormFromTheNameEndingInAnyCaseElseFromTheFilter) {
+    struct Row {
+        std::string_view path;
+        int filter;
+        LogReportForm expected;
+    };
+    const Row rows[] = {
+        {"/t/report.txt", 2, LogReportForm::PlainText},
+        {"/t/REPORT.TXT", 2, LogReportForm::PlainText},
+        {"/t/report.rtf", 1, LogReportForm::Rtf},
+        {"/t/report.Rtf", 1, LogReportForm::Rtf},
+        {"/t/report", 1, LogReportForm::PlainText},
+        {"/t/report", 2, LogReportForm::Rtf},
+        {"/t/report.log", 0, LogReportForm::PlainText},
+        {"rtf", 2, LogReportForm::Rtf},
+        {"", 1, LogReportForm::PlainText},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(logReportForm(row.path, row.filter), row.expected) << row.path << " " << row.filter;
+}
+
+TEST(LogReport, WritesPlainTextWithCrLfAndRtfFromTheRuns) {
+    const fs::path dir = fs::temp_directory_path() / ("tavmir-logreport-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const StyledLog log = sampleLog();
+
+    EXPECT_EQ(saveLogReportFile((dir / "r.TXT").string(), log, 2), "");
+    EXPECT_EQ(readBytes(dir / "r.TXT"), "a.cfg\r\n1. Error in line 3: bad\r\n\r\nErrors: 1\r\n");
+
+    EXPECT_EQ(saveLogReportFile((dir / "r.rtf").string(), log, 1), "");
+    const std::string rtf = readBytes(dir / "r.rtf");
+    EXPECT_EQ(rtf, toRtf(log));
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+
+    EXPECT_EQ(saveLogReportFile((dir / "empty.txt").string(), StyledLog{}, 1), "");
+    EXPECT_TRUE(fs::exists(dir / "empty.txt"));
+    EXPECT_EQ(fs::file_size(dir / "empty.txt"), 0u);
+    fs::remove_all(dir);
+}
+
+TEST(LogReport, ReportsAFailedWriteWithThePathAndReasonAndLeavesNoFile) {
+    const std::string path = "/nonexistent-tavmir-folder/r.txt";
+    const std::string message = saveLogReportFile(path, sampleLog(), 1);
+    EXPECT_EQ(message.rfind("Error writing to file: " + path + "\r\n\r\n", 0), 0u) << message;
+    EXPECT_GT(message.size(), ("Error writing to file: " + path + "\r\n\r\n").size());
+    EXPECT_FALSE(fs::exists(path));
+
+    EXPECT_EQ(logReportWriteError("/x.txt", "Permission denied"),
+              "Error writing to file: /x.txt\r\n\r\nPermission denied");
+    EXPECT_EQ(logReportWriteError("/x.txt", ""), "Error writing to file: /x.txt");
+}
+
+}  // namespace
+}  // namespace tavmir
