@@ -11,5 +11,6 @@ ctest --test-dir build -j2 --output-on-failure
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVMIR_SANITIZE=ON -DTAVMIR_BUILD_BENCH=OFF
 cmake --build build-asan -j2
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
+  UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j2 --output-on-failure
