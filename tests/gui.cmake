@@ -14,7 +14,7 @@ if(TAVMIR_BUILD_GUI)
       TAVMIR_TEST_DATA="${TAVMIR_TEST_DATA}" TAVMIR_BIN_DIR="${TAVMIR_BIN_DIR}"
       TAVMIR_BUILD_DIR="${CMAKE_BINARY_DIR}")
     add_dependencies(${name} tavmir_catalogue_data)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 120
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endfunction()
 
