@@ -1,6 +1,7 @@
-// The tavmir program. Start-up loads the preferences and the catalogue, then reads the command
-// line: with "-v" and at least one existing file it validates the files and writes one report
-// per file, never needing a display.
+// The tavmir program. It reads the command line first: with "-v" and at least one existing file
+// it loads the preferences and the catalogue, validates the files and writes one report per
+// file, never needing a display. Otherwise it starts the windows (the main window, with the
+// files named on the command line opened into editors).
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -11,6 +12,10 @@
 #include "app/Preferences.h"
 #include "catalogue/Catalogue.h"
 #include "common/Text.h"
+
+#ifdef TAVMIR_WITH_GUI
+#include "mainwindow/GuiApplication.h"
+#endif
 
 namespace {
 
@@ -36,14 +41,6 @@ int main(int argc, char** argv) {
     using namespace tavmir;
     const std::filesystem::path folder = programFolder(argv[0]);
 
-    loadPreferences(folder, printMessage);
-
-    const CatalogueLoad load = Catalogue::load(folder);
-    if (!load.catalogue) {
-        printMessage(load.error);
-        return kExitFailure;
-    }
-
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const CommandLineRequest request = interpretArguments(arguments, isExistingFile);
 
@@ -56,10 +53,23 @@ int main(int argc, char** argv) {
     }
 
     if (!request.consoleMode) {
+#ifdef TAVMIR_WITH_GUI
+        return gui::runGui(argc, argv, folder, request.commandFiles);
+#else
         std::cerr << "usage: tavmir -v FILE...\n"
                      "Validates each settings file and writes its report to FILE.log.\n";
         return kExitFailure;
+#endif
     }
+
+    loadPreferences(folder, printMessage);
+
+    const CatalogueLoad load = Catalogue::load(folder);
+    if (!load.catalogue) {
+        printMessage(load.error);
+        return kExitFailure;
+    }
+
     const int status = runConsoleValidation(*load.catalogue, request.commandFiles, std::cout);
     return skipped ? int{kExitFailure} : status;
 }

@@ -2,13 +2,31 @@
 // and No to All while several files close.
 #pragma once
 
+#include <QDialog>
+
 #include <string>
 
 #include "mainwindow/ClosePrompt.h"
 
+class QLabel;
 class QWidget;
 
 namespace tavmir::gui {
+
+class FrmCloseFile : public QDialog {
+    Q_OBJECT
+
+  public:
+    FrmCloseFile(const QString& path, bool allAnswers, QWidget* parent = nullptr);
+
+    // The answer of the button pressed; Cancel when the prompt was closed another way.
+    CloseAnswer answer() const { return m_answer; }
+
+  private:
+    CloseAnswer m_answer = CloseAnswer::Cancel;
+    QLabel* lMsg1 = nullptr;
+    QLabel* lMsg2 = nullptr;
+};
 
 // Closing the prompt by its window close box counts as Cancel.
 CloseAnswer askToSave(QWidget* parent, const std::string& path, bool allAnswers);

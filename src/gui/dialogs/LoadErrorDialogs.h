@@ -11,10 +11,15 @@ class QWidget;
 
 namespace tavmir::gui {
 
+struct GuiContext;
+
 // FrmLoadErrors for one file: the user's answer (closing the window counts as Cancel).
-LoadErrorAnswer runLoadErrorDialog(QWidget* parent, const LoadErrorRequest& request);
+// With a context, a saved log is confirmed through its showMessage.
+LoadErrorAnswer runLoadErrorDialog(QWidget* parent, const LoadErrorRequest& request,
+                                   const GuiContext* context = nullptr);
 
 // FrmShowErrors: the validation log of the file at path, with save and print.
-void showLoadErrors(QWidget* parent, const StyledLog& log, const QString& filePath);
+void showLoadErrors(QWidget* parent, const StyledLog& log, const QString& filePath,
+                    const GuiContext* context = nullptr);
 
 }  // namespace tavmir::gui

@@ -4,19 +4,32 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "settingsfile/StyledLog.h"
 
+class QPrinter;
+class QTextDocument;
 class QTextEdit;
 class QWidget;
 
 namespace tavmir::gui {
 
+struct GuiContext;
+
 // Replaces the text edit's content with the log's runs (font, size, bold, colour).
 void showLog(QTextEdit& view, const StyledLog& log);
 // Asks for a file name (.txt or .rtf) and writes the log; false when cancelled or failed
-// (a failure is reported in a message box).
-bool saveLogReport(QWidget* parent, const StyledLog& log);
-// Prints the view's selection or all of it through the print dialog.
+// (a failure is reported in a message box). With a context, a written file is confirmed with
+// "File saved:" and the path through its showMessage.
+bool saveLogReport(QWidget* parent, const StyledLog& log, const GuiContext* context = nullptr);
+// Prints the view's selection or all of it through the print dialog; false when cancelled.
 bool printLog(QWidget* parent, QTextEdit& view);
+
+// The document a print job takes: a copy of the selected text (with its formatting) when
+// selectionOnly and text is selected, else a copy of the whole log. The view is not changed.
+std::unique_ptr<QTextDocument> logPrintDocument(const QTextEdit& view, bool selectionOnly);
+// Prints straight onto printer, without a dialog (a PDF printer works headless).
+void printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly);
 
 }  // namespace tavmir::gui

@@ -45,6 +45,10 @@ public:
     EditorDocument& document();
     const EditorDocument& document() const;
 
+    // Shows the document's texts, tooltips and caption again after an operation outside the
+    // window (copy, swap, import, edit for all ships) wrote the document directly.
+    void refreshFromDocument();
+
     // Re-aligns every value field after the preferences changed.
     void applyTextAlign();
 

@@ -4,12 +4,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    const QString config = QDir::temp().filePath(QStringLiteral("tavmir-offscreen-screen.json"));
+    // One file per process: test processes start in parallel and must not read each other's
+    // half-written file.
+    const QString config = QDir::temp().filePath(
+        QStringLiteral("tavmir-offscreen-screen-%1.json").arg(QCoreApplication::applicationPid()));
     QFile file(config);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,)"
@@ -20,5 +24,7 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", platform.constData(), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    QFile::remove(config);
+    return result;
 }

@@ -1,0 +1,215 @@
+// Speed and memory of the windows: start-up to the main window shown (target 300 ms), a complete
+// file opened into a new editor (100 ms), a page switch (5 ms) and eight open editors with every
+// page visited (200 MB resident). Headless by default; under Xvfb run it with QT_QPA_PLATFORM=xcb.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GuiContext.h"
+#include "UiServices.h"
+#include "catalogue/Catalogue.h"
+#include "document/FieldTexts.h"
+#include "document/SettingsWriter.h"
+#include "editor/FrmSettingsEdit.h"
+#include "mainwindow/GuiApplication.h"
+#include "mainwindow/MDIFormMain.h"
+
+namespace {
+
+using namespace tavmir;
+using namespace tavmir::gui;
+
+// Answers every box with its default and closes every dialog at once: nothing may wait.
+class QuietUiServices : public UiServices {
+  public:
+    QMessageBox::StandardButton message(QWidget*, BoxIcon, const QString&,
+                                        QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton defaultButton) override {
+        return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
+    }
+    int exec(QDialog& dialog) override {
+        dialog.reject();
+        return dialog.result();
+    }
+    QStringList openFileNames(QWidget*, FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, FileDialogRequest&) override { return {}; }
+    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    bool print(QWidget*, QTextDocument&, bool, QTextDocument*) override { return false; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString&) override {}
+};
+
+std::filesystem::path scratchFolder() {
+    static const std::filesystem::path folder = [] {
+        const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                           ("tavmir-gui-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        std::filesystem::copy_file(std::filesystem::path(TAVMIR_BIN_DIR) / "mset.dat",
+                                   path / "mset.dat",
+                                   std::filesystem::copy_options::overwrite_existing);
+        return path;
+    }();
+    return folder;
+}
+
+std::shared_ptr<const Catalogue> catalogue() {
+    static const std::shared_ptr<const Catalogue> loaded =
+        Catalogue::load(TAVMIR_BIN_DIR).catalogue;
+    return loaded;
+}
+
+// A file holding all 961 settings at their defaults.
+std::string completeFile(int number) {
+    const std::filesystem::path path =
+        scratchFolder() / ("complete" + std::to_string(number) + ".cfg");
+    if (!std::filesystem::exists(path)) {
+        FieldTexts texts;
+        for (int i = 1; i <= kSettingCount; ++i) texts[i] = (*catalogue())[i].defaultValue;
+        std::ofstream(path, std::ios::binary) << cfgFileBytes(*catalogue(), texts);
+    }
+    return path.string();
+}
+
+double residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(::sysconf(_SC_PAGESIZE)) /
+           (1024.0 * 1024.0);
+}
+
+void settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_StartupToMainWindowShown(benchmark::State& state) {
+    for (auto _ : state) {
+        GuiContext context;
+        std::unique_ptr<MDIFormMain> window = startGui(context, scratchFolder(), {});
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+struct OpenWindow {
+    GuiContext context;
+    std::unique_ptr<MDIFormMain> window;
+    OpenWindow() {
+        context.programFolder = scratchFolder();
+        context.catalogue = catalogue();
+        context.preferences.disableWindowMessage = 1;
+        window = std::make_unique<MDIFormMain>(context);
+        window->resize(1024, 768);
+        window->show();
+        settle();
+    }
+};
+
+void BM_OpenCompleteFileIntoNewEditor(benchmark::State& state) {
+    OpenWindow main;
+    const std::string file = completeFile(0);
+    for (auto _ : state) {
+        main.window->openFiles({file});
+        QApplication::processEvents();  // the first page painted
+        state.PauseTiming();
+        if (main.window->editors().size() != 1) state.SkipWithError("the file did not open");
+        main.window->mCloseAll_Click();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenCompleteFileIntoNewEditor)->Unit(benchmark::kMillisecond);
+
+void BM_PageSwitch(benchmark::State& state) {
+    const bool firstVisit = state.range(0) != 0;
+    OpenWindow main;
+    main.window->openFiles({completeFile(0)});
+    FrmSettingsEdit* editor = main.window->activeEditor();
+    if (editor == nullptr) {
+        state.SkipWithError("the file did not open");
+        return;
+    }
+    if (!firstVisit)
+        for (int page = 1; page <= 12; ++page) editor->bPag_Click(page);
+    settle();
+    int page = 1;
+    for (auto _ : state) {
+        page = page % 12 + 1;
+        if (firstVisit && page == 1) {
+            // A fresh editor, so the pages are built again on their first visit.
+            state.PauseTiming();
+            main.window->mCloseAll_Click();
+            settle();
+            main.window->openFiles({completeFile(0)});
+            editor = main.window->activeEditor();
+            settle();
+            page = 2;
+            state.ResumeTiming();
+        }
+        editor->bPag_Click(page);
+        QApplication::processEvents();  // the page painted
+    }
+}
+BENCHMARK(BM_PageSwitch)->Arg(0)->Arg(1)->ArgName("firstVisit")->Unit(benchmark::kMillisecond);
+
+void BM_EightEditorsResident(benchmark::State& state) {
+    for (auto _ : state) {
+        const double before = residentMegabytes();
+        OpenWindow main;
+        std::vector<std::string> files;
+        for (int i = 1; i <= 8; ++i) files.push_back(completeFile(i));
+        main.window->openFiles(files);
+        for (FrmSettingsEdit* editor : main.window->editors())
+            for (int page = 1; page <= 12; ++page) editor->bPag_Click(page);
+        settle();
+        state.counters["editors"] = static_cast<double>(main.window->editors().size());
+        state.counters["resident_MB"] = residentMegabytes();
+        state.counters["added_MB"] = residentMegabytes() - before;
+    }
+}
+BENCHMARK(BM_EightEditorsResident)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        // The offscreen platform with a 1920 x 1080 screen, as the GUI tests use.
+        const QString config = QDir::temp().filePath(QStringLiteral("tavmir-bench-screen.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,)"
+                       R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+        file.close();
+        const QByteArray platform = "offscreen:configfile=" + config.toLocal8Bit();
+        ::setenv("QT_QPA_PLATFORM", platform.constData(), 1);
+    }
+    QApplication app(argc, argv);
+    QuietUiServices quiet;
+    setUiServices(&quiet);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    setUiServices(nullptr);
+    std::error_code ignored;
+    std::filesystem::remove_all(scratchFolder(), ignored);
+    return 0;
+}
