@@ -145,4 +145,14 @@ std::vector<int> fieldTabIndexes(const Catalogue& catalogue) {
     return tab;
 }
 
+int labelTextIndent(const FieldPlacement& placement) {
+    constexpr int kGap = 2;
+    for (int column = 2; column <= 4; ++column) {
+        if (placeCell(1, column).label.x != placement.label.x) continue;
+        const int leftFieldEnd = placeCell(1, column - 1).field.x + kFieldWidth;
+        return leftFieldEnd + kGap > placement.label.x ? leftFieldEnd + kGap - placement.label.x : 0;
+    }
+    return 0;
+}
+
 }  // namespace tavmir

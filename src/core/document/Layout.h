@@ -60,6 +60,10 @@ struct FieldPlacement {
 FieldPlacement placeCell(int row, int column);
 // Placement of field 1..1045 (Average Ship rows sit where their Warbird setting sits).
 FieldPlacement fieldPlacement(const Catalogue& catalogue, int item);
+// How far a label's text must be indented so that the value field of the column to its left,
+// which reaches into the label's box (column 2 starts 12 pixels before column 1's fields end),
+// does not cover it. 0 for labels nothing overlaps.
+int labelTextIndent(const FieldPlacement& placement);
 
 // The setting whose catalogue record describes field 1..1045: the field's own setting, or
 // for an Average Ship row the Warbird setting of that row.

@@ -299,6 +299,9 @@ QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
     QStyle* style = fieldStyle();
     QPalette averagePalette;
     averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
+    // Labels a little smaller than the values, so the long setting names fit their boxes.
+    QFont labelFont = p1->font();
+    labelFont.setPixelSize(10);
     for (int item : items) {
         const FieldPlacement place = fieldPlacement(catalogue, item);
         const QString tip = fromCore(document.tooltip(item));
@@ -307,6 +310,8 @@ QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
         label->setObjectName(QStringLiteral("Label1_%1").arg(item));
         label->setText(fromCore(labelCaption(catalogue, item)));
         label->setGeometry(place.label.x, place.label.y - kPageTop, kLabelWidth, kLabelHeight);
+        label->setContentsMargins(labelTextIndent(place), 0, 0, 0);
+        label->setFont(labelFont);
         label->setToolTip(tip);
 
         auto* field = new ValueField(item, *this, container);
@@ -329,6 +334,9 @@ QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
         label1[static_cast<std::size_t>(item)] = label;
         text1[static_cast<std::size_t>(item)] = field;
     }
+    // Fields above every label: a label box may reach under the field of the column to its
+    // left, and the field must stay whole.
+    for (int item : items) text1[static_cast<std::size_t>(item)]->raise();
     return container;
 }
 

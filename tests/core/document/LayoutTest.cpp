@@ -25,6 +25,13 @@ TEST(Layout, PlacesLabelsAndFieldsByRowAndColumn) {
         EXPECT_EQ(placeCell(r.row, r.column), r.expected) << r.row << "," << r.column;
 }
 
+TEST(Layout, IndentsOnlyLabelsThatTheFieldToTheirLeftReachesInto) {
+    EXPECT_EQ(labelTextIndent(placeCell(3, 1)), 0);
+    EXPECT_EQ(labelTextIndent(placeCell(3, 2)), 14);  // column 1's fields end at 258, column 2 starts at 246
+    EXPECT_EQ(labelTextIndent(placeCell(3, 3)), 0);
+    EXPECT_EQ(labelTextIndent(placeCell(3, 4)), 1);  // column 3's fields end right before column 4
+}
+
 TEST(Layout, PagesListTheirFieldsInTableOrder) {
     const auto& general1 = pageFields(1);
     ASSERT_EQ(general1.size(), 94u);
