@@ -70,6 +70,8 @@ class EditorDocument {
     void setSlotNumber(int slot) { m_slotNumber = slot; }
     // "CFG" or "SET" once a file is loaded.
     const std::string& fileType() const { return m_fileType; }
+    // Save As to the other form changes it.
+    void setFileType(std::string type) { m_fileType = std::move(type); }
     bool modified() const { return m_modified; }
     // Saving clears the mark; operations that change values set it.
     void setModified(bool modified) { m_modified = modified; }

@@ -154,9 +154,6 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     FrmSettingsEdit& q;
     GuiContext& context;
     EditorDocument document;
-    // The form saving writes: the document's after an open, the dialog's choice after Save As
-    // (the document keeps the form it read; it has no setter for the one Save As chose).
-    std::string fileType;
     OpenRunFlags ownRunFlags;  // used when no main module runs the open
 
     QScrollArea* scrollArea = nullptr;
@@ -524,7 +521,7 @@ void FrmSettingsEdit::Impl::snapBack() {
 }
 
 std::string FrmSettingsEdit::Impl::finishSave(const SaveOutcome& outcome, const SaveState& state) {
-    fileType = state.fileType;
+    document.setFileType(state.fileType);
     if (!outcome.ok()) {
         if (outcome.page != 0) q.bPag_Click(outcome.page);
         if (!outcome.errorMessage.empty()) showCritical(&q, fromCore(outcome.errorMessage));
@@ -600,7 +597,6 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     if (!outcome.loaded()) return outcome.result;
 
     busy.emplace();
-    d->fileType = d->document.fileType();
     d->syncAllBuilt();
     d->bViewLoadErrors->setVisible(d->document.hasLoadErrors());
     d->refreshCaption();
@@ -611,7 +607,7 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
 }
 
 std::string FrmSettingsEdit::saveFile() {
-    SaveState state{d->document.filePath(), d->fileType, d->document.modified()};
+    SaveState state{d->document.filePath(), d->document.fileType(), d->document.modified()};
     SaveOutcome outcome;
     {
         BusyCursor busy;
@@ -624,10 +620,10 @@ std::string FrmSettingsEdit::saveFileAs() {
     FileDialogRequest request;
     request.directory = fromCore(d->document.filePath());
     request.filters = saveAsFilters();
-    request.selectedFilter = saveAsFilterIndex(d->fileType) - 1;
+    request.selectedFilter = saveAsFilterIndex(d->document.fileType()) - 1;
     const QString chosen = ui().saveFileName(this, request);
     if (chosen.isEmpty()) return "cancel";
-    SaveState state{d->document.filePath(), d->fileType, d->document.modified()};
+    SaveState state{d->document.filePath(), d->document.fileType(), d->document.modified()};
     SaveOutcome outcome;
     {
         BusyCursor busy;
