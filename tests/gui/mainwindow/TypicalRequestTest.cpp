@@ -1,0 +1,67 @@
+// The whole typical request, through the real windows: open a file with one bad value, continue
+// past the load-error dialog, correct the value, save, and see the confirmation.
+#include <QTest>
+#include <QTextEdit>
+
+#include "gui/mainwindow/MainWindowFixture.h"
+
+namespace tavmir::gui::test {
+namespace {
+
+class TypicalRequest : public MainWindowFixture {};
+
+TEST_F(TypicalRequest, OpenWithOneBadValueContinueCorrectAndSave) {
+    const int item = realCatalogue()->findSetting("Latency", "KickOutDelay");
+    ASSERT_NE(item, 0);
+    const std::string path = completeFile("zone.cfg");
+    std::string bytes = readBytes(path);
+    const std::string good = "KickOutDelay=" + realCatalogue()->setting(item).defaultValue + "\r\n";
+    bytes.replace(bytes.find(good), good.size(), "KickOutDelay=3000\r\n");
+    writeBytes(path, bytes);
+
+    MDIFormMain& w = makeWindow();
+    ui.openAnswers.push_back({QString::fromStdString(path)});
+    QStringList dialogs;
+    QString loadLog;
+    ui.dialogHandler = [&](QDialog& dialog) {
+        dialogs << dialog.objectName();
+        if (dialog.objectName() == QLatin1String("FrmLoadErrors")) {
+            if (auto* log = dialog.findChild<QTextEdit*>(QStringLiteral("tLog"))) loadLog = log->toPlainText();
+            dialog.findChild<QPushButton*>(QStringLiteral("bContinueOpen"))->click();
+            return dialog.result();
+        }
+        return answerDialog(dialog);
+    };
+    w.mOpenFile_Click();
+
+    ASSERT_EQ(w.editors().size(), 1u);
+    FrmSettingsEdit& editor = *w.editors()[0];
+    EXPECT_EQ(dialogs.value(0), QStringLiteral("FrmLoadErrors"));
+    EXPECT_TRUE(loadLog.contains(
+        QStringLiteral("1. Error in line ")))
+        << loadLog.toStdString();
+    EXPECT_TRUE(loadLog.contains(QStringLiteral(
+        "Value is higher than high limit (Latency:KickOutDelay=3000. High limit is 2000)")));
+    EXPECT_EQ(editor.currentPage(), 1);
+    EXPECT_TRUE(editor.findChild<QPushButton*>(QStringLiteral("bViewLoadErrors"))->isVisible());
+    EXPECT_EQ(editor.document().text(item), "3000");
+
+    // Saving as it is fails the value check and points at the field.
+    EXPECT_NE(editor.saveFile(), "");
+    ASSERT_FALSE(ui.messages.isEmpty());
+    EXPECT_TRUE(ui.messages.back().text.startsWith(QStringLiteral("Wrong value for Latency:KickOutDelay")));
+
+    // Correct the value and save with the menu's shortcut.
+    typeInto(editor, item, QStringLiteral("1500"));
+    EXPECT_TRUE(editor.windowTitle().endsWith(QStringLiteral(" *")));
+    dialogs.clear();
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(editor.windowTitle(), QString::fromStdString(path));
+    EXPECT_NE(readBytes(path).find("KickOutDelay=1500\r\n"), std::string::npos);
+    EXPECT_TRUE(dialogs.contains(QStringLiteral("FrmMessage")) || context.preferences.disableWindowMessage == 1)
+        << dialogs.join(QLatin1Char(',')).toStdString();
+}
+
+}  // namespace
+}  // namespace tavmir::gui::test
