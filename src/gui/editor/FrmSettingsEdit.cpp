@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTime>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -127,6 +128,9 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
 
     void buildCanvas();
     QWidget* pageContainer(int page);
+    // Builds the pages not visited yet, one per turn of the event loop once it is idle, so a
+    // later page switch only shows a container (a first visit would also build it).
+    void buildRemainingPagesWhenIdle();
     void applyPageSwitch(int from, int to);
     void syncPage(int page);
     void syncAllBuilt();
@@ -275,6 +279,17 @@ void FrmSettingsEdit::Impl::buildCanvas() {
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         QObject::connect(shortcut, &QShortcut::activated, this, [this, down] { pageKey(down); });
     }
+}
+
+void FrmSettingsEdit::Impl::buildRemainingPagesWhenIdle() {
+    QTimer::singleShot(0, &q, [this] {
+        for (int page = 1; page <= kPageCount; ++page) {
+            if (pages[static_cast<std::size_t>(page)] != nullptr) continue;
+            pageContainer(page);
+            buildRemainingPagesWhenIdle();
+            return;
+        }
+    });
 }
 
 QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
@@ -603,6 +618,7 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     if (d->context.mainModule != nullptr) d->context.mainModule->recentFiles().addToFront(path);
     busy.reset();
     emit fileLoaded(fromCore(path));
+    d->buildRemainingPagesWhenIdle();
     return {};
 }
 
