@@ -2,5 +2,4 @@
 tavmir_gui_test(mainwindow_gui_tests SOURCES
   gui/mainwindow/MDIFormMainTest.cpp
   gui/mainwindow/StartupAndMessageTest.cpp
-  gui/mainwindow/ScreenshotTest.cpp
   gui/mainwindow/TypicalRequestTest.cpp)

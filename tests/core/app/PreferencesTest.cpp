@@ -1,20 +1,18 @@
 #include "app/Preferences.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "TestFolder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
 
-using test::readBytes;
-using test::TestFolder;
+using test::readAll;
+using test::TempDir;
 using test::writeBytes;
 using Messages = std::vector<std::string>;
 
@@ -62,14 +60,10 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKeyOnce) {
         {partial, false, {kCorrupt, kCorrupt}, {2, 3, 0, "1234"}, partial},
         {"", false, {kCorrupt, kCorrupt, kCorrupt, kCorrupt}, {0, 3, 0, "1000"}, ""},
         // The first failed default stops the creation; the reads then all fail.
-        {std::nullopt,
-         true,
-         {"WRITE", kCorrupt, kCorrupt, kCorrupt, kCorrupt},
-         {0, 3, 0, "1000"},
-         ""},
+        {std::nullopt, true, {"WRITE", kCorrupt, kCorrupt, kCorrupt, kCorrupt}, {0, 3, 0, "1000"}, ""},
     };
     for (const Row& r : rows) {
-        TestFolder temp;
+        TempDir temp;
         std::filesystem::path folder = temp.path();
         if (r.folderIsAFile) writeBytes(folder /= "program", "");
         if (r.file) writeBytes(folder / "tavmir.ini", *r.file);
@@ -78,27 +72,23 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKeyOnce) {
             expected[0] = "Error writing to file: " + folder.string() + "/tavmir.ini";
 
         Messages messages;
-        const Preferences p =
-            loadPreferences(folder, [&](const std::string& m) { messages.push_back(m); });
+        EXPECT_EQ(loadPreferences(folder, [&](const std::string& m) { messages.push_back(m); }), r.expected);
         EXPECT_EQ(messages, expected);
-        EXPECT_EQ(p, r.expected);
-        if (!r.folderIsAFile) {
-            EXPECT_EQ(readBytes(folder / "tavmir.ini"), r.fileAfter);
-        }
+        EXPECT_EQ(r.folderIsAFile ? "" : readAll(folder / "tavmir.ini"), r.fileAfter);
     }
 }
 
 TEST(Preferences, SaveWritesTheFourKeysInOrderAndKeepsOtherLines) {
-    TestFolder folder;
+    TempDir folder;
     const auto ini = folder.path() / "tavmir.ini";
     EXPECT_EQ(savePreferences(folder.path(), {2, 3, 1, "0250"}, "center"), "");
-    EXPECT_EQ(readBytes(ini),
+    EXPECT_EQ(readAll(ini),
               "[Editor]\r\nTextAlign=center\r\nMouseWheelSpeed=3\r\n[Save]\r\n"
               "DisableWindowMessage=1\r\nMessageTime=250\r\n");
 
     writeBytes(ini, "; mine\n[Save]\nMessageTime=9\n[Other]\nX=1\n");
     EXPECT_EQ(savePreferences(folder.path(), Preferences{}, "left"), "");
-    EXPECT_EQ(readBytes(ini),
+    EXPECT_EQ(readAll(ini),
               "; mine\n[Save]\nMessageTime=1000\nDisableWindowMessage=0\r\n[Other]\nX=1\n"
               "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n");
     EXPECT_EQ(loadPreferences(folder.path(), [](const std::string& m) { ADD_FAILURE() << m; }),
@@ -106,30 +96,21 @@ TEST(Preferences, SaveWritesTheFourKeysInOrderAndKeepsOtherLines) {
 }
 
 TEST(Preferences, FailedSaveKeepsTheOldFileAndGivesTheWriteError) {
-    TestFolder folder;
+    TempDir folder;
     const auto notAFolder = folder.path() / "program";
     writeBytes(notAFolder, "x");
     EXPECT_EQ(savePreferences(notAFolder, Preferences{}, "left"),
               "Error writing to file: " + notAFolder.string() + "/tavmir.ini");
-    EXPECT_EQ(readBytes(notAFolder), "x");
+    EXPECT_EQ(readAll(notAFolder), "x");
 
-    // A disk that refuses the new bytes. Permission bits would not stop the root user the
-    // tests may run as, but the file-size limit stops everyone.
-    const auto ini = folder.path() / "tavmir.ini";
-    writeBytes(ini, kDefaultFile);
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit tiny = old;
-    tiny.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const std::string error = savePreferences(folder.path(), {1, 1, 1, "300"}, "right");
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldSignal);
-    EXPECT_EQ(error, "Error writing to file: " + folder.path().string() + "/tavmir.ini");
-    EXPECT_EQ(readBytes(ini), kDefaultFile);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2)
-        << "a temporary file was left behind";
+    // A disk that refuses the new bytes (permission bits would not stop the root user).
+    const std::string ini = folder.file("tavmir.ini", kDefaultFile);
+    {
+        const test::FileSizeLimit limit(16);
+        EXPECT_EQ(savePreferences(folder.path(), {1, 1, 1, "300"}, "right"), "Error writing to file: " + ini);
+    }
+    EXPECT_EQ(readAll(ini), kDefaultFile);
+    EXPECT_EQ(folder.entryCount(), 2) << "a temporary file was left behind";
 }
 
 TEST(Preferences, ApplyChecksTheMessageTimeOnlyWhileMessagesAreOn) {
@@ -148,8 +129,7 @@ TEST(Preferences, ApplyChecksTheMessageTimeOnlyWhileMessagesAreOn) {
     };
     for (const Row& r : rows) {
         const MessageTimeCheck c = checkMessageTime(r.field, r.disabled);
-        EXPECT_EQ(c.error, r.error) << r.field;
-        EXPECT_EQ(c.messageTime, r.applied) << r.field;
+        EXPECT_EQ(std::tie(c.error, c.messageTime), std::tie(r.error, r.applied)) << r.field;
     }
 }
 

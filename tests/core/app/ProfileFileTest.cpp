@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "TestFolder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
 
-using test::readBytes;
-using test::TestFolder;
+using test::readAll;
+using test::TempDir;
 using test::writeBytes;
 
 TEST(ProfileFile, FindsValuesByCaseInsensitiveNamesInAnyLineEnding) {
@@ -79,14 +79,14 @@ TEST(ProfileFile, RefusesNamesAndValuesThatWouldBreakTheFile) {
 }
 
 TEST(ProfileFile, WritesCreateTheFileAndReadsCutLongValues) {
-    TestFolder folder;
+    TempDir folder;
     const auto file = folder.path() / "x.ini";
     EXPECT_EQ(readProfileString(file, "Editor", "A").status, ProfileReadStatus::Missing);
 
     const std::string longValue(300, 'v');
     EXPECT_EQ(writeProfileString(file, "Editor", "A", longValue), "");
     EXPECT_EQ(writeProfileString(file, "Save", "B", "2"), "");
-    EXPECT_EQ(readBytes(file), "[Editor]\r\nA=" + longValue + "\r\n[Save]\r\nB=2\r\n");
+    EXPECT_EQ(readAll(file), "[Editor]\r\nA=" + longValue + "\r\n[Save]\r\nB=2\r\n");
 
     const ProfileValue a = readProfileString(file, "EDITOR", "a");
     EXPECT_EQ(a.status, ProfileReadStatus::Found);
@@ -96,13 +96,13 @@ TEST(ProfileFile, WritesCreateTheFileAndReadsCutLongValues) {
 }
 
 TEST(ProfileFile, FailedWritesLeaveTheOldFileUntouched) {
-    TestFolder folder;
+    TempDir folder;
 
     // A parent that is a regular file cannot hold the new file.
     const auto notAFolder = folder.path() / "plain";
     writeBytes(notAFolder, "keep");
     EXPECT_NE(writeProfileString(notAFolder / "x.ini", "Editor", "A", "1"), "");
-    EXPECT_EQ(readBytes(notAFolder), "keep");
+    EXPECT_EQ(readAll(notAFolder), "keep");
 
     // An oversized file is not ours to rewrite, and reads find nothing in it.
     const auto huge = folder.path() / "huge.ini";
@@ -110,7 +110,7 @@ TEST(ProfileFile, FailedWritesLeaveTheOldFileUntouched) {
     writeBytes(huge, hugeBytes);
     EXPECT_EQ(readProfileString(huge, "Editor", "A").status, ProfileReadStatus::Unreadable);
     EXPECT_NE(writeProfileString(huge, "Editor", "A", "2"), "");
-    EXPECT_EQ(readBytes(huge), hugeBytes);
+    EXPECT_EQ(readAll(huge), hugeBytes);
 
     // A folder in place of the file.
     const auto dir = folder.path() / "dir.ini";
@@ -123,7 +123,7 @@ TEST(ProfileFile, FailedWritesLeaveTheOldFileUntouched) {
     const auto file = folder.path() / "x.ini";
     writeBytes(file, "[Editor]\nA=1");
     EXPECT_NE(writeProfileString(file, "Editor", "A", "2\r\n[Save]"), "");
-    EXPECT_EQ(readBytes(file), "[Editor]\nA=1");
+    EXPECT_EQ(readAll(file), "[Editor]\nA=1");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TestFolder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
@@ -81,9 +81,7 @@ TEST(SharedRoutines, SplitsAMultipleSelectionIntoFullPaths) {
         {"/home/u/\0a.cfg\0\0"s, {"/home/u/a.cfg"}},
         {"/home/u\0"s, {}},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(splitFileSelection(r.selection), r.expected);
-    }
+    for (const Row& r : rows) EXPECT_EQ(splitFileSelection(r.selection), r.expected);
 }
 
 // Hands out the given draws in order, then repeats the last one.
@@ -92,7 +90,7 @@ RandomSource scripted(std::vector<double> draws) {
 }
 
 TEST(SharedRoutines, TemporaryNamesAreTwoLettersSixDigitsAndFree) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const std::string dir = folder.path().string();
     struct Row {
         std::string folder;
@@ -108,9 +106,7 @@ TEST(SharedRoutines, TemporaryNamesAreTwoLettersSixDigitsAndFree) {
         {dir, {0.0, 0.0, 0.0, 0.0, 0.0, 0.5}, dir + "/aa050000.tmp"},
     };
     test::writeBytes(folder.path() / "aa000000.tmp", "");
-    for (const Row& r : rows) {
-        EXPECT_EQ(temporaryFileName(r.folder, scripted(r.draws)), r.expected);
-    }
+    for (const Row& r : rows) EXPECT_EQ(temporaryFileName(r.folder, scripted(r.draws)), r.expected);
 
     // Every draw naming an existing file ends in failure instead of an endless search.
     EXPECT_EQ(temporaryFileName(dir, scripted({0.0})), "");

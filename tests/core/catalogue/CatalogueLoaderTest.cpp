@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include <unistd.h>
-
 #include "catalogue/Catalogue.h"
 #include "catalogue/StartupTables.h"
 #include "support/MasterFileBuilder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
@@ -34,14 +30,10 @@ TEST(CatalogueLoader, LoadsFieldsAsStoredWithTrimmingAndDescriptionLength) {
     const CatalogueLoad load = Catalogue::parse(b.pack(), kPath);
     ASSERT_TRUE(load.catalogue) << load.error;
     const Catalogue& c = *load.catalogue;
-    EXPECT_EQ(c[1].section, "PrizeWeight");
-    EXPECT_EQ(c[1].key, "Bounce");
-    EXPECT_EQ(c[1].defaultValue, "");
-    EXPECT_EQ(c[1].lowLimit, -5);
-    EXPECT_EQ(c[1].highLimit, 2147483647);
-    EXPECT_EQ(c[1].description, " padded text ");  // cut by length, never trimmed
-    EXPECT_EQ(c[2].section, "");
-    EXPECT_EQ(c[2].description, "");
+    // The description is cut by its length, never trimmed.
+    EXPECT_EQ(std::tie(c[1].section, c[1].key, c[1].defaultValue, c[1].lowLimit, c[1].highLimit, c[1].description),
+              std::make_tuple("PrizeWeight", "Bounce", "", -5, 2147483647, " padded text "));
+    EXPECT_EQ(c[2].section + c[2].description, "");
     EXPECT_EQ(c[3].description, std::string(255, 'x'));
     EXPECT_FALSE(c[4].isText());  // only a capital A marks text
     EXPECT_TRUE(c[5].isText());
@@ -61,16 +53,17 @@ TEST(CatalogueLoader, RefusesWrongLengthAndDamagedContentsAsCorrupt) {
         const char* what;
         void (*apply)(test::MasterFileBuilder&);
     };
+    using B = test::MasterFileBuilder;
     const Damage damages[] = {
-        {"page 0", [](test::MasterFileBuilder& b) { b.records[10].page = 0; }},
-        {"page 12", [](test::MasterFileBuilder& b) { b.records[10].page = 12; }},
-        {"column 5", [](test::MasterFileBuilder& b) { b.records[10].column = 5; }},
-        {"row 0", [](test::MasterFileBuilder& b) { b.records[10].row = 0; }},
-        {"negative max length", [](test::MasterFileBuilder& b) { b.records[10].maxLength = -1; }},
-        {"negative description length", [](test::MasterFileBuilder& b) { b.records[10].descriptionLength = -3; }},
-        {"tab order repeats", [](test::MasterFileBuilder& b) { b.tabOrder[5] = b.tabOrder[6]; }},
-        {"write order out of range", [](test::MasterFileBuilder& b) { b.cfgWriteOrder[0] = 962; }},
-        {"write order zero", [](test::MasterFileBuilder& b) { b.cfgWriteOrder[960] = 0; }},
+        {"page 0", [](B& b) { b.records[10].page = 0; }},
+        {"page 12", [](B& b) { b.records[10].page = 12; }},
+        {"column 5", [](B& b) { b.records[10].column = 5; }},
+        {"row 0", [](B& b) { b.records[10].row = 0; }},
+        {"negative max length", [](B& b) { b.records[10].maxLength = -1; }},
+        {"negative description length", [](B& b) { b.records[10].descriptionLength = -3; }},
+        {"tab order repeats", [](B& b) { b.tabOrder[5] = b.tabOrder[6]; }},
+        {"write order out of range", [](B& b) { b.cfgWriteOrder[0] = 962; }},
+        {"write order zero", [](B& b) { b.cfgWriteOrder[960] = 0; }},
     };
     for (const Damage& d : damages) {
         test::MasterFileBuilder b;
@@ -82,27 +75,23 @@ TEST(CatalogueLoader, RefusesWrongLengthAndDamagedContentsAsCorrupt) {
 }
 
 TEST(CatalogueLoader, ReportsOpenFailureAndReadsFromTheFolder) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("tavmir-catalogue-test-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "mset.dat").string();
-
-    EXPECT_EQ(Catalogue::load(dir).error,
+    const test::TempDir dir;
+    const std::string path = dir.path("mset.dat");
+    EXPECT_EQ(Catalogue::load(dir.path()).error,
               "Error opening master file: " + path + "\r\nNo such file or directory" + kReinstall);
 
-    std::ofstream(path, std::ios::binary) << "short";
-    EXPECT_EQ(Catalogue::load(dir).error, "Master file is corrupt: " + path + kReinstall);
+    dir.file("mset.dat", "short");
+    EXPECT_EQ(Catalogue::load(dir.path()).error, "Master file is corrupt: " + path + kReinstall);
 
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);  // a folder where the file should be
-    const CatalogueLoad folderLoad = Catalogue::load(dir);
+    const CatalogueLoad folderLoad = Catalogue::load(dir.path());
     EXPECT_FALSE(folderLoad.catalogue);
     EXPECT_NE(folderLoad.error.find(path), std::string::npos);
 
     std::filesystem::remove(path);
-    std::ofstream(path, std::ios::binary) << test::MasterFileBuilder().pack();
-    EXPECT_TRUE(Catalogue::load(dir).catalogue);
-    std::filesystem::remove_all(dir);
+    dir.file("mset.dat", test::MasterFileBuilder().pack());
+    EXPECT_TRUE(Catalogue::load(dir.path()).catalogue);
 }
 
 TEST(CatalogueLookups, IndexAnswersExactlyAsTheScan) {
@@ -114,8 +103,8 @@ TEST(CatalogueLookups, IndexAnswersExactlyAsTheScan) {
     ASSERT_TRUE(load.catalogue);
     const Catalogue& c = *load.catalogue;
     const std::pair<std::string, std::string> probes[] = {
-        {"Gen", "G7"}, {"Warbird", "K0"}, {"warbird", "K0"}, {"Terrier", "K3"}, {"Gen", "g7"},
-        {"", ""},       {"Gen ", "G7"},    {"Shark", "K83"},  {"Shark", "K84"}, {std::string("Gen\0G", 5), "7"}};
+        {"Gen", "G7"}, {"Warbird", "K0"}, {"Terrier", "K3"}, {"Gen", "g7"},    {"", ""},
+        {"Gen ", "G7"}, {"Shark", "K83"}, {"Shark", "K84"},  {std::string("Gen\0G", 5), "7"}};
     for (const auto& [section, key] : probes) {
         EXPECT_EQ(c.findSetting(section, key), c.findSettingByScan(section, key)) << section << ":" << key;
         EXPECT_EQ(c.sectionExists(section), c.sectionExistsByScan(section)) << section;
@@ -127,11 +116,9 @@ TEST(CatalogueLookups, IndexAnswersExactlyAsTheScan) {
 }
 
 TEST(StartupTables, ShipTableFollowsTheColumnOffsets) {
-    EXPECT_EQ(shipTable(1, 0), 319);
-    EXPECT_EQ(shipTable(1, 4), 324);  // Terrier is the sixth record of a group
-    EXPECT_EQ(shipTable(1, 5), 323);  // Weasel the fifth
-    EXPECT_EQ(shipTable(84, 8), 1045);
-    EXPECT_EQ(shipTable(1, 8), 962);
+    // Terrier is the sixth record of a group, Weasel the fifth; column 8 is the Average Ship.
+    EXPECT_EQ((std::vector<int>{shipTable(1, 0), shipTable(1, 4), shipTable(1, 5), shipTable(1, 8), shipTable(84, 8)}),
+              (std::vector<int>{319, 324, 323, 962, 1045}));
     // Every ship setting appears exactly once.
     std::vector<int> seen(kSettingCount + 1, 0);
     for (int r = 1; r <= kShipRows; ++r)

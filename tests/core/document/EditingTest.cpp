@@ -20,56 +20,30 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& valu
     return doc;
 }
 
+// Which characters each filter lets through is the filters' own test; here: which filter a
+// field gets. The Average Ship page filters nothing: its fields take no typing at all.
 TEST(Editing, KeyFiltersDropWhatAFieldCannotHold) {
     const auto cat = testCatalogue();
-    struct Row {
-        int item, page, key, expected;
-    };
-    const Row rows[] = {
-        {1, 1, '5', '5'},
-        {1, 1, '-', '-'},
-        {1, 1, '.', 0},
-        {1, 1, '+', 0},
-        {1, 1, ' ', 0},
-        {1, 1, ',', 0},
-        {1, 1, 8, 8},
-        {1, 1, 3, 0},  // Ctrl+C
-        {1, 1, 22, 0},
-        {1, 1, 'a', 0},
-        {287, 4, '7', '7'},
-        {287, 4, 'x', 0},
-        {kText, 1, ' ', ' '},
-        {kText, 1, 'a', 'a'},
-        {kText, 1, 127, 127},
-        {kText, 1, 128, 0},
-        {kText, 1, 233, 0},
-        {kText, 1, 24, 0},
-        {kText, 1, 8, 8},
-        // The Average Ship page filters nothing: its fields take no typing at all.
-        {962, 12, 'x', 'x'},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(filterFieldKey(*cat, r.item, r.page, r.key), r.expected)
-            << r.item << " key " << r.key;
-    EXPECT_EQ(keyFilterFor(*cat, 1, 1), KeyFilter::kNumeric);
-    EXPECT_EQ(keyFilterFor(*cat, kText, 1), KeyFilter::kText);
+    const int rows[][4] = {{1, 1, '5', '5'},       {1, 1, '.', 0},           {287, 4, '7', '7'},
+                           {287, 4, 'x', 0},       {kText, 1, ' ', ' '},     {kText, 1, 128, 0},
+                           {962, 12, 'x', 'x'}};
+    for (const auto& r : rows) EXPECT_EQ(filterFieldKey(*cat, r[0], r[1], r[2]), r[3]) << r[0] << " key " << r[2];
     EXPECT_EQ(keyFilterFor(*cat, 962, 12), KeyFilter::kNone);
 }
 
 TEST(Editing, FocusEnablesTheEditCommandsOfItsField) {
     const auto cat = testCatalogue();
-    const std::pair<int, EditCommands> rows[] = {
-        {1, {false, false}},   {150, {false, false}}, {286, {false, false}},
-        {287, {true, false}},  {958, {true, false}},  {kText, {false, true}},
-        {961, {false, false}}, {962, {true, false}},  {1045, {true, false}},
+    using C = FieldCommand;
+    const std::tuple<int, EditCommands, FieldCommand> rows[] = {
+        {1, {false, false}, C::kNone},     {286, {false, false}, C::kNone},
+        {287, {true, false}, C::kEditSettingForAllShips},  {958, {true, false}, C::kEditSettingForAllShips},
+        {kText, {false, true}, C::kEditAlphanumericSetting}, {961, {false, false}, C::kNone},
+        {962, {true, false}, C::kEditSettingForAllShips}, {1045, {true, false}, C::kEditSettingForAllShips},
     };
-    for (const auto& [item, commands] : rows)
+    for (const auto& [item, commands, doubleClick] : rows) {
         EXPECT_EQ(editCommandsFor(*cat, item), commands) << item;
-
-    EXPECT_EQ(doubleClickCommand(*cat, 287), FieldCommand::kEditSettingForAllShips);
-    EXPECT_EQ(doubleClickCommand(*cat, kText), FieldCommand::kEditAlphanumericSetting);
-    EXPECT_EQ(doubleClickCommand(*cat, 1), FieldCommand::kNone);
-    EXPECT_EQ(doubleClickCommand(*cat, 1000), FieldCommand::kEditSettingForAllShips);
+        EXPECT_EQ(doubleClickCommand(*cat, item), doubleClick) << item;
+    }
 }
 
 TEST(Editing, KnowsTheShipAndRowOfEachItem) {
@@ -79,8 +53,7 @@ TEST(Editing, KnowsTheShipAndRowOfEachItem) {
                            {1, 0},   {961, 0}, {962, 0}, {0, 0}};
     for (const auto& r : rows) EXPECT_EQ(shipOfItem(*cat, r[0]), r[1]) << r[0];
     for (int r = 1; r <= kShipRows; ++r)
-        for (int c = 0; c <= kAverageColumn; ++c)
-            EXPECT_EQ(shipRowOfItem(*cat, shipTable(r, c)), r);
+        for (int c = 0; c <= kAverageColumn; ++c) EXPECT_EQ(shipRowOfItem(*cat, shipTable(r, c)), r);
     EXPECT_EQ(shipRowOfItem(*cat, 1), 0);
 }
 
@@ -105,22 +78,15 @@ TEST(Editing, RemarkDescribesTheFocusedField) {
         auto doc = documentOnPage(r.page, r.value);
         ASSERT_TRUE(doc->focusField(r.item));
         EXPECT_EQ(doc->remark(), r.remark) << r.item;
-        EXPECT_EQ(doc->focusedItem(), r.item);
-        EXPECT_TRUE(doc->fieldHasFocus());
+        EXPECT_TRUE(doc->fieldHasFocus() && doc->focusedItem() == r.item);
     }
-}
-
-TEST(Editing, RemarkAnnotatesAShipValueAboveOrBelowTheAverage) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"120", "(+20%  Avg:100) (Low:100  High:5000) Energy"},
-        {"80", "(-20%  Avg:100) (Low:100  High:5000) Energy"},
-    };
-    for (const auto& [value, remark] : rows) {
-        auto doc = documentOnPage(4, "100");
-        doc->fields()[shipTable(1, kAverageColumn)] = "100";
+    // A ship value above or below its average.
+    auto doc = documentOnPage(4, "100");
+    const std::pair<std::string, std::string> offAverage[] = {{"120", "(+20%  Avg:100) "}, {"80", "(-20%  Avg:100) "}};
+    for (const auto& [value, remark] : offAverage) {
         doc->fields()[kWarbirdRow1] = value;
         doc->focusField(kWarbirdRow1);
-        EXPECT_EQ(doc->remark(), remark);
+        EXPECT_EQ(doc->remark(), remark + row1Average);
     }
 }
 
@@ -159,11 +125,6 @@ TEST(Editing, PageSwitchesIgnoreTheFocusEventsTheyCause) {
     EXPECT_FALSE(doc->showPage(13));
     EXPECT_TRUE(doc->pageDown());
     EXPECT_EQ(doc->currentPage(), 6);
-    doc->showPage(12);
-    doc->pageDown();
-    EXPECT_EQ(doc->currentPage(), 1);
-    doc->pageUp();
-    EXPECT_EQ(doc->currentPage(), 12);
     EXPECT_TRUE(doc->setPageForItem(292));
     EXPECT_EQ(doc->currentPage(), 8);
 }
@@ -175,8 +136,7 @@ TEST(Editing, TypingMarksTheDocumentModified) {
     EXPECT_TRUE(doc->modified());
     EXPECT_EQ(doc->caption(), "/zone/arena.cfg *");
     EXPECT_EQ(doc->text(1), "7");
-    EXPECT_EQ(change.averageField, 0);
-    EXPECT_FALSE(change.tooltip);
+    EXPECT_FALSE(change.averageField != 0 || change.tooltip);
     doc->editField(kText, "toolong");
     EXPECT_EQ(doc->text(kText), "toolo");  // the field holds at most its maximum length
 }
@@ -204,9 +164,7 @@ TEST(Editing, ChangesWhileLoadingAreNotEdits) {
     doc->setLoading(false);
     EXPECT_EQ(doc->text(287), "50");
     EXPECT_EQ(doc->text(962), "10");
-    EXPECT_FALSE(doc->modified());
-    EXPECT_EQ(change.averageField, 0);
-    EXPECT_FALSE(change.caption);
+    EXPECT_FALSE(doc->modified() || change.averageField != 0 || change.caption);
 }
 
 }  // namespace

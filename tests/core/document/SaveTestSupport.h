@@ -1,15 +1,10 @@
-// A catalogue and a document for the save tests, and a scratch folder.
+// A catalogue and a document for the save tests.
 //
 // The catalogue is test::MasterFileBuilder's with a few settings given limits and a type
 // (Gen:G1 10..20, Gen:G2 text of at most 5, Gen:G3 -5..5, Gen:G4 7..7) and a write order
 // grouped as a real one is: the general settings, then each ship's 84 rows in page order.
 #pragma once
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -17,6 +12,7 @@
 #include "catalogue/StartupTables.h"
 #include "document/FieldTexts.h"
 #include "support/MasterFileBuilder.h"
+#include "support/TempDir.h"
 
 namespace tavmir::test {
 
@@ -52,38 +48,6 @@ inline FieldTexts validDocument() {
         for (int row = 1; row <= kShipRows; ++row) t[shipTable(row, ship)] = std::to_string(row);
     t[shipTable(1, 1)] = " 1 ";
     return t;
-}
-
-class ScratchDir {
-  public:
-    ScratchDir() {
-        static int counter = 0;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("tavmir-save-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    std::string path(const std::string& name) const { return (m_path / name).string(); }
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-        return path(name);
-    }
-    // The number of entries in the folder, so a test can see that no temporary file stayed.
-    std::size_t entryCount() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_path),
-                                                      std::filesystem::directory_iterator()));
-    }
-
-  private:
-    std::filesystem::path m_path;
-};
-
-inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace tavmir::test

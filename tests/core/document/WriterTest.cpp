@@ -11,7 +11,7 @@
 namespace tavmir {
 namespace {
 
-using test::ScratchDir;
+using test::TempDir;
 
 std::size_t countOf(const std::string& text, const std::string& what) {
     std::size_t count = 0;
@@ -22,10 +22,10 @@ std::size_t countOf(const std::string& text, const std::string& what) {
 // Reads bytes back through the one reader and expects a clean file holding `expected`.
 void expectReadsBack(const Catalogue& c, const std::string& bytes, const std::string& name,
                      const FieldTexts& expected, const std::string& form) {
-    ScratchDir dir;
+    TempDir dir;
     StyledLog log;
     SettingsFileData data;
-    data.fileName = dir.write(name, bytes);
+    data.fileName = dir.file(name, bytes);
     data.log = &log;
     validateSettingsFile(c, data, ReaderEnvironment{});
     ASSERT_EQ(data.status, kStatusRead) << log.plainText();

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/mainwindow/TempFolder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
 
-using testsupport::TempFolder;
+using test::TempDir;
 using Lines = std::vector<std::string>;
 
 std::string nameOf(const std::string& path) {
@@ -35,8 +35,7 @@ struct FakeEditor : EditorWindow {
 // Records each request as a line naming files by their names, and answers from scripts.
 struct FakeUi : MainWindowUi {
     std::optional<OpenDialogChoice> chooseFilesToOpen(const OpenDialogStart& s) override {
-        return log.push_back("dialog " + s.startPath + " " + std::to_string(s.filterIndex)),
-               dialogAnswer;
+        return log.push_back("dialog " + s.startPath + " " + std::to_string(s.filterIndex)), dialogAnswer;
     }
     EditorWindow* createEditor(int slot, const std::string& path) override {
         log.push_back("create " + std::to_string(slot) + " " + nameOf(path) +
@@ -49,20 +48,14 @@ struct FakeUi : MainWindowUi {
         return e.get();
     }
     void showEditor(EditorWindow&) override {}
-    void activateEditor(EditorWindow& e) override {
-        log.push_back("activate " + nameOf(e.filePath()));
-    }
+    void activateEditor(EditorWindow& e) override { log.push_back("activate " + nameOf(e.filePath())); }
     void focusEditor(EditorWindow& e) override { log.push_back("focus " + nameOf(e.filePath())); }
-    void discardEditor(EditorWindow& e) override {
-        log.push_back("discard " + nameOf(e.filePath()));
-    }
+    void discardEditor(EditorWindow& e) override { log.push_back("discard " + nameOf(e.filePath())); }
     void setBusyPointer(bool) override {}
     void showMessage(MessageIcon icon, std::string_view text) override {
         log.push_back((icon == MessageIcon::Critical ? "critical " : "info ") + std::string(text));
     }
-    bool askYesNo(std::string_view text) override {
-        return log.push_back("ask " + std::string(text)), reloadAnswer;
-    }
+    bool askYesNo(std::string_view text) override { return log.push_back("ask " + std::string(text)), reloadAnswer; }
     CloseAnswer askToSave(const std::string& path, bool allAnswers) override {
         log.push_back("prompt" + std::to_string(allAnswers ? 5 : 3) + " " + nameOf(path));
         const CloseAnswer a = saveAnswers.front();
@@ -84,8 +77,7 @@ struct Fixture {
     // Full paths of f<from>.cfg .. f<from+count-1>.cfg in the test's folder.
     std::vector<std::string> files(int count, int from = 1) const {
         std::vector<std::string> p;
-        for (int i = from; i < from + count; ++i)
-            p.push_back(dir.file("f" + std::to_string(i) + ".cfg"));
+        for (int i = from; i < from + count; ++i) p.push_back(dir.path("f" + std::to_string(i) + ".cfg"));
         return p;
     }
     std::vector<int> openSlots() const {
@@ -94,7 +86,7 @@ struct Fixture {
             if (module.registry().slotInUse(s)) slots.push_back(s);
         return slots;
     }
-    TempFolder dir;
+    TempDir dir;
     MainModule module;
     FakeUi ui;
 };
@@ -104,7 +96,7 @@ const std::string kMaxOpen = "Maximum number of open editors is 8\r\n\r\n";
 TEST(Open1, RefusesTheNinthEditorWithTheExactMessage) {
     Fixture fx;
     for (const std::string& f : fx.files(8)) ASSERT_EQ(fx.module.open1(f, fx.ui), "");
-    EXPECT_EQ(fx.module.open1(fx.dir.file("f9.cfg"), fx.ui), "max is 8 editors");
+    EXPECT_EQ(fx.module.open1(fx.dir.path("f9.cfg"), fx.ui), "max is 8 editors");
     EXPECT_EQ(fx.ui.log.back(), "critical " + kMaxOpen + "Open cancelled");
     EXPECT_EQ(fx.module.registry().openEditorCount(), 8);
     EXPECT_EQ(fx.module.registry().slotCount(), 8);
@@ -129,15 +121,15 @@ TEST(Open1, FindsAnOpenFileUnderAnotherSpellingAndOffersToReload) {
         for (const std::string& f : fx.files(2)) ASSERT_EQ(fx.module.open1(f, fx.ui), "");
         fx.ui.reloadAnswer = row.reload;
         fx.ui.log.clear();
-        const std::string request = fx.dir.file(row.request);
+        const std::string request = fx.dir.path(row.request);
         EXPECT_EQ(fx.module.open1(request, fx.ui), "");
         if (row.loadsOfFirst == 0) {
             EXPECT_EQ(fx.ui.log, Lines{"create 3 F1.cfg menus"});
             continue;
         }
-        EXPECT_EQ(fx.ui.log, (Lines{"ask " + request +
-                                        " is already being edited\r\n\r\nDo you want to reload it?",
-                                    "activate f1.cfg"}));
+        EXPECT_EQ(fx.ui.log,
+                  (Lines{"ask " + request + " is already being edited\r\n\r\nDo you want to reload it?",
+                         "activate f1.cfg"}));
         EXPECT_EQ(fx.ui.editors["f1.cfg"]->loads, row.loadsOfFirst);
         EXPECT_EQ(fx.module.registry().openEditorCount(), 2);
         EXPECT_EQ(fx.module.registry().activeEditor(), 1);
@@ -155,35 +147,15 @@ TEST(OpenCommand, OpensTheSelectionUntilTheLimitOrCancelAllAndSkipsRefusedFiles)
     };
     const std::string cancelled = "critical " + kMaxOpen + "Open cancelled";
     const Row rows[] = {
-        {6,
-         3,
-         {},
-         {},
-         {"create 7 f1.cfg more menus", "create 8 f2.cfg more menus", cancelled},
-         {1, 2, 3, 4, 5, 6, 7, 8},
-         "f2.cfg"},
-        {0,
-         3,
-         {"f2.cfg"},
-         {},
-         {"create 1 f1.cfg more", "create 2 f2.cfg more menus", "discard f2.cfg",
-          "create 3 f3.cfg menus"},
-         {1, 3},
-         "f3.cfg"},
-        {0,
-         3,
-         {"f2.cfg"},
-         {"f2.cfg"},
-         {"create 1 f1.cfg more", "create 2 f2.cfg more menus", "discard f2.cfg"},
-         {1},
-         "f1.cfg"},
-        {0,
-         2,
-         {"f1.cfg", "f2.cfg"},
-         {},
-         {"create 1 f1.cfg more", "discard f1.cfg", "create 2 f2.cfg", "discard f2.cfg"},
-         {},
-         ""},
+        {6, 3, {}, {}, {"create 7 f1.cfg more menus", "create 8 f2.cfg more menus", cancelled},
+         {1, 2, 3, 4, 5, 6, 7, 8}, "f2.cfg"},
+        {0, 3, {"f2.cfg"}, {},
+         {"create 1 f1.cfg more", "create 2 f2.cfg more menus", "discard f2.cfg", "create 3 f3.cfg menus"},
+         {1, 3}, "f3.cfg"},
+        {0, 3, {"f2.cfg"}, {"f2.cfg"}, {"create 1 f1.cfg more", "create 2 f2.cfg more menus", "discard f2.cfg"},
+         {1}, "f1.cfg"},
+        {0, 2, {"f1.cfg", "f2.cfg"}, {},
+         {"create 1 f1.cfg more", "discard f1.cfg", "create 2 f2.cfg", "discard f2.cfg"}, {}, ""},
     };
     for (const Row& row : rows) {
         Fixture fx;
@@ -201,8 +173,7 @@ TEST(OpenCommand, OpensTheSelectionUntilTheLimitOrCancelAllAndSkipsRefusedFiles)
         EXPECT_EQ(fx.openSlots(), row.openAfter);
         EXPECT_EQ(fx.module.menuState().mSavefile, !row.openAfter.empty());
         const OpenDialogStart next = fx.module.openDialog().start();
-        EXPECT_EQ(next.startPath,
-                  row.nextStart.empty() ? fx.dir.path().string() : fx.dir.file(row.nextStart));
+        EXPECT_EQ(next.startPath, row.nextStart.empty() ? fx.dir.path().string() : fx.dir.path(row.nextStart));
         EXPECT_EQ(next.filterIndex, 3);
     }
 }
@@ -214,7 +185,7 @@ TEST(OpenCommand, ACancelledDialogChangesNothing) {
     fx.ui.dialogAnswer.reset();
     fx.module.openCommand(fx.ui);
     fx.module.openCommand(fx.ui);
-    EXPECT_EQ(fx.ui.log.back(), "dialog " + fx.dir.file("f1.cfg") + " 1");
+    EXPECT_EQ(fx.ui.log.back(), "dialog " + fx.dir.path("f1.cfg") + " 1");
     EXPECT_EQ(fx.module.registry().openEditorCount(), 1);
 }
 
@@ -230,55 +201,18 @@ TEST(CloseAll, FollowsThePromptAnswersAndStopsAtCancelOrAFailedSave) {
         std::vector<int> openAfter;
     };
     const Row rows[] = {
-        {"yes to all saves every file after one prompt",
-         {true, true, true},
-         {A::YesToAll},
-         0,
-         {"prompt5 f1.cfg"},
-         {1, 1, 1},
-         {}},
-        {"no to all closes every file unsaved",
-         {true, true},
-         {A::NoToAll},
-         0,
-         {"prompt5 f1.cfg"},
-         {0, 0},
-         {}},
-        {"cancel on the second keeps it and the third",
-         {true, true, true},
-         {A::No, A::Cancel},
-         0,
-         {"prompt5 f1.cfg", "prompt5 f2.cfg", "focus f2.cfg"},
-         {0, 0, 0},
-         {2, 3}},
-        {"a dismissed prompt counts as cancel",
-         {true, true},
-         {A::None},
-         0,
-         {"prompt5 f1.cfg", "focus f1.cfg"},
-         {0, 0},
-         {1, 2}},
-        {"a failed save stops the run",
-         {true, true, true},
-         {A::YesToAll},
-         2,
-         {"prompt5 f1.cfg"},
-         {1, 1, 0},
-         {2, 3}},
-        {"unmodified editors go without a prompt",
-         {false, true, false},
-         {A::Yes},
-         0,
-         {"prompt5 f2.cfg"},
-         {0, 1, 0},
-         {}},
-        {"the last editor is offered three buttons",
-         {true, true},
-         {A::No, A::Yes},
-         0,
-         {"prompt5 f1.cfg", "prompt3 f2.cfg"},
-         {0, 1},
-         {}},
+        {"yes to all saves every file after one prompt", {true, true, true}, {A::YesToAll}, 0,
+         {"prompt5 f1.cfg"}, {1, 1, 1}, {}},
+        {"no to all closes every file unsaved", {true, true}, {A::NoToAll}, 0, {"prompt5 f1.cfg"}, {0, 0}, {}},
+        {"cancel on the second keeps it and the third", {true, true, true}, {A::No, A::Cancel}, 0,
+         {"prompt5 f1.cfg", "prompt5 f2.cfg", "focus f2.cfg"}, {0, 0, 0}, {2, 3}},
+        {"a dismissed prompt counts as cancel", {true, true}, {A::None}, 0, {"prompt5 f1.cfg", "focus f1.cfg"},
+         {0, 0}, {1, 2}},
+        {"a failed save stops the run", {true, true, true}, {A::YesToAll}, 2, {"prompt5 f1.cfg"}, {1, 1, 0}, {2, 3}},
+        {"unmodified editors go without a prompt", {false, true, false}, {A::Yes}, 0, {"prompt5 f2.cfg"},
+         {0, 1, 0}, {}},
+        {"the last editor is offered three buttons", {true, true}, {A::No, A::Yes}, 0,
+         {"prompt5 f1.cfg", "prompt3 f2.cfg"}, {0, 1}, {}},
     };
     for (const Row& row : rows) {
         Fixture fx;
@@ -302,8 +236,7 @@ TEST(CloseAll, FollowsThePromptAnswersAndStopsAtCancelOrAFailedSave) {
         EXPECT_EQ(saves, row.saves) << row.name;
         EXPECT_EQ(fx.openSlots(), row.openAfter) << row.name;
         const CloseRunFlags& flags = fx.module.closeRun();
-        EXPECT_FALSE(flags.closingAll || flags.closeCancelled || flags.yesToAllChosen ||
-                     flags.noToAllChosen)
+        EXPECT_FALSE(flags.closingAll || flags.closeCancelled || flags.yesToAllChosen || flags.noToAllChosen)
             << row.name;
         EXPECT_EQ(fx.module.menuState() == MainMenuState{}, row.openAfter.empty()) << row.name;
     }
@@ -337,7 +270,7 @@ TEST(CloseEditor, KeepsACancelledEditorAndQuitWaitsForIt) {
 
 TEST(OpenRecent, ResetsTheRunFlagsAndOpensTheEntry) {
     Fixture fx;
-    const std::string file = fx.dir.write("r.cfg", "x");
+    const std::string file = fx.dir.file("r.cfg", "x");
     ASSERT_EQ(fx.module.recentFiles().addToFront(file), "");
     fx.module.openRun() = OpenRunFlags{true, true, true, "D", true, 4};
     fx.module.openRecent(0, fx.ui);

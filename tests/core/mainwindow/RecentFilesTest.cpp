@@ -1,25 +1,22 @@
 #include "mainwindow/RecentFiles.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
-#include "core/mainwindow/TempFolder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
 
-using testsupport::TempFolder;
+using test::TempDir;
 using Paths = std::vector<std::string>;
 
 // Files that exist, named f1.cfg .. fN.cfg.
-Paths makeFiles(const TempFolder& dir, int count) {
+Paths makeFiles(const TempDir& dir, int count) {
     Paths paths;
-    for (int i = 1; i <= count; ++i)
-        paths.push_back(dir.write("f" + std::to_string(i) + ".cfg", "x"));
+    for (int i = 1; i <= count; ++i) paths.push_back(dir.file("f" + std::to_string(i) + ".cfg", "x"));
     return paths;
 }
 
@@ -45,16 +42,14 @@ TEST(RecentMenuCaption, ShowsPathsBelow54CharactersWholeAndShortensLongerOnes) {
         {2, "/z/a&b.cfg", "&3 /z/a&&b.cfg"},
         {1, "", "&2 "},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(recentMenuCaption(row.position, row.path), row.caption) << row.path;
-    }
+    for (const Row& row : rows) EXPECT_EQ(recentMenuCaption(row.position, row.path), row.caption) << row.path;
     EXPECT_EQ(recentMenuCaption(7, p54).size(), 3u + 25u + 3u + 25u);
 }
 
 TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) {
-    TempFolder dir;
+    TempDir dir;
     const Paths files = makeFiles(dir, 10);
-    const std::string gone = dir.file("gone.cfg");
+    const std::string gone = dir.path("gone.cfg");
     const std::string folder = dir.path().string();
     struct Row {
         std::string bytes;
@@ -64,8 +59,8 @@ TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) 
         {linesOf({files[0], gone, files[1]}), {files[0], files[1]}},
         {linesOf(files), Paths(files.begin(), files.begin() + 8)},
         // Dropped lines do not count towards the eight.
-        {linesOf({gone, files[0], gone, files[1], files[2], files[3], files[4], files[5], files[6],
-                  gone, files[7], files[8]}),
+        {linesOf({gone, files[0], gone, files[1], files[2], files[3], files[4], files[5], files[6], gone, files[7],
+                  files[8]}),
          Paths(files.begin(), files.begin() + 8)},
         // Bare CR, bare LF, empty lines, no final line break.
         {files[0] + "\r" + files[1] + "\n\n\r\n" + files[2], {files[0], files[1], files[2]}},
@@ -75,7 +70,7 @@ TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) 
         {std::string(5000, '\xff') + "\r\n" + files[0] + "\r\n", {files[0]}},
     };
     for (const Row& row : rows) {
-        const std::string recent = dir.write("recent.dat", row.bytes);
+        const std::string recent = dir.file("recent.dat", row.bytes);
         RecentFiles list(recent);
         EXPECT_EQ(list.load(), "");
         EXPECT_EQ(list.entries(), row.expected);
@@ -84,19 +79,16 @@ TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) 
 }
 
 TEST(RecentFiles, LoadOfAMissingOrUnreadableFileGivesAnEmptyList) {
-    TempFolder dir;
-    RecentFiles missing(dir.path() / "recent.dat");
-    EXPECT_EQ(missing.load(), "");
-    EXPECT_TRUE(missing.entries().empty());
-
+    TempDir dir;
+    RecentFiles list(dir.path() / "recent.dat");
+    EXPECT_EQ(list.load(), "");
     std::filesystem::create_directory(dir.path() / "recent.dat");
-    RecentFiles folder(dir.path() / "recent.dat");
-    EXPECT_NE(folder.load(), "");
-    EXPECT_TRUE(folder.entries().empty());
+    EXPECT_NE(list.load(), "");
+    EXPECT_TRUE(list.entries().empty());
 }
 
 TEST(RecentFiles, AddToFrontMovesKnownFilesUpAndPushesTheOldestOut) {
-    TempFolder dir;
+    TempDir dir;
     const Paths f = makeFiles(dir, 9);
     const std::filesystem::path recent = dir.path() / "recent.dat";
     RecentFiles list(recent);
@@ -116,10 +108,8 @@ TEST(RecentFiles, AddToFrontMovesKnownFilesUpAndPushesTheOldestOut) {
     ASSERT_EQ(list.addToFront(f[8]), "");
     const Paths expected{f[8], respelled, f[2], f[0], f[1], f[3], f[5], f[6]};
     EXPECT_EQ(list.entries(), expected);
-    EXPECT_EQ(TempFolder::read(recent), linesOf(expected));
-    EXPECT_EQ(list.entry(7), f[6]);
-    EXPECT_EQ(list.entry(8), "");
-    EXPECT_EQ(list.entry(-1), "");
+    EXPECT_EQ(test::readAll(recent), linesOf(expected));
+    EXPECT_EQ(list.entry(7) + list.entry(8) + list.entry(-1), f[6]);
 
     RecentFiles reread(recent);
     ASSERT_EQ(reread.load(), "");
@@ -133,35 +123,26 @@ TEST(RecentFiles, AddToFrontMovesKnownFilesUpAndPushesTheOldestOut) {
 }
 
 TEST(RecentFiles, FailedSaveReportsTheReasonAndLeavesThePreviousFileIntact) {
-    TempFolder dir;
+    TempDir dir;
     const Paths f = makeFiles(dir, 3);
     const std::filesystem::path recent = dir.path() / "recent.dat";
     RecentFiles list(recent);
     ASSERT_EQ(list.addToFront(f[0]), "");
-    const std::string before = TempFolder::read(recent);
+    const std::string before = test::readAll(recent);
 
     // A file-size limit below the new list's size makes the write itself fail, even as root.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto* savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = static_cast<rlim_t>(before.size());
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string reason = list.addToFront(f[1]);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
-
-    EXPECT_NE(reason, "");
-    EXPECT_EQ(TempFolder::read(recent), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                            std::filesystem::directory_iterator()),
-              4);  // f1..f3 and recent.dat: no temporary file left behind
+    {
+        const test::FileSizeLimit limit(before.size());
+        EXPECT_NE(list.addToFront(f[1]), "");
+    }
+    EXPECT_EQ(test::readAll(recent), before);
+    EXPECT_EQ(dir.entryCount(), 4);  // f1..f3 and recent.dat: no temporary file left behind
 
     // A folder that cannot exist (a path under a regular file): the list is kept in memory.
     RecentFiles blocked(std::filesystem::path(f[2]) / "recent.dat");
     EXPECT_NE(blocked.addToFront(f[0]), "");
     EXPECT_EQ(blocked.entries(), Paths{f[0]});
-    EXPECT_EQ(TempFolder::read(f[2]), "x");
+    EXPECT_EQ(test::readAll(f[2]), "x");
 }
 
 }  // namespace

@@ -5,17 +5,17 @@
 #include <filesystem>
 #include <string>
 
-#include "core/mainwindow/TempFolder.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
 
 TEST(SamePath, TreatsSpellingsOfOneFileAsSameButLetterCaseAsDifferent) {
-    testsupport::TempFolder dir;
-    const std::string a = dir.write("a.cfg", "x");
-    dir.write("A.cfg", "y");
-    dir.write("sub/b.set", "z");
-    std::filesystem::create_symlink(a, dir.file("link.cfg"));
+    test::TempDir dir;
+    const std::string a = dir.file("a.cfg", "x");
+    dir.file("A.cfg", "y");
+    dir.file("sub/b.set", "z");
+    std::filesystem::create_symlink(a, dir.path("link.cfg"));
     const std::string root = dir.path().string();
 
     struct Row {
@@ -28,11 +28,11 @@ TEST(SamePath, TreatsSpellingsOfOneFileAsSameButLetterCaseAsDifferent) {
         {a, root + "/sub/../a.cfg", true},
         {a, root + "/./a.cfg", true},
         {a, root + "//a.cfg", true},
-        {a, dir.file("link.cfg"), true},
-        {a, dir.file("A.cfg"), false},
-        {a, dir.file("sub/b.set"), false},
-        {dir.file("gone.cfg"), root + "/sub/../gone.cfg", true},  // neither exists
-        {dir.file("gone.cfg"), dir.file("Gone.cfg"), false},
+        {a, dir.path("link.cfg"), true},
+        {a, dir.path("A.cfg"), false},
+        {a, dir.path("sub/b.set"), false},
+        {dir.path("gone.cfg"), root + "/sub/../gone.cfg", true},  // neither exists
+        {dir.path("gone.cfg"), dir.path("Gone.cfg"), false},
         {a, "", false},
         {"", "", false},
         {a, a + std::string(1, '\0') + "tail", false},

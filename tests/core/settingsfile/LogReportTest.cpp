@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace tavmir {
 namespace {
@@ -27,19 +24,14 @@ TEST(LogReport, ChoosesTheFormFromTheNameEndingInAnyCaseElseFromTheFilter) {
         LogReportForm expected;
     };
     const Row rows[] = {
-        {"/t/report.txt", 2, LogReportForm::PlainText},
-        {"/t/REPORT.TXT", 2, LogReportForm::PlainText},
-        {"/t/report.rtf", 1, LogReportForm::Rtf},
-        {"/t/report.Rtf", 1, LogReportForm::Rtf},
-        {"/t/report", 1, LogReportForm::PlainText},
-        {"/t/report", 2, LogReportForm::Rtf},
-        {"/t/report.log", 0, LogReportForm::PlainText},
-        {"rtf", 2, LogReportForm::Rtf},
+        {"/t/report.txt", 2, LogReportForm::PlainText}, {"/t/REPORT.TXT", 2, LogReportForm::PlainText},
+        {"/t/report.rtf", 1, LogReportForm::Rtf},       {"/t/report.Rtf", 1, LogReportForm::Rtf},
+        {"/t/report", 1, LogReportForm::PlainText},     {"/t/report", 2, LogReportForm::Rtf},
+        {"/t/report.log", 0, LogReportForm::PlainText}, {"rtf", 2, LogReportForm::Rtf},
         {"", 1, LogReportForm::PlainText},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(logReportForm(row.path, row.filter), row.expected)
-            << row.path << " " << row.filter;
+        EXPECT_EQ(logReportForm(row.path, row.filter), row.expected) << row.path << " " << row.filter;
 }
 
 TEST(LogReport, WritesTheBytesOfTheChosenForm) {

@@ -2,16 +2,14 @@
 // from it: complete ones, to which a test adds the lines it is about.
 #pragma once
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/StartupTables.h"
 #include "settingsfile/SettingsFileReader.h"
 #include "support/MasterFileBuilder.h"
+#include "support/TempDir.h"
 
 namespace tavmir::test {
 
@@ -39,42 +37,10 @@ inline std::string completeCfg(const Catalogue& c, const std::string& eol = "\r\
     return out;
 }
 
-inline std::string completeSet(const Catalogue& c, int skip = 0) {
+inline std::string completeSet(const Catalogue& c) {
     std::string out;
-    for (int n = 1; n <= kSettingCount; ++n)
-        if (n != skip) out += c[n].section + ":" + c[n].key + ":1\r\n";
+    for (int n = 1; n <= kSettingCount; ++n) out += c[n].section + ":" + c[n].key + ":1\r\n";
     return out;
-}
-
-class TempDir {
-public:
-    TempDir() {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("tavmir-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    std::string file(const std::string& name, const std::string& bytes) const {
-        const std::string p = (m_path / name).string();
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p;
-    }
-    std::string path(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    static int& counter() {
-        static int c = 0;
-        return c;
-    }
-    std::filesystem::path m_path;
-};
-
-inline std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 inline ReaderEnvironment fixedClock() {

@@ -1,32 +1,24 @@
 #include "dialogs/FrmPreferences.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "gui/support/GuiTestSupport.h"
 #include "gui/support/ScriptedUiServices.h"
 
 namespace tavmir::gui {
 namespace {
 
+using test::child;
+
 const QString kWrongTime = QStringLiteral(
     "Wrong value for Message Time\r\n\r\nValid range is from 100 to 5000 (milliseconds)");
-
-template <typename T>
-T* child(QWidget& dialog, const char* name) {
-    T* widget = dialog.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 // Clicks near the left edge: an option stretched by its layout only reacts on its indicator and
 // text.
@@ -35,17 +27,11 @@ void click(QWidget& dialog, const char* name) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-TEST(PreferencesDialog, OpensOnTheValuesInForceWithTheTimeGreyedWhenDisabled) {
+TEST(PreferencesDialog, OpensOnTheValuesInForceAndTheTimeFieldFollowsTheSwitch) {
     GuiContext context;
     context.preferences = {1, 3, 1, "2500"};
     FrmPreferences dialog(context, {});
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Preferences"));
     EXPECT_TRUE(child<QRadioButton>(dialog, "oTextAlignRight")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(dialog, "oWheelSpeedHigh")->isChecked());
     EXPECT_TRUE(child<QCheckBox>(dialog, "chDisableWindowMessage")->isChecked());
@@ -58,12 +44,16 @@ TEST(PreferencesDialog, OpensOnTheValuesInForceWithTheTimeGreyedWhenDisabled) {
     click(dialog, "chDisableWindowMessage");
     EXPECT_TRUE(time->isEnabled());
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_EQ(child<QTabWidget>(dialog, "SSTab1")->tabText(1), QStringLiteral("Save"));
-    EXPECT_EQ(child<QRadioButton>(dialog, "oWheelSpeedLow")->toolTip(),
-              QStringLiteral("Set low speed for mouse wheel"));
-    dialog.grab().save(QStringLiteral(TAVMIR_BUILD_DIR "/screenshots/FrmPreferences-editor.png"));
+    dialog.grab().save(test::screenshotPath(QStringLiteral("FrmPreferences-editor.png")));
     child<QTabWidget>(dialog, "SSTab1")->setCurrentIndex(1);
-    dialog.grab().save(QStringLiteral(TAVMIR_BUILD_DIR "/screenshots/FrmPreferences-save.png"));
+    dialog.grab().save(test::screenshotPath(QStringLiteral("FrmPreferences-save.png")));
+
+    // The time field takes only digits, the minus sign and Backspace.
+    time->clear();
+    QTest::keyClicks(time, QStringLiteral("1a2 b.-3x"));
+    EXPECT_EQ(time->text(), QStringLiteral("12-3"));
+    QTest::keyClick(time, Qt::Key_Backspace);
+    EXPECT_EQ(time->text(), QStringLiteral("12-"));
 }
 
 TEST(PreferencesDialog, AppliesTimesInRangeAndRefusesOthersWithTheFocusBackInTheField) {
@@ -74,15 +64,9 @@ TEST(PreferencesDialog, AppliesTimesInRangeAndRefusesOthersWithTheFocusBackInThe
         std::string messageTime;  // in force afterwards
     };
     const Row rows[] = {
-        {QStringLiteral("100"), false, true, "100"},
-        {QStringLiteral("5000"), false, true, "5000"},
         {QStringLiteral("0250"), false, true, "250"},
-        {QStringLiteral("99"), false, false, "1000"},
         {QStringLiteral("5001"), false, false, "1000"},
-        {QStringLiteral("-5"), false, false, "1000"},
-        {QString(), false, false, "1000"},
         {QString(), true, true, "0"},
-        {QStringLiteral("99999"), true, true, "99999"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed.toStdString() + (row.disabled ? " disabled" : ""));
@@ -116,18 +100,6 @@ TEST(PreferencesDialog, AppliesTimesInRangeAndRefusesOthersWithTheFocusBackInThe
     }
 }
 
-TEST(PreferencesDialog, TimeFieldTakesOnlyDigitsMinusAndBackspace) {
-    GuiContext context;
-    FrmPreferences dialog(context, {});
-    dialog.show();
-    auto* time = child<QLineEdit>(dialog, "tMessageTime");
-    time->clear();
-    QTest::keyClicks(time, QStringLiteral("1a2 b.-3x"));
-    EXPECT_EQ(time->text(), QStringLiteral("12-3"));
-    QTest::keyClick(time, Qt::Key_Backspace);
-    EXPECT_EQ(time->text(), QStringLiteral("12-"));
-}
-
 TEST(PreferencesDialog, SaveWritesTheFileAndConfirmsOrReportsTheFailedWrite) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -143,30 +115,32 @@ TEST(PreferencesDialog, SaveWritesTheFileAndConfirmsOrReportsTheFailedWrite) {
     dialog.show();
     click(dialog, "oTextAlignRight");
     click(dialog, "oWheelSpeedHigh");
-    child<QLineEdit>(dialog, "tMessageTime")->setText(QStringLiteral("250"));
+    auto* time = child<QLineEdit>(dialog, "tMessageTime");
+    time->setText(QStringLiteral("250"));
     click(dialog, "bSavePreferences");
 
     EXPECT_TRUE(services.messages.isEmpty());
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(confirmations,
               (QStringList{QStringLiteral("Preferences saved"), QString(), QStringLiteral("250")}));
-    const QByteArray written = readFile(folder.filePath(QStringLiteral("tavmir.ini")));
-    EXPECT_EQ(written, QByteArray("[Editor]\r\nTextAlign=right\r\nMouseWheelSpeed=3\r\n"
-                                  "[Save]\r\nDisableWindowMessage=0\r\nMessageTime=250\r\n"));
+    const std::string ini = folder.filePath(QStringLiteral("tavmir.ini")).toStdString();
+    const std::string written = test::readBytes(ini);
+    EXPECT_EQ(written, "[Editor]\r\nTextAlign=right\r\nMouseWheelSpeed=3\r\n"
+                       "[Save]\r\nDisableWindowMessage=0\r\nMessageTime=250\r\n");
     EXPECT_EQ(loadPreferences(context.programFolder, {}), (Preferences{1, 3, 0, "250"}));
 
     // A refused time stops Save before anything is written.
-    child<QLineEdit>(dialog, "tMessageTime")->setText(QStringLiteral("5001"));
+    time->setText(QStringLiteral("5001"));
     click(dialog, "bSavePreferences");
     ASSERT_EQ(services.messages.size(), 1);
     EXPECT_EQ(services.messages[0].text, kWrongTime);
-    EXPECT_EQ(readFile(folder.filePath(QStringLiteral("tavmir.ini"))), written);
+    EXPECT_EQ(test::readBytes(ini), written);
 
     // A folder that cannot take the file: the exact error, the applied values stay in force.
     confirmations.clear();
     const QString missing = folder.filePath(QStringLiteral("gone"));
     context.programFolder = missing.toStdString();
-    child<QLineEdit>(dialog, "tMessageTime")->setText(QStringLiteral("300"));
+    time->setText(QStringLiteral("300"));
     click(dialog, "bSavePreferences");
     ASSERT_EQ(services.messages.size(), 2);
     EXPECT_EQ(services.messages[1].text,
@@ -179,21 +153,17 @@ TEST(PreferencesDialog, SaveWritesTheFileAndConfirmsOrReportsTheFailedWrite) {
 TEST(PreferencesDialog, EscapeClosesUnlessShiftCtrlOrAltIsHeld) {
     test::ScriptedUiServices services;
     GuiContext context;
-    bool checked = false;
     services.dialogHandler = [&](QDialog& dialog) {
         auto* time = child<QLineEdit>(dialog, "tMessageTime");
-        for (Qt::KeyboardModifier held :
-             {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+        for (auto held : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
             QTest::keyClick(time, Qt::Key_Escape, held);
             EXPECT_TRUE(dialog.isVisible());
         }
         QTest::keyClick(time, Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
-        checked = true;
         return 0;
     };
     showPreferences(nullptr, context, {});
-    EXPECT_TRUE(checked);
     EXPECT_EQ(services.dialogsShown, 1);
 }
 

@@ -4,7 +4,6 @@
 #include <QMenu>
 
 #include "gui/mainwindow/MainWindowFixture.h"
-#include "mainwindow/MainTexts.h"
 
 namespace tavmir::gui::test {
 namespace {
@@ -34,58 +33,7 @@ MenuSnapshot menus(const MDIFormMain& w) {
 constexpr MenuSnapshot kNoFileMenus{false, false, false, false, false, false};
 constexpr MenuSnapshot kFileMenus{true, true, true, true, true, true};
 
-TEST_F(MainWindow, HasTheCaptionPlaceAndMenusOfTheFrame) {
-    MDIFormMain& w = makeWindow();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tavmir 2.1 - Subspace Settings Editor"));
-    EXPECT_EQ(w.pos(), QPoint(0, 0));
-    EXPECT_EQ(w.size(), QSize(800, 560));
-
-    struct Item {
-        QAction* action;
-        const char* caption;
-        QKeySequence shortcut;
-    };
-    const std::vector<Item> items{
-        {w.mOpenFile, "&Open...", QKeySequence(QStringLiteral("Ctrl+O"))},
-        {w.mSavefile, "&Save", QKeySequence(QStringLiteral("Ctrl+S"))},
-        {w.mSaveFileAs, "Save &As...", QKeySequence(QStringLiteral("Ctrl+A"))},
-        {w.mClose, "C&lose", QKeySequence(QStringLiteral("Ctrl+L"))},
-        {w.mCloseAll, "&Close All", QKeySequence(QStringLiteral("Ctrl+K"))},
-        {w.mCompareFiles, "Compa&re CFG/SET Files...", QKeySequence(QStringLiteral("Ctrl+R"))},
-        {w.mValidateFiles, "&Validate CFG/SET Files...", QKeySequence(QStringLiteral("Ctrl+G"))},
-        {w.mValidateTemplateSSS, "Vali&date template.sss...",
-         QKeySequence(QStringLiteral("Ctrl+T"))},
-        {w.mPreferences, "&Preferences...", QKeySequence(QStringLiteral("Ctrl+P"))},
-        {w.mExit, "E&xit", {}},
-        {w.mEditSettingForAllShips, "&Edit Setting For All Ships...",
-         QKeySequence(QStringLiteral("F8"))},
-        {w.mEditAlphanumericSetting, "Edit &Alphanumeric Setting...",
-         QKeySequence(QStringLiteral("F1"))},
-        {w.mSwapShipSettings, "&Swap Ship Settings...", QKeySequence(QStringLiteral("F2"))},
-        {w.mCopyShipSettings, "&Copy Ship Settings...", QKeySequence(QStringLiteral("F4"))},
-        {w.mFindSetting, "&Find Setting...", QKeySequence(QStringLiteral("Ctrl+F"))},
-        {w.mFindNext, "Find &Next", QKeySequence(QStringLiteral("Ctrl+N"))},
-        {w.mExportSettingsToClipboard, "&Export Settings To Clipboard...",
-         QKeySequence(QStringLiteral("Ctrl+E"))},
-        {w.mImportSettingsFromClipboard, "&Import Settings From Clipboard...",
-         QKeySequence(QStringLiteral("Ctrl+I"))},
-        {w.mMaximizeAll, "&Maximize All", {}},
-        {w.mCascade, "&Cascade", {}},
-        {w.mTileHorizontal, "Tile &Horizontal", {}},
-        {w.mTileVertical, "Tile &Vertical", {}},
-        {w.mArrangeIcons, "&Arrange Minimized Icons", {}},
-        {w.mAbout, "&About", {}},
-    };
-    for (const Item& item : items) {
-        EXPECT_EQ(item.action->text(), QLatin1String(item.caption));
-        EXPECT_EQ(item.action->shortcut(), item.shortcut) << item.caption;
-    }
-    EXPECT_EQ(w.mFile->title(), QStringLiteral("&File"));
-    EXPECT_EQ(w.mEdit->title(), QStringLiteral("&Edit"));
-    EXPECT_EQ(w.mWindow->title(), QStringLiteral("&Window"));
-}
-
-TEST_F(MainWindow, OpensOneThreeAndNineFilesStoppingAtEightEditors) {
+TEST_F(MainWindow, OpensOneThreeAndNineFilesOffersReloadAndStopsAtEightEditors) {
     MDIFormMain& w = makeWindow();
     std::vector<QString> files;
     for (int i = 1; i <= 9; ++i)
@@ -97,7 +45,6 @@ TEST_F(MainWindow, OpensOneThreeAndNineFilesStoppingAtEightEditors) {
     EXPECT_EQ(w.editors()[0]->filePath(), files[0].toStdString());
     EXPECT_EQ(w.subWindowOf(w.editors()[0])->windowTitle(), files[0]);
     EXPECT_TRUE(w.subWindowOf(w.editors()[0])->isMaximized());
-    EXPECT_EQ(w.editors()[0]->currentPage(), 1);
     EXPECT_EQ(w.activeEditor(), w.editors()[0]);
     EXPECT_TRUE(ui.messages.isEmpty());
 
@@ -114,88 +61,72 @@ TEST_F(MainWindow, OpensOneThreeAndNineFilesStoppingAtEightEditors) {
     w.mOpenFile_Click();
     EXPECT_EQ(w.editors().size(), 3u);
     EXPECT_EQ(w.activeEditor()->filePath(), files[2].toStdString());
-    EXPECT_EQ(ui.fileRequests[1].directory,
-              files[0]);  // the next dialog starts at the last file opened
+    EXPECT_EQ(ui.fileRequests[1].directory, files[0]);  // starts at the last file opened
+
+    // An open file is offered for reload; declined, its editor comes to the front.
+    ui.openAnswers.push_back({files[0]});
+    ui.messageAnswers.push_back(QMessageBox::No);
+    w.mOpenFile_Click();
+    EXPECT_EQ(w.editors().size(), 3u);
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(ui.messages[0].icon, BoxIcon::Question);
+    EXPECT_EQ(ui.messages[0].text, files[0] + QStringLiteral(" is already being edited\r\n\r\n"
+                                                             "Do you want to reload it?"));
+    EXPECT_EQ(ui.messages[0].defaultButton, QMessageBox::No);
+    EXPECT_EQ(w.activeEditor()->filePath(), files[0].toStdString());
+    EXPECT_EQ(w.mdiArea()->activeSubWindow(), w.subWindowOf(w.activeEditor()));
 
     // Six more: five fit, the sixth is refused once and the run ends.
     ui.openAnswers.push_back({files[3], files[4], files[5], files[6], files[7], files[8]});
     w.mOpenFile_Click();
     EXPECT_EQ(w.editors().size(), 8u);
-    ASSERT_EQ(ui.messages.size(), 1);
-    EXPECT_EQ(ui.messages[0].icon, BoxIcon::Critical);
-    EXPECT_EQ(ui.messages[0].text, kOpenCancelled);
+    ASSERT_EQ(ui.messages.size(), 2);
+    EXPECT_EQ(ui.messages[1].icon, BoxIcon::Critical);
+    EXPECT_EQ(ui.messages[1].text, kOpenCancelled);
     EXPECT_EQ(w.mainModule().registry().openEditorCount(), 8);
     for (FrmSettingsEdit* editor : w.editors())
         EXPECT_NE(editor->filePath(), files[8].toStdString());
 
     // With eight open, Open refuses before showing its dialog.
     w.mOpenFile_Click();
-    EXPECT_EQ(ui.fileRequests.size(), 3);
-    ASSERT_EQ(ui.messages.size(), 2);
-    EXPECT_EQ(ui.messages[1].icon, BoxIcon::Information);
-    EXPECT_EQ(ui.messages[1].text, kCloseOneFirst);
+    EXPECT_EQ(ui.fileRequests.size(), 4);
+    ASSERT_EQ(ui.messages.size(), 3);
+    EXPECT_EQ(ui.messages[2].icon, BoxIcon::Information);
+    EXPECT_EQ(ui.messages[2].text, kCloseOneFirst);
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 
-TEST_F(MainWindow, AlreadyOpenFileIsOfferedForReloadAndBroughtToFront) {
-    MDIFormMain& w = makeWindow();
-    const QString a = QString::fromStdString(completeFile("a.cfg"));
-    const QString b = QString::fromStdString(completeFile("b.cfg"));
-    ui.openAnswers.push_back({a, b});
-    w.mOpenFile_Click();
-    ASSERT_EQ(w.activeEditor()->filePath(), b.toStdString());
-
-    ui.openAnswers.push_back({a});
-    ui.messageAnswers.push_back(QMessageBox::No);
-    w.mOpenFile_Click();
-    EXPECT_EQ(w.editors().size(), 2u);
-    ASSERT_EQ(ui.messages.size(), 1);
-    EXPECT_EQ(ui.messages[0].icon, BoxIcon::Question);
-    EXPECT_EQ(ui.messages[0].text,
-              a + QStringLiteral(" is already being edited\r\n\r\nDo you want to reload it?"));
-    EXPECT_EQ(ui.messages[0].defaultButton, QMessageBox::No);
-    EXPECT_EQ(w.activeEditor()->filePath(), a.toStdString());
-    EXPECT_EQ(w.mdiArea()->activeSubWindow(), w.subWindowOf(w.activeEditor()));
-}
-
-TEST_F(MainWindow, BadFilesLeaveNoEditorAndTheMenusOff) {
+TEST_F(MainWindow, BadFilesLeaveNoEditorAndTheMenusFollowTheOpenEditors) {
     MDIFormMain& w = makeWindow();
     const std::filesystem::path empty = m_folder / "empty.cfg";
     writeBytes(empty, "");
     const std::filesystem::path binary = m_folder / "binary.cfg";
     writeBytes(binary, std::string("\0\x01\x02\xff[x]\0y=1\r\n", 12) + std::string(3000, '\0'));
-    const std::filesystem::path vanished = m_folder / "vanished.cfg";
-
-    for (const std::filesystem::path& path : {empty, binary, vanished}) {
+    for (const std::filesystem::path& path : {empty, binary, m_folder / "vanished.cfg"}) {
         ui.messages.clear();
         ui.openAnswers.push_back({QString::fromStdString(path.string())});
         w.mOpenFile_Click();
         EXPECT_TRUE(w.editors().empty()) << path;
         EXPECT_EQ(w.mainModule().registry().openEditorCount(), 0);
-        EXPECT_EQ(menus(w), kNoFileMenus);
         ASSERT_FALSE(ui.messages.isEmpty()) << path;
         EXPECT_EQ(ui.messages.back().icon, BoxIcon::Critical);
         EXPECT_FALSE(QApplication::overrideCursor());
     }
-    // The registry still opens files normally afterwards.
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("good.cfg"))});
-    w.mOpenFile_Click();
-    EXPECT_EQ(w.editors().size(), 1u);
-}
-
-TEST_F(MainWindow, MenusFollowTheOpenEditors) {
-    MDIFormMain& w = makeWindow();
     EXPECT_EQ(menus(w), kNoFileMenus);
     EXPECT_TRUE(w.mOpenFile->isEnabled());
     EXPECT_FALSE(w.mEditSettingForAllShips->isEnabled());
     EXPECT_FALSE(w.mSwapShipSettings->isEnabled());  // unreachable inside the disabled Edit menu
+    // Without recent files the recent items and their separator are hidden.
+    EXPECT_FALSE(w.m_sep2->isVisible());
+    for (QAction* item : w.m_reciente) EXPECT_FALSE(item->isVisible());
 
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("a.cfg")),
-                              QString::fromStdString(completeFile("b.cfg"))});
-    w.mOpenFile_Click();
+    openNew({"a.cfg", "b.cfg"});
     EXPECT_EQ(menus(w), kFileMenus);
     EXPECT_TRUE(w.mSwapShipSettings->isEnabled());
     EXPECT_TRUE(w.mCascade->isEnabled());
+    EXPECT_TRUE(w.m_sep2->isVisible());
+    EXPECT_TRUE(w.m_reciente[1]->isVisible());
+    EXPECT_FALSE(w.m_reciente[2]->isVisible());
 
     // The window list names both editors, the active one checked.
     w.mWindow->aboutToShow();
@@ -234,18 +165,8 @@ TEST_F(MainWindow, RecentMenuListsExistingFilesAndOpensThem) {
     EXPECT_EQ(readBytes(m_folder / "recent.dat"), c + "\r\n" + a + "\r\n");
 }
 
-TEST_F(MainWindow, RecentMenuStaysHiddenWithoutRecentFiles) {
-    MDIFormMain& w = makeWindow();
-    EXPECT_FALSE(w.m_sep2->isVisible());
-    for (QAction* item : w.m_reciente) EXPECT_FALSE(item->isVisible());
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("first.cfg"))});
-    w.mOpenFile_Click();
-    EXPECT_TRUE(w.m_sep2->isVisible());
-    EXPECT_TRUE(w.m_reciente[0]->isVisible());
-    EXPECT_FALSE(w.m_reciente[1]->isVisible());
-}
-
-// Close All over three modified editors, answering the save prompt as each row says.
+// Close All over three modified editors, answering the save prompt as each row says (the
+// answers' rules themselves are the main module's).
 TEST_F(MainWindow, CloseAllFollowsTheSavePromptAnswers) {
     struct Row {
         const char* name;
@@ -256,28 +177,14 @@ TEST_F(MainWindow, CloseAllFollowsTheSavePromptAnswers) {
     };
     const std::vector<Row> rows{
         {"Yes to All", {QStringLiteral("bYesToAll")}, 1, 0, {true, true, true}},
-        {"No to All", {QStringLiteral("bNoToAll")}, 1, 0, {false, false, false}},
-        {"No then Cancel",
-         {QStringLiteral("bNo"), QStringLiteral("bCancel")},
-         2,
-         2,
-         {false, false, false}},
         {"Yes then close box", {QStringLiteral("bYes"), QString()}, 2, 2, {true, false, false}},
     };
     const int item = firstNumericGeneralSetting();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         MDIFormMain& w = makeWindow();
-        std::vector<std::string> paths;
-        std::vector<std::string> before;
-        QStringList answer;
-        for (int i = 0; i < 3; ++i) {
-            paths.push_back(completeFile("close" + std::to_string(i) + ".cfg"));
-            before.push_back(readBytes(paths.back()));
-            answer.append(QString::fromStdString(paths.back()));
-        }
-        ui.openAnswers.push_back(answer);
-        w.mOpenFile_Click();
+        const QStringList paths = openNew({"close0.cfg", "close1.cfg", "close2.cfg"});
+        const std::string before = readBytes(paths[0].toStdString());
         ASSERT_EQ(w.editors().size(), 3u);
         for (FrmSettingsEdit* editor : w.editors()) {
             typeInto(*editor, item, otherValidValue(item));
@@ -292,12 +199,12 @@ TEST_F(MainWindow, CloseAllFollowsTheSavePromptAnswers) {
         EXPECT_TRUE(ui.messages.isEmpty());
         EXPECT_EQ(static_cast<int>(promptButtonCounts.size()), row.promptsShown);
         EXPECT_EQ(promptButtonCounts.front(), 5);
-        EXPECT_EQ(promptPaths.front(), QString::fromStdString(paths[0]));
+        EXPECT_EQ(promptPaths.front(), paths[0]);
         EXPECT_EQ(static_cast<int>(w.editors().size()), row.editorsLeft);
         EXPECT_EQ(w.mainModule().registry().openEditorCount(), row.editorsLeft);
         EXPECT_EQ(menus(w), row.editorsLeft == 0 ? kNoFileMenus : kFileMenus);
-        for (std::size_t i = 0; i < paths.size(); ++i)
-            EXPECT_EQ(readBytes(paths[i]) != before[i], row.saved[i]) << paths[i];
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(readBytes(paths[i].toStdString()) != before, row.saved[i]) << i;
         // The run's flags are cleared whatever happened.
         EXPECT_FALSE(w.mainModule().closeRun().closingAll);
         EXPECT_FALSE(w.mainModule().closeRun().yesToAllChosen);
@@ -308,10 +215,9 @@ TEST_F(MainWindow, CloseAllFollowsTheSavePromptAnswers) {
 
 TEST_F(MainWindow, ClosingTheFrameWithACancelledPromptKeepsTheProgramRunning) {
     MDIFormMain& w = makeWindow();
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("kept.cfg"))});
-    w.mOpenFile_Click();
-    typeInto(*w.editors()[0], firstNumericGeneralSetting(),
-             otherValidValue(firstNumericGeneralSetting()));
+    openNew({"kept.cfg"});
+    const int item = firstNumericGeneralSetting();
+    typeInto(*w.editors()[0], item, otherValidValue(item));
 
     buttonsToClick = {QStringLiteral("bCancel")};
     EXPECT_FALSE(w.close());
@@ -328,15 +234,11 @@ TEST_F(MainWindow, ClosingTheFrameWithACancelledPromptKeepsTheProgramRunning) {
     EXPECT_TRUE(w.close());
 }
 
-TEST_F(MainWindow, PageKeysOutsideTheEditorTurnThePagesOfTheActiveOne) {
+TEST_F(MainWindow, PageKeysTurnTheActiveEditorAndMenuShortcutsWinOverTheFields) {
     MDIFormMain& w = makeWindow();
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("a.cfg")),
-                              QString::fromStdString(completeFile("b.cfg"))});
-    w.mOpenFile_Click();
-    FrmSettingsEdit* first = w.editors()[0];
+    openNew({"a.cfg", "b.cfg"});
     FrmSettingsEdit* active = w.activeEditor();
     ASSERT_EQ(active, w.editors()[1]);
-
     struct Row {
         Qt::Key key;
         int page;
@@ -346,23 +248,16 @@ TEST_F(MainWindow, PageKeysOutsideTheEditorTurnThePagesOfTheActiveOne) {
         QTest::keyClick(w.mdiArea(), row.key);
         EXPECT_EQ(active->currentPage(), row.page);
     }
-    EXPECT_EQ(first->currentPage(), 1);
-
+    EXPECT_EQ(w.editors()[0]->currentPage(), 1);
     // With a modifier the key is not a page key.
     QTest::keyClick(w.mdiArea(), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(active->currentPage(), 1);
-}
 
-TEST_F(MainWindow, MenuShortcutsWinOverTheValueFields) {
-    MDIFormMain& w = makeWindow();
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("a.cfg")),
-                              QString::fromStdString(completeFile("b.cfg"))});
-    w.mOpenFile_Click();
+    // Ctrl+K is also a line edit's own key; here it is Close All.
     const int item = firstNumericGeneralSetting();
-    auto* field = w.activeEditor()->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(item));
+    auto* field = child<QLineEdit>(*active, QStringLiteral("Text1_%1").arg(item));
     ASSERT_NE(field, nullptr);
     field->setFocus();
-    // Ctrl+K is also a line edit's own key; here it is Close All.
     QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier);
     EXPECT_TRUE(w.editors().empty());
 }
@@ -370,9 +265,7 @@ TEST_F(MainWindow, MenuShortcutsWinOverTheValueFields) {
 TEST_F(MainWindow, WindowCommandsArrangeTheEditors) {
     MDIFormMain& w = makeWindow();
     w.resize(1024, 768);
-    ui.openAnswers.push_back({QString::fromStdString(completeFile("a.cfg")),
-                              QString::fromStdString(completeFile("b.cfg"))});
-    w.mOpenFile_Click();
+    openNew({"a.cfg", "b.cfg"});
     QMdiSubWindow* a = w.subWindowOf(w.editors()[0]);
     QMdiSubWindow* b = w.subWindowOf(w.editors()[1]);
     const QRect area = w.mdiArea()->viewport()->rect();

@@ -2,8 +2,6 @@
 // files written from the real catalogue.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -14,37 +12,18 @@
 #include <unistd.h>
 
 #include <deque>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
+#include <initializer_list>
 #include <vector>
 
 #include "GuiContext.h"
-#include "catalogue/Catalogue.h"
 #include "document/FieldTexts.h"
 #include "document/SettingsWriter.h"
 #include "editor/FrmSettingsEdit.h"
+#include "gui/support/GuiTestSupport.h"
 #include "gui/support/ScriptedUiServices.h"
 #include "mainwindow/MDIFormMain.h"
 
 namespace tavmir::gui::test {
-
-inline std::shared_ptr<const Catalogue> realCatalogue() {
-    static const std::shared_ptr<const Catalogue> catalogue =
-        Catalogue::load(TAVMIR_BIN_DIR).catalogue;
-    return catalogue;
-}
-
-inline std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
 
 class MainWindowFixture : public ::testing::Test {
   protected:
@@ -76,14 +55,22 @@ class MainWindowFixture : public ::testing::Test {
     }
 
     // A file holding every setting at its default value, in the catalogue's CFG form.
-    std::string completeFile(const std::string& name, const std::string& firstValue = {}) {
+    std::string completeFile(const std::string& name) {
         const Catalogue& catalogue = *realCatalogue();
         FieldTexts texts;
         for (int i = 1; i <= kSettingCount; ++i) texts[i] = catalogue[i].defaultValue;
-        if (!firstValue.empty()) texts[firstNumericGeneralSetting()] = firstValue;
         const std::filesystem::path path = m_folder / name;
         writeBytes(path, cfgFileBytes(catalogue, texts));
         return path.string();
+    }
+
+    // Writes complete files under these names and opens them with one Open command.
+    QStringList openNew(std::initializer_list<const char*> names) {
+        QStringList paths;
+        for (const char* name : names) paths << QString::fromStdString(completeFile(name));
+        ui.openAnswers.push_back(paths);
+        window->mOpenFile_Click();
+        return paths;
     }
 
     // The first numeric setting of General Settings 1 that has a range.
@@ -104,7 +91,13 @@ class MainWindowFixture : public ::testing::Test {
     }
 
     // Types into a value field of the editor (the field's page is shown first).
-    static void typeInto(FrmSettingsEdit& editor, int item, const QString& text);
+    static void typeInto(FrmSettingsEdit& editor, int item, const QString& text) {
+        editor.setPageForItem(item);
+        if (auto* field = child<QLineEdit>(editor, QStringLiteral("Text1_%1").arg(item))) {
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
+    }
 
     // Answers of the modal dialogs, by the name of the button to click in FrmCloseFile and
     // FrmLoadErrors; FrmMessage closes at once.
@@ -133,13 +126,5 @@ class MainWindowFixture : public ::testing::Test {
     std::vector<int> promptButtonCounts;
     QStringList promptPaths;
 };
-
-inline void MainWindowFixture::typeInto(FrmSettingsEdit& editor, int item, const QString& text) {
-    editor.setPageForItem(item);
-    auto* field = editor.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(item));
-    ASSERT_NE(field, nullptr);
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
 
 }  // namespace tavmir::gui::test

@@ -10,12 +10,22 @@ namespace {
 
 using Startup = MainWindowFixture;
 
-TEST_F(Startup, ShowsTheMainWindowAndOpensTheCommandLineFiles) {
+// Without a catalogue, with one, then with a damaged preferences file.
+TEST_F(Startup, ShowsTheMainWindowOpensTheCommandLineFilesAndReportsDamagedFiles) {
+    GuiContext fresh;
+    EXPECT_EQ(startGui(fresh, m_folder, {}), nullptr);
+    // The missing tavmir.ini is created without a message; only the catalogue is reported.
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "tavmir.ini"));
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(ui.messages[0].icon, BoxIcon::Critical);
+    EXPECT_TRUE(
+        ui.messages[0].text.contains(QString::fromStdString((m_folder / "mset.dat").string())))
+        << ui.messages[0].text.toStdString();
+
+    ui.messages.clear();
     std::filesystem::copy_file(std::filesystem::path(TAVMIR_BIN_DIR) / "mset.dat",
                                m_folder / "mset.dat");
     const std::string file = completeFile("given.cfg");
-
-    GuiContext fresh;
     window = startGui(fresh, m_folder, {file});
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -25,37 +35,22 @@ TEST_F(Startup, ShowsTheMainWindowAndOpensTheCommandLineFiles) {
     EXPECT_EQ(window->editors()[0]->filePath(), file);
     EXPECT_EQ(fresh.mainModule, &window->mainModule());
     ASSERT_NE(fresh.catalogue, nullptr);
-    // A 1920 x 1080 screen needs no advice; a missing tavmir.ini is created without a message.
-    EXPECT_TRUE(ui.messages.isEmpty());
-    EXPECT_TRUE(std::filesystem::exists(m_folder / "tavmir.ini"));
+    EXPECT_TRUE(ui.messages.isEmpty());  // a 1920 x 1080 screen needs no advice
     EXPECT_FALSE(applicationIcon().isNull());
+
     window.reset();
-}
-
-TEST_F(Startup, ReportsAMissingCatalogueAndShowsNoWindow) {
-    GuiContext fresh;
-    window = startGui(fresh, m_folder, {});
-    EXPECT_EQ(window, nullptr);
-    ASSERT_EQ(ui.messages.size(), 1);
-    EXPECT_EQ(ui.messages[0].icon, BoxIcon::Critical);
-    EXPECT_TRUE(
-        ui.messages[0].text.contains(QString::fromStdString((m_folder / "mset.dat").string())))
-        << ui.messages[0].text.toStdString();
-}
-
-TEST_F(Startup, ReportsADamagedPreferencesFileInMessageBoxes) {
-    std::filesystem::copy_file(std::filesystem::path(TAVMIR_BIN_DIR) / "mset.dat",
-                               m_folder / "mset.dat");
     writeBytes(m_folder / "tavmir.ini", "[Editor]\r\nTextAlign=Center\r\n");
-    GuiContext fresh;
-    window = startGui(fresh, m_folder, {});
+    GuiContext again;
+    window = startGui(again, m_folder, {});
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(fresh.preferences.textAlign, 2);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tavmir 2.1 - Subspace Settings Editor"));
+    EXPECT_EQ(again.preferences.textAlign, 2);
     ASSERT_EQ(ui.messages.size(), 3);  // one per missing key
     EXPECT_EQ(ui.messages[0].icon, BoxIcon::Critical);
     EXPECT_EQ(
         ui.messages[0].text,
         QStringLiteral("The file tavmir.ini is corrupt\r\n\r\nYou must reinstall the application"));
+    window.reset();  // the window refers to its context: it goes first
 }
 
 TEST(FrmMessage, PlacesOneOrTwoLinesAndTimesItself) {
@@ -68,7 +63,6 @@ TEST(FrmMessage, PlacesOneOrTwoLinesAndTimesItself) {
     for (const Row& row : {Row{QStringLiteral("/tmp/a file.cfg"), 250, 8, 250},
                            Row{QString(), 0, 23, 1000}, Row{QString(), -5, 23, 1000}}) {
         FrmMessage message(QStringLiteral("File saved:"), row.line2, row.milliseconds);
-        EXPECT_EQ(message.windowTitle(), QStringLiteral("Tavmir"));
         EXPECT_EQ(message.lMessage1->text(), QStringLiteral("File saved:"));
         EXPECT_EQ(message.lMessage1->y(), row.top);
         EXPECT_EQ(message.Timer1->interval(), row.interval);
@@ -94,28 +88,22 @@ TEST(FrmMessage, ClosesByItselfWhenItsTimeIsUp) {
 TEST(FrmMessage, ShowsNothingWhenSwitchedOff) {
     ScriptedUiServices ui;
     Preferences preferences;
-    preferences.disableWindowMessage = 1;
-    showMessage(nullptr, preferences, QStringLiteral("File saved:"), QStringLiteral("/tmp/x.cfg"),
-                1000);
-    EXPECT_EQ(ui.dialogsShown, 0);
-    EXPECT_FALSE(QApplication::overrideCursor());
-
-    preferences.disableWindowMessage = 0;
-    showMessage(nullptr, preferences, QStringLiteral("File saved:"), QStringLiteral("/tmp/x.cfg"),
-                1000);
-    EXPECT_EQ(ui.dialogsShown, 1);
-    EXPECT_FALSE(QApplication::overrideCursor());
+    for (int disabled : {1, 0}) {
+        preferences.disableWindowMessage = disabled;
+        showMessage(nullptr, preferences, QStringLiteral("File saved:"), QStringLiteral("/x.cfg"),
+                    1000);
+        EXPECT_EQ(ui.dialogsShown, 1 - disabled);
+        EXPECT_FALSE(QApplication::overrideCursor());
+    }
 }
 
 TEST(FrmAbout, ShowsTheProgramAndClosesWithItsButton) {
     ScriptedUiServices ui;
     QString label;
     ui.dialogHandler = [&label](QDialog& dialog) {
-        label = dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text();
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));
-        auto* close = dialog.findChild<QPushButton*>(QStringLiteral("bClose"));
-        EXPECT_EQ(close->text(), QStringLiteral("&Close"));
-        close->click();
+        label = child<QLabel>(dialog, "Label1")->text();
+        child<QPushButton>(dialog, "bClose")->click();
+        EXPECT_FALSE(dialog.isVisible());
         return dialog.result();
     };
     showAbout(nullptr);
