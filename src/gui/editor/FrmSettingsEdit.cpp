@@ -283,6 +283,8 @@ void FrmSettingsEdit::Impl::buildCanvas() {
 
 void FrmSettingsEdit::Impl::buildRemainingPagesWhenIdle() {
     QTimer::singleShot(0, &q, [this] {
+        // A closed (hidden, about to be deleted) editor builds nothing more.
+        if (!q.isVisible()) return;
         for (int page = 1; page <= kPageCount; ++page) {
             if (pages[static_cast<std::size_t>(page)] != nullptr) continue;
             pageContainer(page);
