@@ -48,6 +48,30 @@ bool askYesNo(QWidget* parent, const QString& text) {
            QMessageBox::Yes;
 }
 
+QString qtNameFilter(std::string_view description, std::string_view patterns) {
+    QString text = QString::fromLatin1(description.data(), static_cast<qsizetype>(description.size()));
+    const qsizetype open = text.indexOf(QLatin1String(" ("));
+    if (open >= 0) text.truncate(open);
+    QString list = QString::fromLatin1(patterns.data(), static_cast<qsizetype>(patterns.size()));
+    list.replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (list == QLatin1String("*.*")) list = QStringLiteral("*");
+    return text + QStringLiteral(" (") + list + QLatin1Char(')');
+}
+
+QStringList qtNameFilters(std::string_view list) {
+    QStringList filters;
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t bar = list.find('|', start);
+        if (bar == std::string_view::npos) break;
+        const std::size_t next = list.find('|', bar + 1);
+        const std::size_t end = next == std::string_view::npos ? list.size() : next;
+        filters.append(qtNameFilter(list.substr(start, bar - start), list.substr(bar + 1, end - bar - 1)));
+        start = end + 1;
+    }
+    return filters;
+}
+
 QMessageBox::StandardButton QtUiServices::message(QWidget* parent, BoxIcon icon, const QString& text,
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton) {

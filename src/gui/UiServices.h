@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <string>
+#include <string_view>
 
 class QDialog;
 class QTextDocument;
@@ -68,6 +69,13 @@ void showCritical(QWidget* parent, const QString& text);
 void showInformation(QWidget* parent, const QString& text);
 // Yes/No question, No preselected; true for Yes.
 bool askYesNo(QWidget* parent, const QString& text);
+
+// A file-dialog filter in Qt's form, "Description (*.a *.b)", from a description (which may
+// already end in its own "(...)" list) and ";"-separated patterns; "*.*" becomes "*" so files
+// without an extension match too.
+QString qtNameFilter(std::string_view description, std::string_view patterns);
+// The same for every entry of a "Description|patterns|Description|patterns" list.
+QStringList qtNameFilters(std::string_view list);
 
 // Core texts are Latin-1 bytes.
 inline QString fromCore(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }

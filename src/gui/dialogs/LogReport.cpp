@@ -31,14 +31,6 @@ QString paragraphText(const std::string& text) {
     return out;
 }
 
-QStringList qtFilters(std::string_view coreFilter) {
-    // "Desc|pattern|Desc|pattern" -> {"Desc", ...}: the descriptions already name their pattern.
-    const QStringList parts = fromCore(std::string(coreFilter)).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters.append(parts.at(i));
-    return filters;
-}
-
 }  // namespace
 
 void showLog(QTextEdit& view, const StyledLog& log) {
@@ -65,7 +57,7 @@ void showLog(QTextEdit& view, const StyledLog& log) {
 
 bool saveLogReport(QWidget* parent, const StyledLog& log, const GuiContext* context) {
     FileDialogRequest request;
-    request.filters = qtFilters(kLogReportFilter);
+    request.filters = qtNameFilters(kLogReportFilter);
     request.selectedFilter = 0;
     const QString path = ui().saveFileName(parent, request);
     if (path.isEmpty()) return false;

@@ -50,29 +50,6 @@ constexpr int kButtonHeight = 26;
 // One wheel notch as Qt reports it.
 constexpr int kWheelNotch = 120;
 
-QString qtFilter(const std::string& description, const std::string& pattern) {
-    if (description.find('(') != std::string::npos) return fromCore(description);
-    return fromCore(description + " (" + pattern + ")");
-}
-
-// The save dialog's entries from the "Description|pattern|..." list core keeps.
-QStringList saveAsFilters() {
-    QStringList filters;
-    const std::string list(kSaveAsFilter);
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t bar = list.find('|', start);
-        parts.push_back(
-            list.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
-        if (bar == std::string::npos) break;
-        start = bar + 1;
-    }
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
-        filters << qtFilter(parts[i], parts[i + 1]);
-    return filters;
-}
-
 Qt::Alignment alignmentOf(int textAlign) {
     switch (textAlign) {
         case 1:
@@ -637,7 +614,7 @@ std::string FrmSettingsEdit::saveFile() {
 std::string FrmSettingsEdit::saveFileAs() {
     FileDialogRequest request;
     request.directory = fromCore(d->document.filePath());
-    request.filters = saveAsFilters();
+    request.filters = qtNameFilters(kSaveAsFilter);
     request.selectedFilter = saveAsFilterIndex(d->document.fileType()) - 1;
     const QString chosen = ui().saveFileName(this, request);
     if (chosen.isEmpty()) return "cancel";

@@ -31,20 +31,10 @@ constexpr int kMainTop = 0;
 constexpr int kMainWidth = 800;
 constexpr int kMainHeight = 560;
 
-// "Desc (*.a, *.b)" with patterns "*.a;*.b" becomes Qt's "Desc (*.a *.b)". Qt reads the patterns
-// from the parentheses, so the description's own list cannot stay: "*.a," would match nothing.
-// "*.*" would miss files without an extension here, so the last entry matches every file.
 QStringList openDialogFilters() {
     QStringList filters;
-    for (const FileFilter& filter : kOpenFileFilters) {
-        QString description = fromCore(std::string(filter.description));
-        const qsizetype open = description.indexOf(QLatin1String(" ("));
-        if (open >= 0) description.truncate(open);
-        QString patterns =
-            fromCore(std::string(filter.patterns)).replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
-        filters.append(description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
-    }
+    for (const FileFilter& filter : kOpenFileFilters)
+        filters.append(qtNameFilter(filter.description, filter.patterns));
     return filters;
 }
 
