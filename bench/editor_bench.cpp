@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QDir>
 
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "gui/support/OffscreenScreen.h"
 #include "GuiContext.h"
 #include "UiServices.h"
 #include "document/Layout.h"
@@ -61,8 +63,10 @@ void openCompleteFileIntoNewEditor(benchmark::State& state) {
 }
 BENCHMARK(openCompleteFileIntoNewEditor)->Unit(benchmark::kMillisecond);
 
-// Every page visited once before timing: the switch itself, between built pages.
+// Every page visited once before timing: the switch itself, between built pages, with the
+// repaint that follows it (argument 1) or without it (0: the window's own share of the work).
 void switchPage(benchmark::State& state) {
+    const bool painting = state.range(0) != 0;
     FrmSettingsEdit editor(context());
     editor.openFile(completeFile());
     editor.show();
@@ -72,26 +76,11 @@ void switchPage(benchmark::State& state) {
     for (auto _ : state) {
         page = page % tavmir::kPageCount + 1;
         editor.bPag_Click(page);
-        QApplication::processEvents();
-    }
-}
-BENCHMARK(switchPage)->Unit(benchmark::kMicrosecond);
-
-// The same switch without the repaint that follows it: the window's own share of the work.
-void switchPageWithoutPainting(benchmark::State& state) {
-    FrmSettingsEdit editor(context());
-    editor.openFile(completeFile());
-    editor.show();
-    for (int page = 1; page <= tavmir::kPageCount; ++page) editor.bPag_Click(page);
-    QApplication::processEvents();
-    int page = 1;
-    for (auto _ : state) {
-        page = page % tavmir::kPageCount + 1;
-        editor.bPag_Click(page);
+        if (painting) QApplication::processEvents();
     }
     QApplication::processEvents();
 }
-BENCHMARK(switchPageWithoutPainting)->Unit(benchmark::kMicrosecond);
+BENCHMARK(switchPage)->Arg(1)->Arg(0)->ArgName("painting")->Unit(benchmark::kMicrosecond);
 
 // A page's first visit, which also builds its widgets.
 void firstVisitOfAPage(benchmark::State& state) {
@@ -115,12 +104,13 @@ BENCHMARK(firstVisitOfAPage)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const QString screenFile = tavmir::gui::test::useOffscreenScreen(/*keepExplicit=*/true);
     QApplication app(argc, argv);
     if (!context().catalogue) return 1;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (!screenFile.isEmpty()) QFile::remove(screenFile);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/support/OffscreenScreen.h"
 #include "GuiContext.h"
 #include "UiServices.h"
 #include "catalogue/Catalogue.h"
@@ -191,17 +192,9 @@ BENCHMARK(BM_EightEditorsResident)->Iterations(1)->Unit(benchmark::kMillisecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        // The offscreen platform with a 1920 x 1080 screen, as the GUI tests use.
-        const QString config = QDir::temp().filePath(QStringLiteral("tavmir-bench-screen.json"));
-        QFile file(config);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(R"({"screens":[{"name":"A","x":0,"y":0,"width":1920,"height":1080,)"
-                       R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-        file.close();
-        const QByteArray platform = "offscreen:configfile=" + config.toLocal8Bit();
-        ::setenv("QT_QPA_PLATFORM", platform.constData(), 1);
-    }
+    // The offscreen platform with a 1920 x 1080 screen, as the GUI tests use; QT_QPA_PLATFORM=xcb
+    // measures under a real X server instead.
+    const QString screenFile = tavmir::gui::test::useOffscreenScreen(/*keepExplicit=*/true);
     QApplication app(argc, argv);
     QuietUiServices quiet;
     setUiServices(&quiet);
@@ -211,5 +204,6 @@ int main(int argc, char** argv) {
     setUiServices(nullptr);
     std::error_code ignored;
     std::filesystem::remove_all(scratchFolder(), ignored);
+    if (!screenFile.isEmpty()) QFile::remove(screenFile);
     return 0;
 }

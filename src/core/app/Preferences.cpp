@@ -1,6 +1,8 @@
 #include "app/Preferences.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <system_error>
 
 #include "app/ProfileFile.h"
@@ -125,6 +127,11 @@ std::string savePreferences(const std::filesystem::path& folder, const Preferenc
 }
 
 double messageTimeNumber(std::string_view fieldText) { return leadingNumber(fieldText); }
+
+int messageTimeMilliseconds(std::string_view messageTime) {
+    return static_cast<int>(std::clamp(messageTimeNumber(messageTime), 0.0,
+                                       static_cast<double>(std::numeric_limits<int>::max())));
+}
 
 bool isValidMessageTime(double milliseconds) {
     return milliseconds >= kMessageTimeLow && milliseconds <= kMessageTimeHigh;

@@ -63,6 +63,10 @@ std::string savePreferences(const std::filesystem::path& folder, const Preferenc
 // The number Apply reads from the message-time field: its leading number, 0 for empty text.
 double messageTimeNumber(std::string_view fieldText);
 
+// How long the message window stays, in milliseconds: the MessageTime preference's number,
+// held to 0..INT_MAX.
+int messageTimeMilliseconds(std::string_view messageTime);
+
 // True when a message time may be applied while the message window is enabled.
 bool isValidMessageTime(double milliseconds);
 

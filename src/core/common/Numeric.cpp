@@ -128,6 +128,18 @@ std::string shortestDecimal(double x) {
 
 double roundHalfEven(double x, int decimals) {
     if (!std::isfinite(x) || x == 0) return x;
+    // Shortcut for the common case: rounding y = x * 10^decimals to an integer n goes the same
+    // way as rounding x's decimal digits whenever y lies clearly away from a half (its error
+    // is far below 1e-4 for magnitudes under 2^31), and n / 10^decimals is then the same
+    // correctly rounded double the digit-wise rounding below produces. Near a half, or for
+    // large magnitudes, the digits decide.
+    static constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    if (decimals >= 0 && decimals <= 8) {
+        const double scale = kScales[decimals];
+        const double y = x * scale;
+        if (std::fabs(y) < 2147483648.0 && std::fabs(y - std::floor(y) - 0.5) > 1e-4)
+            return std::nearbyint(y) / scale;
+    }
     // Work on the shortest decimal digits of x, so the rounding sees the number as written.
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific);

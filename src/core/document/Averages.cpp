@@ -1,8 +1,5 @@
 #include "document/Averages.h"
 
-#include <cmath>
-#include <cstdint>
-
 #include "catalogue/StartupTables.h"
 #include "common/Numeric.h"
 #include "document/Layout.h"
@@ -14,39 +11,12 @@ namespace {
 // written "0" and counts as "0 or more".
 double normalised(double x) { return x + 0.0; }
 
-// roundHalfEven(x, 2), with a shortcut for the common case. Rounding x * 100 to an integer
-// n gives the same direction as rounding x's decimal digits whenever x * 100 lies clearly
-// away from a half (its error is far below 1e-4 for magnitudes under 2^31), and n / 100 is
-// then the same correctly rounded double that the exact routine produces. Near a half, or
-// for large magnitudes, the exact routine decides.
-double roundToCents(double x) {
-    const double y = x * 100;
-    if (std::fabs(y) < 2147483648.0) {
-        const double fraction = y - std::floor(y);
-        if (std::fabs(fraction - 0.5) > 1e-4) return std::nearbyint(y) / 100;
-    }
-    return roundHalfEven(x, 2);
-}
-
 }  // namespace
 
-double shipValue(std::string_view text) {
-    // Plain whole numbers, by far the most common value texts, are read directly; every
-    // other form goes through the full reader.
-    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-    if (text.size() > i && text.size() - i <= 15) {
-        std::int64_t n = 0;
-        for (std::size_t k = i; k < text.size(); ++k) {
-            if (text[k] < '0' || text[k] > '9') return leadingNumber(text);
-            n = n * 10 + (text[k] - '0');
-        }
-        return static_cast<double>(i == 1 ? -n : n);
-    }
-    return leadingNumber(text);
-}
+double shipValue(std::string_view text) { return leadingNumber(text); }
 
 std::string averageTextOfSum(double sum) {
-    return shortestDecimal(normalised(roundToCents(sum / kShipCount)));
+    return shortestDecimal(normalised(roundHalfEven(sum / kShipCount, 2)));
 }
 
 std::string rowAverageText(const FieldTexts& fields, int row) {
@@ -63,7 +33,7 @@ namespace {
 
 double percentage(double value, double average) {
     if (average == 0) return 0;
-    return normalised(roundToCents((value - average) * 100 / average));
+    return normalised(roundHalfEven((value - average) * 100 / average, 2));
 }
 
 }  // namespace

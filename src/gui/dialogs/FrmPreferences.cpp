@@ -14,8 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <climits>
 #include <optional>
 
 #include "BusyCursor.h"
@@ -40,11 +38,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     // Enter in the time field must not press a button behind the user's back.
     button->setAutoDefault(false);
     return button;
-}
-
-int milliseconds(const std::string& messageTime) {
-    return static_cast<int>(
-        std::clamp(messageTimeNumber(messageTime), 0.0, static_cast<double>(INT_MAX)));
 }
 
 }  // namespace
@@ -229,7 +222,7 @@ bool FrmPreferences::savePreferencesFile() {
     }
     if (m_context.showMessage)
         m_context.showMessage(QStringLiteral("Preferences saved"), QString(),
-                              milliseconds(m_context.preferences.messageTime));
+                              messageTimeMilliseconds(m_context.preferences.messageTime));
     return true;
 }
 

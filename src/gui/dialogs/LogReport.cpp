@@ -9,8 +9,6 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
-#include <algorithm>
-#include <climits>
 
 #include "BusyCursor.h"
 #include "GuiContext.h"
@@ -77,9 +75,8 @@ bool saveLogReport(QWidget* parent, const StyledLog& log, const GuiContext* cont
         return false;
     }
     if (context && context->showMessage) {
-        const double ms = messageTimeNumber(context->preferences.messageTime);
-        const int time = static_cast<int>(std::clamp(ms, 0.0, static_cast<double>(INT_MAX)));
-        context->showMessage(fromCore(std::string(kFileSavedHeading)), path, time);
+        context->showMessage(fromCore(std::string(kFileSavedHeading)), path,
+                             messageTimeMilliseconds(context->preferences.messageTime));
     }
     return true;
 }

@@ -27,6 +27,7 @@
 
 #include "BusyCursor.h"
 #include "UiServices.h"
+#include "app/Preferences.h"
 #include "dialogs/LoadErrorDialogs.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
@@ -67,12 +68,6 @@ int wheelPixels(int mouseWheelSpeed) {
     if (mouseWheelSpeed == 1) return 25;
     if (mouseWheelSpeed == 3) return 100;
     return 50;
-}
-
-int messageMilliseconds(const std::string& messageTime) {
-    bool ok = false;
-    const int ms = QString::fromStdString(messageTime).trimmed().toInt(&ok);
-    return ok && ms > 0 ? ms : 1000;
 }
 
 // The classic flat look for the cells: a page repaints 190 of them at every switch, and the
@@ -531,7 +526,7 @@ std::string FrmSettingsEdit::Impl::finishSave(const SaveOutcome& outcome, const 
     const QString saved = fromCore(outcome.savedPath.empty() ? state.filePath : outcome.savedPath);
     if (context.showMessage)
         context.showMessage(fromCore(std::string(kFileSavedHeading)), saved,
-                            messageMilliseconds(context.preferences.messageTime));
+                            messageTimeMilliseconds(context.preferences.messageTime));
     emit q.fileSaved(saved, outcome.pathChanged);
     return {};
 }
