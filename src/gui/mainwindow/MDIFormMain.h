@@ -23,6 +23,7 @@ class QMenu;
 
 namespace tavmir::gui {
 
+class EditMenuController;
 class FrmSettingsEdit;
 
 class MDIFormMain : public QMainWindow, public MainWindowUi {
@@ -108,6 +109,7 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     QMdiArea* m_mdiArea = nullptr;
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
+    EditMenuController* m_editMenu = nullptr;  // owned as a child
     // The focused field's own state of the two Edit commands (the Edit menu may still be off).
     bool m_editAllShipsApplies = false;
     bool m_editAlphanumericApplies = false;
