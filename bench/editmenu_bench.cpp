@@ -72,9 +72,12 @@ Session& session() {
 // Opens one Edit menu dialog through its menu item, paints it, and closes it with Escape.
 void openAndCloseDialog(benchmark::State& state) {
     Session& s = session();
-    QAction* items[] = {s.window->mEditSettingForAllShips, s.window->mEditAlphanumericSetting,
-                        s.window->mCopyShipSettings,       s.window->mSwapShipSettings,
-                        s.window->mFindSetting,            s.window->mExportSettingsToClipboard,
+    QAction* items[] = {s.window->mEditSettingForAllShips,
+                        s.window->mEditAlphanumericSetting,
+                        s.window->mCopyShipSettings,
+                        s.window->mSwapShipSettings,
+                        s.window->mFindSetting,
+                        s.window->mExportSettingsToClipboard,
                         s.window->mImportSettingsFromClipboard};
     QAction* item = items[state.range(0)];
     state.SetLabel(item->objectName().toStdString());

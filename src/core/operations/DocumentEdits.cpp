@@ -35,7 +35,8 @@ int applyBulkWrites(EditorDocument& document, const std::vector<FieldWrite>& wri
 
 bool importChangesField(const EditorDocument& document, const TransferRecord& record) {
     if (!isSettingField(record.item)) return false;
-    return fitToField(document.catalogue(), record.item, record.value) != document.text(record.item);
+    return fitToField(document.catalogue(), record.item, record.value) !=
+           document.text(record.item);
 }
 
 }  // namespace tavmir

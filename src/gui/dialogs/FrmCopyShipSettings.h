@@ -1,6 +1,7 @@
-// FrmCopyShipSettings ("Copy Ship Settings"): copies the values of one ship to one or more other ships, for all settings or the chosen groups. "&Copy" checks the selection
-// in its fixed order (a refusal keeps the dialog open with the focus on the control to
-// correct) and closes with the writes the editor applies; Cancel and Escape change nothing.
+// FrmCopyShipSettings ("Copy Ship Settings"): copies the values of one ship to one or more other
+// ships, for all settings or the chosen groups. "&Copy" checks the selection in its fixed order (a
+// refusal keeps the dialog open with the focus on the control to correct) and closes with the
+// writes the editor applies; Cancel and Escape change nothing.
 #pragma once
 
 #include "dialogs/ShipGroupsDialog.h"

@@ -16,8 +16,8 @@ constexpr int kWidth = 640;
 
 }  // namespace
 
-FrmEditAlphanum::FrmEditAlphanum(const Catalogue& catalogue, const FieldTexts& fields,
-                                 int editItem, QWidget* parent)
+FrmEditAlphanum::FrmEditAlphanum(const Catalogue& catalogue, const FieldTexts& fields, int editItem,
+                                 QWidget* parent)
     : OperationDialog(QStringLiteral("FrmEditAlphanum"),
                       QStringLiteral("Edit Alphanumeric Setting"), parent),
       m_fields(fields),
@@ -53,8 +53,7 @@ bool FrmEditAlphanum::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tSetting) {
         if (event->type() == QEvent::FocusIn)
             QTimer::singleShot(0, tSetting, [this] { tSetting->selectAll(); });
-        if (event->type() == QEvent::KeyPress &&
-            refusesKey(*static_cast<QKeyEvent*>(event), false))
+        if (event->type() == QEvent::KeyPress && refusesKey(*static_cast<QKeyEvent*>(event), false))
             return true;
     }
     return OperationDialog::eventFilter(watched, event);

@@ -1,4 +1,5 @@
-// FrmExportSettings ("Export Settings To Clipboard"): lists every setting of the editor with its current value; the chosen lines go to the clipboard.
+// FrmExportSettings ("Export Settings To Clipboard"): lists every setting of the editor with its
+// current value; the chosen lines go to the clipboard.
 #pragma once
 
 #include "dialogs/TransferDialog.h"

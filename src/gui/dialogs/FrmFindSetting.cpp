@@ -39,11 +39,11 @@ FrmFindSetting::FrmFindSetting(SearchState& search, QWidget* parent)
     Frame2 = new QGroupBox(QStringLiteral("Search"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(8, 42, 304, 96);
-    chGroup = searchBox(Frame2, "chGroup", QStringLiteral("Setting &Section"), 22,
-                        search.searchSection);
+    chGroup =
+        searchBox(Frame2, "chGroup", QStringLiteral("Setting &Section"), 22, search.searchSection);
     chName = searchBox(Frame2, "chName", QStringLiteral("Setting &Key"), 46, search.searchKey);
-    chRemark = searchBox(Frame2, "chRemark", QStringLiteral("Setting &Remark"), 70,
-                         search.searchRemark);
+    chRemark =
+        searchBox(Frame2, "chRemark", QStringLiteral("Setting &Remark"), 70, search.searchRemark);
 
     bFind = addButton("bFind", QStringLiteral("&Find"), {322, 10, 90, 28});
     bClose = addButton("bClose", QStringLiteral("&Close"), {322, 44, 90, 28});

@@ -1,4 +1,6 @@
-// FrmImportSettings ("Import Settings From Clipboard"): lists the accepted clipboard lines, each with what the editor holds now, so the user sees what an import would change; the chosen values go into the editor.
+// FrmImportSettings ("Import Settings From Clipboard"): lists the accepted clipboard lines, each
+// with what the editor holds now, so the user sees what an import would change; the chosen values
+// go into the editor.
 #pragma once
 
 #include "dialogs/TransferDialog.h"

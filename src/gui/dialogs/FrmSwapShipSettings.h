@@ -1,6 +1,7 @@
-// FrmSwapShipSettings ("Swap Ship Settings"): exchanges the values of two ships, for all settings or the chosen groups. "&Swap" checks the selection
-// in its fixed order (a refusal keeps the dialog open with the focus on the control to
-// correct) and closes with the writes the editor applies; Cancel and Escape change nothing.
+// FrmSwapShipSettings ("Swap Ship Settings"): exchanges the values of two ships, for all settings
+// or the chosen groups. "&Swap" checks the selection in its fixed order (a refusal keeps the dialog
+// open with the focus on the control to correct) and closes with the writes the editor applies;
+// Cancel and Escape change nothing.
 #pragma once
 
 #include "dialogs/ShipGroupsDialog.h"

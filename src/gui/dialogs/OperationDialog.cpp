@@ -9,8 +9,7 @@
 
 namespace tavmir::gui {
 
-OperationDialog::OperationDialog(const QString& objectName, const QString& caption,
-                                 QWidget* parent)
+OperationDialog::OperationDialog(const QString& objectName, const QString& caption, QWidget* parent)
     : QDialog(parent) {
     setObjectName(objectName);
     setWindowTitle(caption);

@@ -63,10 +63,11 @@ frmEditSettingForAllShips::frmEditSettingForAllShips(const Catalogue& catalogue,
     tSet[kEditAllAverageBox]->setReadOnly(true);
     tSet[kEditAllAverageBox]->setPalette(averagePalette);
 
-    bPreviousSetting = addButton("bPreviousSetting", QStringLiteral("< &Previous"), {8, 114, 96, 28});
+    bPreviousSetting =
+        addButton("bPreviousSetting", QStringLiteral("< &Previous"), {8, 114, 96, 28});
     bNextSetting = addButton("bNextSetting", QStringLiteral("&Next >"), {110, 114, 96, 28});
-    bClose = addButton("bClose", QStringLiteral("&Close"),
-                       {kFrameLeft + kFrameWidth - 96, 114, 96, 28});
+    bClose =
+        addButton("bClose", QStringLiteral("&Close"), {kFrameLeft + kFrameWidth - 96, 114, 96, 28});
     connect(bPreviousSetting, &QPushButton::clicked, this,
             &frmEditSettingForAllShips::bPreviousSetting_Click);
     connect(bNextSetting, &QPushButton::clicked, this,

@@ -22,9 +22,9 @@ namespace tavmir::gui {
 
 // What the dialog reaches of the editor it works on.
 struct EditAllShipsHost {
-    const FieldTexts* fields = nullptr;         // the editor's value fields
-    ApplyWrites apply;                          // writes as typed into the editor
-    std::function<void(int page)> showPage;     // the editor's page selector
+    const FieldTexts* fields = nullptr;      // the editor's value fields
+    ApplyWrites apply;                       // writes as typed into the editor
+    std::function<void(int page)> showPage;  // the editor's page selector
 };
 
 class frmEditSettingForAllShips : public OperationDialog {

@@ -136,10 +136,9 @@ void EditMenuController::findNextSetting() {
     FrmSettingsEdit* target = editor();
     if (target == nullptr) return;
     const EditorDocument& document = target->document();
-    const int item =
-        tavmir::findNextSetting(document.catalogue(), m_search,
-                                {document.fieldHasFocus(), document.currentPage(),
-                                 document.focusedItem()});
+    const int item = tavmir::findNextSetting(
+        document.catalogue(), m_search,
+        {document.fieldHasFocus(), document.currentPage(), document.focusedItem()});
     if (item != 0) target->focusItem(item);
 }
 

@@ -64,7 +64,8 @@ QString unescaped(std::string s) {
 
 void selectRows(QListWidget& list, const QString& rows) {
     if (rows == QLatin1String("-")) return;
-    for (const QString& row : rows.split(QLatin1Char(','))) list.item(row.toInt())->setSelected(true);
+    for (const QString& row : rows.split(QLatin1Char(',')))
+        list.item(row.toInt())->setSelected(true);
 }
 
 void checkGroups(ShipGroupsDialog& dialog, const QString& groups) {
@@ -94,7 +95,11 @@ TEST_F(EditMenu, EachRefusalNamesTheFaultKeepsTheDialogOpenAndCancelChangesNothi
                 selectRows(*ships->List1, c[1]);
                 selectRows(*ships->List2, c[2]);
                 checkGroups(*ships, c[3]);
-                dialog.findChild<QPushButton*>(kind == QLatin1String("copy") ? QStringLiteral("bCopy") : QStringLiteral("bSwap"))->click();
+                dialog
+                    .findChild<QPushButton*>(kind == QLatin1String("copy")
+                                                 ? QStringLiteral("bCopy")
+                                                 : QStringLiteral("bSwap"))
+                    ->click();
             } else if (auto* find = dynamic_cast<FrmFindSetting*>(&dialog)) {
                 find->tFind->setText(c[1] == QLatin1String("-") ? QString() : c[1]);
                 find->chName->setChecked(c[3] == QLatin1String("key"));
@@ -109,8 +114,9 @@ TEST_F(EditMenu, EachRefusalNamesTheFaultKeepsTheDialogOpenAndCancelChangesNothi
             EXPECT_FALSE(dialog.isVisible());
             return dialog.result();
         };
-        ui.clipboard = kind == QLatin1String("clipboard") ? unescaped(c[1].toStdString())
-                                                          : QStringLiteral("Bullet:BulletDamageLevel:3\r\n");
+        ui.clipboard = kind == QLatin1String("clipboard")
+                           ? unescaped(c[1].toStdString())
+                           : QStringLiteral("Bullet:BulletDamageLevel:3\r\n");
         QAction* command = kind == QLatin1String("copy")     ? window->mCopyShipSettings
                            : kind == QLatin1String("swap")   ? window->mSwapShipSettings
                            : kind == QLatin1String("find")   ? window->mFindSetting
@@ -145,12 +151,14 @@ TEST_F(EditMenu, EditForAllShipsOpensOnTheTerrierBoxAveragesStepsAndWritesBack) 
             return;
         }
         EXPECT_EQ(f.pos(), QPoint(408, 147));
-        EXPECT_EQ(f.Frame1->title(), QString::fromStdString(realCatalogue()->setting(shipTable(1, 0)).key));
+        EXPECT_EQ(f.Frame1->title(),
+                  QString::fromStdString(realCatalogue()->setting(shipTable(1, 0)).key));
         EXPECT_EQ(f.tSet[4]->text(), QStringLiteral("123"));
         EXPECT_EQ(f.focusWidget(), f.tSet[4]);
         for (int k = 0; k < 8; ++k) {
             f.tSet[static_cast<std::size_t>(k)]->selectAll();
-            QTest::keyClicks(f.tSet[static_cast<std::size_t>(k)], QLatin1String(k == 7 ? "11" : "1a.0+"));
+            QTest::keyClicks(f.tSet[static_cast<std::size_t>(k)],
+                             QLatin1String(k == 7 ? "11" : "1a.0+"));
         }
         EXPECT_EQ(f.tSet[0]->text(), QStringLiteral("10"));
         EXPECT_EQ(f.tSet[8]->text(), QStringLiteral("10.12"));
@@ -168,7 +176,8 @@ TEST_F(EditMenu, EditForAllShipsOpensOnTheTerrierBoxAveragesStepsAndWritesBack) 
         f.move(500, 200);
         QTest::keyClick(f.tSet[4], Qt::Key_Escape);
     });
-    QTest::keyClick(child<QLineEdit>(editor, QStringLiteral("Text1_%1").arg(terrier)), Qt::Key_Return);
+    QTest::keyClick(child<QLineEdit>(editor, QStringLiteral("Text1_%1").arg(terrier)),
+                    Qt::Key_Return);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(doc.text(terrier), "10");
     EXPECT_EQ(doc.text(shipTable(1, kAverageColumn)), "10.12");
@@ -199,9 +208,11 @@ TEST_F(EditMenu, CopyWarbirdToJavelinWithOnlyGunsAndSwapTerrierWithWeaselTwice) 
     });
     press(QKeyCombination(Qt::Key_F4));
     std::vector<std::string> expected = before;
-    for (int r = 21; r <= 29; ++r) expected[static_cast<std::size_t>(shipTable(r, 1) - 1)] = std::to_string(100 + r);
+    for (int r = 21; r <= 29; ++r)
+        expected[static_cast<std::size_t>(shipTable(r, 1) - 1)] = std::to_string(100 + r);
     std::vector<std::string> after = texts(editor);
-    EXPECT_NE(after[static_cast<std::size_t>(shipTable(21, 8) - 1)], before[static_cast<std::size_t>(shipTable(21, 8) - 1)]);
+    EXPECT_NE(after[static_cast<std::size_t>(shipTable(21, 8) - 1)],
+              before[static_cast<std::size_t>(shipTable(21, 8) - 1)]);
     after.resize(kSettingCount);
     expected.resize(kSettingCount);
     EXPECT_EQ(after, expected);
@@ -252,13 +263,15 @@ TEST_F(EditMenu, ExportAllThenImportIntoASecondEditorCopiesEveryValue) {
         EXPECT_EQ(i.Label1->text(), QStringLiteral("Selected: 961/961"));
         // Beside each entry: what the editor holds now, when the import would change it.
         EXPECT_EQ(i.List1->topLevelItem(0)->text(1), QStringLiteral("(empty)"));
-        EXPECT_EQ(i.List1->topLevelItem(91)->text(1), QString::fromStdString(b.document().text(92)));
+        EXPECT_EQ(i.List1->topLevelItem(91)->text(1),
+                  QString::fromStdString(b.document().text(92)));
         shoot(i, "editmenu-import-settings.png");
         i.bConfirm->click();
     });
     press(QKeyCombination(Qt::CTRL | Qt::Key_I));
     ASSERT_EQ(ui.messages.size(), 2);
-    EXPECT_EQ(ui.messages[1].text, QStringLiteral("961 settings have been imported from clipboard"));
+    EXPECT_EQ(ui.messages[1].text,
+              QStringLiteral("961 settings have been imported from clipboard"));
     std::vector<std::string> fromA = texts(a), intoB = texts(b);
     EXPECT_EQ(fromA, intoB);  // the Average Ship page included
     EXPECT_TRUE(b.modified());
@@ -330,7 +343,8 @@ TEST_F(EditMenu, AlphanumericEditEscapeLeavesTheFieldEnterWritesIt) {
     const int shown = ui.dialogsShown;
     const int numericGeneral = firstNumericGeneralSetting();
     editor.focusItem(numericGeneral);
-    QTest::mouseDClick(child<QLineEdit>(editor, QStringLiteral("Text1_%1").arg(numericGeneral)), Qt::LeftButton);
+    QTest::mouseDClick(child<QLineEdit>(editor, QStringLiteral("Text1_%1").arg(numericGeneral)),
+                       Qt::LeftButton);
     EXPECT_EQ(ui.dialogsShown, shown);
 }
 
@@ -358,11 +372,13 @@ TEST_F(EditMenu, ClipboardTextsNoOneShouldPasteAreRefusedOrCappedAndCut) {
         window->mImportSettingsFromClipboard->trigger();
         EXPECT_EQ(entries, c.entries);
         if (c.entries == 0) {
-            EXPECT_EQ(ui.messages.value(0).text, QStringLiteral("Clipboard does not contain valid settings to import"));
+            EXPECT_EQ(ui.messages.value(0).text,
+                      QStringLiteral("Clipboard does not contain valid settings to import"));
         }
     }
     const int item = realCatalogue()->findSetting("Bullet", "BulletDamageLevel");
-    EXPECT_EQ(editor.document().text(item), std::string(static_cast<std::size_t>(fieldMaxLength(*realCatalogue(), item)), '7'));
+    EXPECT_EQ(editor.document().text(item),
+              std::string(static_cast<std::size_t>(fieldMaxLength(*realCatalogue(), item)), '7'));
 }
 
 }  // namespace
