@@ -23,7 +23,6 @@ class QMenu;
 
 namespace tavmir::gui {
 
-class EditMenuController;
 class FrmSettingsEdit;
 
 class MDIFormMain : public QMainWindow, public MainWindowUi {
@@ -109,7 +108,7 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     QMdiArea* m_mdiArea = nullptr;
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
-    EditMenuController* m_editMenu = nullptr;  // owned as a child
+    class EditMenuController* m_editMenu = nullptr;  // owned as a child
     // The focused field's own state of the two Edit commands (the Edit menu may still be off).
     bool m_editAllShipsApplies = false;
     bool m_editAlphanumericApplies = false;
