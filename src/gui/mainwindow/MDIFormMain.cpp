@@ -22,6 +22,7 @@
 #include "mainwindow/MainTexts.h"
 #include "mainwindow/OpenDialogMemory.h"
 #include "mainwindow/RecentFiles.h"
+#include "operations/EditMenuController.h"
 
 namespace tavmir::gui {
 namespace {
@@ -198,8 +199,7 @@ void MDIFormMain::buildMenus() {
     connect(mTileVertical, &QAction::triggered, this, &MDIFormMain::mTileVertical_Click);
     connect(mArrangeIcons, &QAction::triggered, this, &MDIFormMain::mArrangeIcons_Click);
     connect(mAbout, &QAction::triggered, this, &MDIFormMain::mAbout_Click);
-    // The batch tools and the other Edit commands have their windows elsewhere; until those
-    // exist the items are present and do nothing.
+    m_editMenu = new EditMenuController(*this, m_context);  // the other Edit items
 }
 
 FrmSettingsEdit* MDIFormMain::activeEditor() const {
@@ -356,11 +356,11 @@ void MDIFormMain::mPreferences_Click() {
 void MDIFormMain::mExit_Click() { close(); }
 
 void MDIFormMain::mEditSettingForAllShips_Click() {
-    // The edit-for-all-ships dialog is not part of this window yet.
+    if (mEditSettingForAllShips->isEnabled()) m_editMenu->editSettingForAllShips();
 }
 
 void MDIFormMain::mEditAlphanumericSetting_Click() {
-    // The alphanumeric edit dialog is not part of this window yet.
+    if (mEditAlphanumericSetting->isEnabled()) m_editMenu->editAlphanum();
 }
 
 void MDIFormMain::activateActiveEditor() {

@@ -108,6 +108,7 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     QMdiArea* m_mdiArea = nullptr;
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
+    class EditMenuController* m_editMenu = nullptr;  // owned as a child
     // The focused field's own state of the two Edit commands (the Edit menu may still be off).
     bool m_editAllShipsApplies = false;
     bool m_editAlphanumericApplies = false;

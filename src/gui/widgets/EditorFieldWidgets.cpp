@@ -28,12 +28,13 @@ ValueField::ValueField(int item, EditorFieldEvents& events, QWidget* parent)
 
 void ValueField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    m_events.fieldFocused(m_item);
+    if (event->reason() != Qt::PopupFocusReason) m_events.fieldFocused(m_item);
 }
 
 void ValueField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    m_events.fieldBlurred(m_item);
+    // Opening a menu (the Edit menu with the mouse) leaves the field in charge.
+    if (event->reason() != Qt::PopupFocusReason) m_events.fieldBlurred(m_item);
 }
 
 void ValueField::keyPressEvent(QKeyEvent* event) {

@@ -1,0 +1,22 @@
+// FrmSwapShipSettings ("Swap Ship Settings"): exchanges the values of two ships, for all settings
+// or the chosen groups. "&Swap" checks the selection in its fixed order (a refusal keeps the dialog
+// open with the focus on the control to correct) and closes with the writes the editor applies;
+// Cancel and Escape change nothing.
+#pragma once
+
+#include "dialogs/ShipGroupsDialog.h"
+
+namespace tavmir::gui {
+
+class FrmSwapShipSettings : public ShipGroupsDialog {
+    Q_OBJECT
+
+  public:
+    explicit FrmSwapShipSettings(const FieldTexts& fields, QWidget* parent = nullptr);
+
+    void bSwap_Click();
+
+    QPushButton* bSwap = nullptr;
+};
+
+}  // namespace tavmir::gui

@@ -1,0 +1,77 @@
+// frmEditSettingForAllShips ("Edit Setting For All Ships"): one per-ship setting for the
+// eight ships side by side, with their plain average and each ship's distance from it, the
+// previous and next setting, and the values written back on every step and every close.
+// The rules live in EditAllShipsSession; this dialog shows its state and forwards typing,
+// focus and clicks. Every way of closing (Close, Escape, Enter, the close box) writes back.
+#pragma once
+
+#include <QPoint>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "dialogs/OperationDialog.h"
+#include "operations/EditAllShips.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace tavmir::gui {
+
+// What the dialog reaches of the editor it works on.
+struct EditAllShipsHost {
+    const FieldTexts* fields = nullptr;      // the editor's value fields
+    ApplyWrites apply;                       // writes as typed into the editor
+    std::function<void(int page)> showPage;  // the editor's page selector
+};
+
+class frmEditSettingForAllShips : public OperationDialog {
+    Q_OBJECT
+
+  public:
+    frmEditSettingForAllShips(const Catalogue& catalogue, EditAllShipsHost host, int shownRow,
+                              QWidget* parent = nullptr);
+
+    // Opening: fills the boxes, aligns them as the preferences say and focuses the box of
+    // the page the editor shows.
+    void open(int currentPage, int focusedField, Qt::Alignment alignment);
+
+    // Where the editor goes once the dialog has closed.
+    EditAllShipsSession::Closing closing() const { return m_closing; }
+    const EditAllShipsSession& session() const { return m_session; }
+
+    void bPreviousSetting_Click();
+    void bNextSetting_Click();
+    void bClose_Click();
+
+  protected:
+    void enterPressed() override { bClose_Click(); }
+    void escapePressed() override { bClose_Click(); }
+    void reject() override { bClose_Click(); }  // the close box
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void showSession();
+    void showPercents();
+    int boxOf(const QObject* object) const;
+    void showFocusedShipPage();
+
+    EditAllShipsSession m_session;
+    EditAllShipsHost m_host;
+    EditAllShipsSession::Closing m_closing;
+    bool m_closed = false;
+    bool m_filling = false;
+
+  public:
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLineEdit*, 9> tSet{};
+    std::array<QLabel*, 9> Label1{};
+    std::array<QLabel*, 8> lAvg{};
+    QPushButton* bPreviousSetting = nullptr;
+    QPushButton* bNextSetting = nullptr;
+    QPushButton* bClose = nullptr;
+};
+
+}  // namespace tavmir::gui
