@@ -153,7 +153,7 @@ private:
     // CFG state.
     std::string m_currentSection;
     std::string m_lastGoodSection;
-    std::optional<std::string> m_wrongSection;
+    std::string m_wrongSection;  // empty when none is remembered
 };
 
 void Reader::run() {
@@ -270,10 +270,10 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
         if (m_cat.sectionExists(name)) {
             m_currentSection = name;
             m_lastGoodSection = name;
-            m_wrongSection.reset();
+            m_wrongSection.clear();
         } else {
             lineError(lineNo, "Wrong section name (" + std::string(name) + ")");
-            m_wrongSection = std::string(name);
+            m_wrongSection = name;  // "[]" names no section: nothing is remembered
             m_currentSection = m_lastGoodSection;
         }
         return;
@@ -287,7 +287,7 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
     const auto [keyKnown, n] = m_cat.match(m_currentSection, key);
     if (!keyKnown) return lineError(lineNo, "Wrong key name (" + std::string(key) + ")");
     if (n == 0) {
-        const std::string& section = m_wrongSection ? *m_wrongSection : m_currentSection;
+        const std::string& section = m_wrongSection.empty() ? m_currentSection : m_wrongSection;
         return lineError(lineNo, "Wrong setting name (" + section + ":" + std::string(key) + ")");
     }
     settingValue(lineNo, n, m_currentSection, key, trimSpaces(line.substr(eq + 1)));
