@@ -22,28 +22,6 @@ const std::string kDefaultFile =
     "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
     "MessageTime=1000\r\n";
 
-TEST(Preferences, InterpretsStoredValuesAsTheTableSays) {
-    struct Row {
-        std::string value;
-        int textAlign, wheel, disable;
-        std::string messageTime;
-    };
-    const Row rows[] = {
-        {"", 0, 3, 0, "1000"},       {"Center", 2, 3, 0, "1000"}, {"RIGHT", 1, 3, 0, "1000"},
-        {"middle", 0, 3, 0, "1000"}, {"1", 0, 1, 1, "1000"},      {"2", 0, 2, 0, "1000"},
-        {"3", 0, 3, 0, "1000"},      {"10", 0, 0, 0, "1000"},     {"2.5", 0, 0, 0, "1000"},
-        {"0", 0, 3, 0, "1000"},      {"99", 0, 3, 0, "1000"},     {"100", 0, 0, 0, "100"},
-        {"5000", 0, 3, 0, "5000"},   {"5001", 0, 3, 0, "1000"},   {"123456", 0, 0, 0, "1234"},
-        {"0250", 0, 3, 0, "250"},    {"-500", 0, 3, 0, "1000"},   {"12ab", 0, 0, 0, "1000"},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(interpretTextAlign(r.value), r.textAlign) << r.value;
-        EXPECT_EQ(interpretMouseWheelSpeed(r.value), r.wheel) << r.value;
-        EXPECT_EQ(interpretDisableWindowMessage(r.value), r.disable) << r.value;
-        EXPECT_EQ(interpretMessageTime(r.value), r.messageTime) << r.value;
-    }
-}
-
 TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKeyOnce) {
     const std::string partial =
         "[editor]\nTEXTALIGN = Center\nMouseWheelSpeed=\n[SAVE]\nMessageTime=123456\n";
@@ -111,26 +89,6 @@ TEST(Preferences, FailedSaveKeepsTheOldFileAndGivesTheWriteError) {
     }
     EXPECT_EQ(readAll(ini), kDefaultFile);
     EXPECT_EQ(folder.entryCount(), 2) << "a temporary file was left behind";
-}
-
-TEST(Preferences, ApplyChecksTheMessageTimeOnlyWhileMessagesAreOn) {
-    const std::string wrong =
-        "Wrong value for Message Time\r\n\r\nValid range is from 100 to 5000 (milliseconds)";
-    struct Row {
-        std::string field;
-        bool disabled;
-        std::string error, applied;
-    };
-    const Row rows[] = {
-        {"100", false, "", "100"},  {"5000", false, "", "5000"},  {"99", false, wrong, ""},
-        {"5001", false, wrong, ""}, {"", false, wrong, ""},       {"-200", false, wrong, ""},
-        {"0250", false, "", "250"}, {"300ms", false, "", "300"},  {"", true, "", "0"},
-        {"-5", true, "", "-5"},     {"99999", true, "", "99999"},
-    };
-    for (const Row& r : rows) {
-        const MessageTimeCheck c = checkMessageTime(r.field, r.disabled);
-        EXPECT_EQ(std::tie(c.error, c.messageTime), std::tie(r.error, r.applied)) << r.field;
-    }
 }
 
 }  // namespace

@@ -210,25 +210,8 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
     EXPECT_EQ(doc->currentPage(), 4);
 }
 
-TEST(Document, TrimsTheHeadOfTheValidationLog) {
-    struct Row {
-        std::string log;
-        std::string trimmed;
-    };
-    const Row rows[] = {
-        {"Monday      10:00\r\n\r\nValidating /a.cfg\r\nFile type: CFG\r\n", "/a.cfg\r\nFile type: CFG\r\n"},
-        {"one line\r\n", "one line\r\n"},
-        {"no break", "no break"},
-        {"a\r\nb\r\n", ""},  // fewer characters than the cut takes
-        {"", ""},
-    };
-    for (const Row& r : rows) {
-        StyledLog log;
-        log.append(r.log, 0, kBlack, false);
-        trimLoadLog(log);
-        EXPECT_EQ(log.plainText(), r.trimmed) << r.log;
-    }
-
+// The texts the trim leaves are a table (trim-load-log.tsv); here: it keeps the styles.
+TEST(Document, TrimsTheHeadOfTheValidationLogKeepingTheStyles) {
     StyledLog styled;
     styled.append("date", 2, kBlack, false);
     styled.append("Validating ", 0, kBlack, false);

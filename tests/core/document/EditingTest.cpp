@@ -20,74 +20,13 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& valu
     return doc;
 }
 
-// Which characters each filter lets through is the filters' own test; here: which filter a
-// field gets. The Average Ship page filters nothing: its fields take no typing at all.
-TEST(Editing, KeyFiltersDropWhatAFieldCannotHold) {
+// Key filters, Edit commands, remarks and ships of single fields are tables (field-key.tsv,
+// field-commands.tsv, focus-remark.tsv); here: every ship-table cell knows its row.
+TEST(Editing, KnowsTheRowOfEveryShipTableCell) {
     const auto cat = testCatalogue();
-    const int rows[][4] = {{1, 1, '5', '5'},       {1, 1, '.', 0},           {287, 4, '7', '7'},
-                           {287, 4, 'x', 0},       {kText, 1, ' ', ' '},     {kText, 1, 128, 0},
-                           {962, 12, 'x', 'x'}};
-    for (const auto& r : rows) EXPECT_EQ(filterFieldKey(*cat, r[0], r[1], r[2]), r[3]) << r[0] << " key " << r[2];
-    EXPECT_EQ(keyFilterFor(*cat, 962, 12), KeyFilter::kNone);
-}
-
-TEST(Editing, FocusEnablesTheEditCommandsOfItsField) {
-    const auto cat = testCatalogue();
-    using C = FieldCommand;
-    const std::tuple<int, EditCommands, FieldCommand> rows[] = {
-        {1, {false, false}, C::kNone},     {286, {false, false}, C::kNone},
-        {287, {true, false}, C::kEditSettingForAllShips},  {958, {true, false}, C::kEditSettingForAllShips},
-        {kText, {false, true}, C::kEditAlphanumericSetting}, {961, {false, false}, C::kNone},
-        {962, {true, false}, C::kEditSettingForAllShips}, {1045, {true, false}, C::kEditSettingForAllShips},
-    };
-    for (const auto& [item, commands, doubleClick] : rows) {
-        EXPECT_EQ(editCommandsFor(*cat, item), commands) << item;
-        EXPECT_EQ(doubleClickCommand(*cat, item), doubleClick) << item;
-    }
-}
-
-TEST(Editing, KnowsTheShipAndRowOfEachItem) {
-    const auto cat = testCatalogue();
-    // Records within a group of eight run Warbird, Javelin, Spider, Leviathan, Weasel, Terrier.
-    const int rows[][2] = {{287, 1}, {291, 6}, {292, 5}, {958, 8},
-                           {1, 0},   {961, 0}, {962, 0}, {0, 0}};
-    for (const auto& r : rows) EXPECT_EQ(shipOfItem(*cat, r[0]), r[1]) << r[0];
     for (int r = 1; r <= kShipRows; ++r)
-        for (int c = 0; c <= kAverageColumn; ++c) EXPECT_EQ(shipRowOfItem(*cat, shipTable(r, c)), r);
-    EXPECT_EQ(shipRowOfItem(*cat, 1), 0);
-}
-
-TEST(Editing, RemarkDescribesTheFocusedField) {
-    struct Row {
-        int page, item;
-        std::string value;  // the value of every ship field
-        std::string remark;
-    };
-    const std::string row1Average = "(Low:100  High:5000) Energy";
-    const Row rows[] = {
-        {1, kRanged, "0", "(Low:0  High:4) Damage level"},
-        {1, kBare, "0", ""},
-        {2, 100, "0", "Setting 100"},
-        {4, kWarbirdRow1, "0", "(+0%  Avg:0) (Low:100  High:5000) Energy"},
-        {4, kUndescribedShip, "0", "(+0%  Avg:0) "},
-        {12, 962, "5", row1Average},
-        {12, 964, "5", "Setting " + std::to_string(shipTable(3, 0))},
-        {12, 963, "5", ""},  // its Warbird setting has no description
-    };
-    for (const Row& r : rows) {
-        auto doc = documentOnPage(r.page, r.value);
-        ASSERT_TRUE(doc->focusField(r.item));
-        EXPECT_EQ(doc->remark(), r.remark) << r.item;
-        EXPECT_TRUE(doc->fieldHasFocus() && doc->focusedItem() == r.item);
-    }
-    // A ship value above or below its average.
-    auto doc = documentOnPage(4, "100");
-    const std::pair<std::string, std::string> offAverage[] = {{"120", "(+20%  Avg:100) "}, {"80", "(-20%  Avg:100) "}};
-    for (const auto& [value, remark] : offAverage) {
-        doc->fields()[kWarbirdRow1] = value;
-        doc->focusField(kWarbirdRow1);
-        EXPECT_EQ(doc->remark(), remark + row1Average);
-    }
+        for (int c = 0; c <= kAverageColumn; ++c)
+            EXPECT_EQ(shipRowOfItem(*cat, shipTable(r, c)), r);
 }
 
 TEST(Editing, LosingTheFocusClearsRemarkAndCommands) {

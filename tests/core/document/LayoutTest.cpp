@@ -10,26 +10,6 @@ namespace {
 
 using documenttest::testCatalogue;
 
-TEST(Layout, PlacesLabelsAndFieldsByRowAndColumn) {
-    struct Row {
-        int row, column;
-        FieldPlacement expected;
-    };
-    const Row rows[] = {{5, 3, {{504, 163}, {703, 160}}},
-                        {1, 1, {{2, 83}, {201, 80}}},
-                        {1, 2, {{246, 83}, {445, 80}}},
-                        {28, 4, {{761, 623}, {960, 620}}}};
-    for (const Row& r : rows)
-        EXPECT_EQ(placeCell(r.row, r.column), r.expected) << r.row << "," << r.column;
-}
-
-TEST(Layout, IndentsOnlyLabelsThatTheFieldToTheirLeftReachesInto) {
-    // Column 1's fields end at 258, column 2 starts at 246; column 3's end right before column 4.
-    const std::pair<int, int> rows[] = {{1, 0}, {2, 14}, {3, 0}, {4, 1}};
-    for (const auto& [column, indent] : rows)
-        EXPECT_EQ(labelTextIndent(placeCell(3, column)), indent) << column;
-}
-
 TEST(Layout, PagesListTheirFieldsInTableOrder) {
     const auto& general1 = pageFields(1);
     ASSERT_EQ(general1.size(), 94u);
@@ -47,17 +27,6 @@ TEST(Layout, PagesListTheirFieldsInTableOrder) {
     EXPECT_TRUE(pageFields(0).empty() && pageFields(13).empty());
 }
 
-TEST(Layout, ChoosesThePageOfEachItem) {
-    const auto cat = testCatalogue();
-    // Inside each group of eight ship records the Weasel's comes before the Terrier's.
-    const std::pair<int, std::optional<int>> rows[] = {
-        {1, 1},    {91, 1},   {959, 1},   {92, 2},    {187, 2},   {188, 3},          {286, 3},
-        {287, 4},  {288, 5},  {291, 9},   {292, 8},   {294, 11},  {958, 11},         {962, 12},
-        {1045, 12}, {2000, 12}, {0, std::nullopt}, {-5, std::nullopt},
-    };
-    for (const auto& [item, page] : rows) EXPECT_EQ(pageForItem(*cat, item), page) << item;
-}
-
 TEST(Layout, LeavesThePageAloneForAShipSettingOfNoShipSection) {
     test::MasterFileBuilder builder;
     builder.records[300 - 1].section = "Misc";
@@ -68,14 +37,6 @@ TEST(Layout, LeavesThePageAloneForAShipSettingOfNoShipSection) {
     doc.showPage(5);
     EXPECT_FALSE(doc.setPageForItem(300));
     EXPECT_EQ(doc.currentPage(), 5);
-}
-
-TEST(Layout, PageKeysWrapAround) {
-    const int rows[][3] = {{1, 12, 2}, {5, 4, 6}, {12, 11, 1}, {0, 12, 1}};
-    for (const auto& r : rows) {
-        EXPECT_EQ(pageUp(r[0]), r[1]) << r[0];
-        EXPECT_EQ(pageDown(r[0]), r[2]) << r[0];
-    }
 }
 
 TEST(Layout, CaptionsAndTooltipsComeFromTheCatalogue) {

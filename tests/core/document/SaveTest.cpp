@@ -24,54 +24,6 @@ struct CheckRow {
     int page;
 };
 
-TEST(SaveChecks, ReportsTheFirstFailingValueOrPairWithItsPage) {
-    const auto c = test::saveCatalogue();
-    const int javelin5 = shipTable(5, 1), shark5 = shipTable(5, 7);
-    const int wb1 = shipTable(1, 0), wb2 = shipTable(2, 0), wb62 = shipTable(62, 0),
-              wb63 = shipTable(63, 0);
-    const int sh62 = shipTable(62, 7), sh63 = shipTable(63, 7);
-    const std::string wrong = "Wrong value for ";
-    const std::vector<CheckRow> rows = {
-        {{{1, "25"}}, 1, wrong + "Gen:G1\r\n\r\nMax value is 20", 1},
-        {{{1, "9"}}, 1, wrong + "Gen:G1\r\n\r\nMin value is 10", 1},
-        {{{1, "  "}}, 1, wrong + "Gen:G1\r\n\r\nMin value is 10", 1},  // empty counts as 0
-        {{{3, "-6"}}, 3, wrong + "Gen:G3\r\n\r\nMin value is -5", 1},
-        {{{5, "12a"}}, 5, wrong + "Gen:G5\r\n\r\nValue is not numeric", 1},
-        {{{5, "2147483648"}}, 5, wrong + "Gen:G5\r\n\r\nValue is too high (overflow)", 1},
-        {{{100, "x"}}, 100, wrong + "Gen:G100\r\n\r\nValue is not numeric", 2},
-        {{{200, "x"}}, 200, wrong + "Gen:G200\r\n\r\nValue is not numeric", 3},
-        {{{960, "x"}}, 960, wrong + "Gen:G960\r\n\r\nValue is not numeric", 1},
-        {{{javelin5, "x"}}, javelin5, wrong + "Javelin:K8\r\n\r\nValue is not numeric", 5},
-        {{{shark5, "x"}, {200, "y"}}, 200, wrong + "Gen:G200\r\n\r\nValue is not numeric", 3},
-        // Pairs: the initial row's leading number above the maximum row's.
-        {{{wb1, "5"}, {wb2, "3"}}, 319, "Warbird K4 is greater than K9", 4},
-        {{{wb1, "10"}, {wb2, "9"}}, 319, "Warbird K4 is greater than K9", 4},
-        {{{sh62, "3.5"}, {sh63, "3.25"}}, 526, "Shark K29 is greater than K38", 11},
-        {{{sh62, "9"}, {sh63, "1"}, {wb62, "9"}, {wb63, "1"}}, 519, "Warbird K29 is greater than K38", 4},
-        {{{wb1, "5"}, {wb2, "3"}, {958, "x"}}, 958, wrong + "Shark:K83\r\n\r\nValue is not numeric", 11},
-        // Passing documents.
-        {{{5, "2147483647"}}, 0, "", 0},
-        {{{5, "   "}}, 0, "", 0},
-        {{{1, " 20 "}}, 0, "", 0},
-        {{{2, "far too long"}}, 0, "", 0},  // a text is never refused for its length
-        {{{wb1, "9"}, {wb2, "10"}}, 0, "", 0},
-        {{{wb1, "4"}, {wb2, " 4"}}, 0, "", 0},
-    };
-    for (const CheckRow& row : rows) {
-        FieldTexts doc = test::validDocument();
-        for (const Edit& e : row.edits) doc[e.setting] = e.text;
-        const auto failure = checkBeforeSave(*c, doc);
-        SCOPED_TRACE(row.message);
-        if (row.setting == 0) {
-            EXPECT_FALSE(failure.has_value()) << failure->message;
-            continue;
-        }
-        ASSERT_TRUE(failure.has_value());
-        EXPECT_EQ(std::tie(failure->setting, failure->message, failure->page),
-                  std::tie(row.setting, row.message, row.page));
-    }
-}
-
 TEST(SaveFile, ReplacesTheFileAndClearsTheModifiedMark) {
     const auto c = test::saveCatalogue();
     TempDir dir;

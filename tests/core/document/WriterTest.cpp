@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "SaveTestSupport.h"
@@ -38,62 +39,31 @@ void expectReadsBack(const Catalogue& c, const std::string& bytes, const std::st
             << "setting " << n;
 }
 
-TEST(SettingsWriter, WritesCfgGroupedBySectionWithBlankLinesBetweenSections) {
+// The written files, golden: tests/data/writer/<document>.cfg and .set hold the bytes each
+// form must have (CFG grouped by section with a blank line between sections; SET exactly 961
+// lines with limits and descriptions, or "*" for the ships after the Warbird). "valid" is
+// SaveTestSupport's document; "line-breaks" puts line breaks into two values, which must not
+// split their lines. TAVMIR_REGENERATE=1 rewrites the files (review the diff).
+TEST(SettingsWriter, WritesEachFormByteForByte) {
     const auto c = test::saveCatalogue();
-    const FieldTexts doc = test::validDocument();
-
-    // The expected file, built from the ship table rather than from the write order.
-    std::string expected = "[Gen]\r\nG1=15\r\nG2=abc\r\nG3=-5\r\nG4=7\r\n";
-    for (int n = 5; n <= kSettingCount; ++n)
-        if (n <= 286 || n >= 959) expected += "G" + std::to_string(n) + "=1\r\n";
-    for (int ship = 0; ship < kShipCount; ++ship) {
-        expected += std::string("\r\n[") + kShipNames[static_cast<std::size_t>(ship)] + "]\r\n";
-        for (int row = 1; row <= kShipRows; ++row)
-            expected += "K" + std::to_string((shipTable(row, 0) - 287) / 8) + "=" +
-                        std::to_string(row) + "\r\n";
+    FieldTexts lineBreaks = test::validDocument();
+    lineBreaks[2] = "a\r\n[X]";
+    lineBreaks[shipTable(1, 2)] = "1\n2";
+    const std::pair<const char*, FieldTexts> documents[] = {{"valid", test::validDocument()},
+                                                            {"line-breaks", lineBreaks}};
+    for (const auto& [name, doc] : documents) {
+        for (const std::string form : {"CFG", "SET"}) {
+            const std::string bytes = settingsFileBytes(*c, doc, form);
+            const std::filesystem::path golden =
+                std::filesystem::path(TAVMIR_TEST_DATA) / "writer" /
+                (name + std::string(form == "SET" ? ".set" : ".cfg"));
+            if (std::getenv("TAVMIR_REGENERATE")) test::writeBytes(golden, bytes);
+            EXPECT_EQ(bytes, test::readAll(golden)) << golden;
+            EXPECT_EQ(countOf(bytes, "\n"), form == "SET" ? 961u : 961u + 8u + 9u) << golden;
+        }
     }
-    const std::string cfg = cfgFileBytes(*c, doc);
-    EXPECT_EQ(cfg, expected);
-    EXPECT_EQ(countOf(cfg, "\r\n\r\n"), 8u);
-    EXPECT_EQ(cfg.substr(cfg.size() - 8), "K22=84\r\n");
-    EXPECT_EQ(settingsFileBytes(*c, doc, "CFG"), cfg);
-    EXPECT_EQ(settingsFileBytes(*c, doc, ""), cfg);
-}
-
-TEST(SettingsWriter, WritesSetAsExactly961LinesWithLimitsOrShipReferences) {
-    const auto c = test::saveCatalogue();
-    const std::string set = setFileBytes(*c, test::validDocument());
-    EXPECT_EQ(countOf(set, "\r\n"), 961u);
-    EXPECT_EQ(countOf(set, "\n"), 961u);
-    EXPECT_EQ(countOf(set, "\r\n\r\n"), 0u);
-    EXPECT_EQ(set.substr(set.size() - 2), "\r\n");
-
-    const std::string lines[] = {
-        "Gen:G1:15:10:20:Setting 1\r\n",     // limits and description
-        "\r\nGen:G2:abc:::Setting 2\r\n",    // both limits 0: ":::"
-        "\r\nGen:G3:-5:-5:5:Setting 3\r\n",  // negative limit
-        "\r\nGen:G4:7:::Setting 4\r\n",      // equal limits
-        "\r\nWarbird:K0:13:::Setting 287\r\n",
-        "\r\nJavelin:K0:13:*\r\n",
-        "\r\nJavelin:K4: 1 :*\r\n",  // other ships keep the field's text as it is
-        "\r\nShark:K83:76:*\r\n",
-        "\r\nGen:G961:1:::Setting 961\r\n",
-    };
-    EXPECT_EQ(set.rfind(lines[0], 0), 0u);
-    for (const std::string& line : lines) EXPECT_NE(set.find(line), std::string::npos) << line;
-    EXPECT_EQ(settingsFileBytes(*c, test::validDocument(), "SET"), set);
-}
-
-TEST(SettingsWriter, KeepsEachValueOnItsOwnLine) {
-    const auto c = test::saveCatalogue();
-    FieldTexts doc = test::validDocument();
-    doc[2] = "a\r\n[X]";
-    doc[shipTable(1, 2)] = "1\n2";
-    const std::string cfg = cfgFileBytes(*c, doc);
-    const std::string set = setFileBytes(*c, doc);
-    EXPECT_NE(cfg.find("\r\nG2=a  [X]\r\n"), std::string::npos);
-    EXPECT_EQ(countOf(set, "\n"), 961u);
-    EXPECT_NE(set.find("\r\nSpider:K4:1 2:*\r\n"), std::string::npos);
+    EXPECT_EQ(settingsFileBytes(*c, test::validDocument(), ""),
+              cfgFileBytes(*c, test::validDocument()));
 }
 
 TEST(SettingsWriter, WrittenFilesReadBackCleanInBothFormsAndConvert) {

@@ -26,26 +26,6 @@ std::string linesOf(const Paths& paths) {
     return bytes;
 }
 
-TEST(RecentMenuCaption, ShowsPathsBelow54CharactersWholeAndShortensLongerOnes) {
-    const std::string p53 = "/home/zone/arenas/" + std::string(30, 'a') + "x.cfg";
-    const std::string p54 = "/home/zone/arenas/" + std::string(31, 'b') + "x.cfg";
-    ASSERT_EQ(p53.size(), 53u);
-    ASSERT_EQ(p54.size(), 54u);
-    struct Row {
-        int position;
-        std::string path;
-        std::string caption;
-    };
-    const Row rows[] = {
-        {0, p53, "&1 " + p53},
-        {7, p54, "&8 " + p54.substr(0, 25) + "..." + p54.substr(29)},
-        {2, "/z/a&b.cfg", "&3 /z/a&&b.cfg"},
-        {1, "", "&2 "},
-    };
-    for (const Row& row : rows) EXPECT_EQ(recentMenuCaption(row.position, row.path), row.caption) << row.path;
-    EXPECT_EQ(recentMenuCaption(7, p54).size(), 3u + 25u + 3u + 25u);
-}
-
 TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) {
     TempDir dir;
     const Paths files = makeFiles(dir, 10);

@@ -39,35 +39,6 @@ TEST(ClipboardTransfer, ExportWritesSelectedLinesEachEndedByCrLf) {
     EXPECT_EQ(transferLine(list[9]), "Bullet:BulletDamageLevel:3");
 }
 
-TEST(ClipboardTransfer, ParsesOnlyWellFormedLinesThatNameASetting) {
-    using Got = std::vector<std::pair<int, std::string>>;
-    const struct {
-        std::string text;
-        Got records;
-        std::string message;
-    } rows[] = {
-        {"", {}, "Clipboard does not contain text"},
-        {"  \r\n\r\n   \r\n", {}, "Clipboard does not contain valid settings to import"},
-        {"Warbird:InitialRotation", {}, "Clipboard does not contain valid settings to import"},
-        {"warbird:InitialRotation:1\r\nWarbird:initialrotation:1\r\n:InitialRotation:1", {},
-         "Clipboard does not contain valid settings to import"},
-        {"Warbird:InitialRotation:200:junk", {{kWarbirdInitialRotation, "200"}}, ""},
-        {"Warbird:InitialRotation:", {{kWarbirdInitialRotation, ""}}, ""},
-        {"  Bullet:BulletDamageLevel:3  \rMisc:G1:a\nMisc:G2:x y \r\n", {{10, "3"}, {1, "a"}, {2, "x y"}}, ""},
-        {std::string("Misc:G1:a\0b\r\nNo:Such:1", 22), {{1, std::string("a\0b", 3)}}, ""},
-    };
-    for (const auto& r : rows) {
-        const ImportParse got = parseImportText(*madeUpCatalogue(), r.text);
-        Got records;
-        for (const auto& rec : got.records) {
-            records.emplace_back(rec.item, rec.value);
-            EXPECT_FALSE(rec.selected);
-        }
-        EXPECT_EQ(records, r.records) << r.text;
-        EXPECT_EQ(got.message, r.message) << r.text;
-    }
-}
-
 TEST(ClipboardTransfer, ImportsSelectedRecordsInOrderSoTheLaterLineWins) {
     ImportParse parsed = parseImportText(*madeUpCatalogue(), "Misc:G1:a\r\nMisc:G1:b\r\nMisc:G1:c");
     ASSERT_EQ(parsed.records.size(), 3u);

@@ -30,54 +30,6 @@ FieldTexts numberedFields() {
     return f;
 }
 
-TEST(ShipCopySwap, RefusesCopySelectionsInTheListedOrder) {
-    const struct {
-        int origin;
-        ShipSelection destinations;
-        SettingGroups groups;
-        std::string message;
-        Focus focus;
-    } rows[] = {
-        {0, shipsOf({}), groupsOf({}), "Select origin ship", Focus::OriginList},
-        {3, shipsOf({3}), groupsOf({}),
-         "Wrong selection. Origin ship can not be included in the destination group",
-         Focus::DestinationList},
-        {3, shipsOf({1, 2, 3, 8}), groupsOf({0}),
-         "Wrong selection. Origin ship can not be included in the destination group",
-         Focus::DestinationList},
-        {3, shipsOf({}), groupsOf({}), "Select destination ships", Focus::DestinationList},
-        {3, shipsOf({4}), groupsOf({}), "Select settings to copy", Focus::AllSettingsBox},
-        {3, shipsOf({4}), groupsOf({5}), "", Focus::OriginList},
-    };
-    for (const auto& r : rows) {
-        const ShipDialogRefusal got = checkCopySelection(r.origin, r.destinations, r.groups);
-        EXPECT_EQ(got.message, r.message);
-        EXPECT_EQ(got.focus, r.focus) << r.message;
-    }
-}
-
-TEST(ShipCopySwap, RefusesSwapSelectionsInTheListedOrder) {
-    const struct {
-        int a, b;
-        SettingGroups groups;
-        std::string message;
-        Focus focus;
-    } rows[] = {
-        {0, 0, groupsOf({}), "Select origin ship", Focus::OriginList},
-        {2, 0, groupsOf({}), "Select destination ship", Focus::DestinationList},
-        {2, 2, groupsOf({}),
-         "Origin and destination ship can not be the same. Select a different destination ship",
-         Focus::DestinationList},
-        {2, 5, groupsOf({}), "Select settings to swap", Focus::AllSettingsBox},
-        {2, 5, groupsOf({0}), "", Focus::OriginList},
-    };
-    for (const auto& r : rows) {
-        const ShipDialogRefusal got = checkSwapSelection(r.a, r.b, r.groups);
-        EXPECT_EQ(got.message, r.message);
-        EXPECT_EQ(got.focus, r.focus) << r.message;
-    }
-}
-
 TEST(ShipCopySwap, GroupsCoverEveryRowOnceInTheirOrder) {
     EXPECT_EQ(initialSettingGroups(), groupsOf({0}));
     EXPECT_FALSE(groupBoxesEnabled(true));

@@ -17,23 +17,6 @@ StyledLog sampleLog() {
     return log;
 }
 
-TEST(LogReport, ChoosesTheFormFromTheNameEndingInAnyCaseElseFromTheFilter) {
-    struct Row {
-        std::string_view path;
-        int filter;
-        LogReportForm expected;
-    };
-    const Row rows[] = {
-        {"/t/report.txt", 2, LogReportForm::PlainText}, {"/t/REPORT.TXT", 2, LogReportForm::PlainText},
-        {"/t/report.rtf", 1, LogReportForm::Rtf},       {"/t/report.Rtf", 1, LogReportForm::Rtf},
-        {"/t/report", 1, LogReportForm::PlainText},     {"/t/report", 2, LogReportForm::Rtf},
-        {"/t/report.log", 0, LogReportForm::PlainText}, {"rtf", 2, LogReportForm::Rtf},
-        {"", 1, LogReportForm::PlainText},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(logReportForm(row.path, row.filter), row.expected) << row.path << " " << row.filter;
-}
-
 TEST(LogReport, WritesTheBytesOfTheChosenForm) {
     const StyledLog log = sampleLog();
     EXPECT_EQ(logReportBytes(log, LogReportForm::PlainText),

@@ -1,0 +1,429 @@
+// The rules with many cases, each checked from one {input, expected} table under
+// tests/data/tables/: one line per case, tab-separated cells, the last cell the expected
+// result. A new case is a new line; a new table is a file here plus its adapter below.
+//
+// Cells are byte-exact after these escapes: \r \n \t \0 \\ and \xHH. Lines starting with "#"
+// are comments. TAVMIR_REGENERATE=1 rewrites the expected cells from what the code answers
+// (review the diff); a normal run never writes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "app/CommandLine.h"
+#include "app/Preferences.h"
+#include "app/ProfileFile.h"
+#include "app/SharedRoutines.h"
+#include "app/Startup.h"
+#include "catalogue/StartupTables.h"
+#include "common/Numeric.h"
+#include "core/document/DocumentTestSupport.h"
+#include "core/document/SaveTestSupport.h"
+#include "core/operations/TestCatalogue.h"
+#include "core/settingsfile/ReaderFixture.h"
+#include "document/Averages.h"
+#include "document/Editing.h"
+#include "document/Layout.h"
+#include "document/LoadDecision.h"
+#include "document/SaveChecks.h"
+#include "mainwindow/RecentFiles.h"
+#include "mainwindow/SamePath.h"
+#include "operations/ClipboardTransfer.h"
+#include "operations/EditAllShips.h"
+#include "operations/FindSetting.h"
+#include "operations/ShipCopySwap.h"
+#include "settingsfile/LogReport.h"
+
+namespace tavmir {
+namespace {
+
+using Cells = std::vector<std::string>;
+using Adapter = std::function<std::string(const Cells&)>;
+
+std::string unescape(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        const char c = s[++i];
+        if (c == 'x' && i + 2 < s.size()) {
+            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
+        }
+    }
+    return out;
+}
+
+std::string escape(const std::string& s) {
+    std::string out;
+    for (const char ch : s) {
+        const auto u = static_cast<unsigned char>(ch);
+        if (ch == '\\')
+            out += "\\\\";
+        else if (ch == '\r')
+            out += "\\r";
+        else if (ch == '\n')
+            out += "\\n";
+        else if (ch == '\t')
+            out += "\\t";
+        else if (ch == '\0')
+            out += "\\0";
+        else if (u < 0x20 || u >= 0x7f) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", u);
+            out += hex;
+        } else
+            out += ch;
+    }
+    return out;
+}
+
+Cells split(const std::string& s, char sep) {
+    Cells cells;
+    std::size_t from = 0;
+    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1)
+        cells.push_back(s.substr(from, at - from));
+    cells.push_back(s.substr(from));
+    return cells;
+}
+
+int num(const std::string& s) { return std::stoi(s); }
+bool yes(const std::string& s) { return s == "yes"; }
+std::string yes(bool b) { return b ? "yes" : "no"; }
+// A field number, or "row/column" of the ship table.
+int item(const std::string& s) {
+    const std::size_t slash = s.find('/');
+    return slash == std::string::npos
+               ? num(s)
+               : shipTable(num(s.substr(0, slash)), num(s.substr(slash + 1)));
+}
+// "[a] [b] ..." so that empty and blank entries show.
+std::string bracketed(const std::vector<std::string>& v, std::size_t from = 0) {
+    std::string out;
+    for (std::size_t i = from; i < v.size(); ++i) out += (out.empty() ? "[" : " [") + v[i] + "]";
+    return out;
+}
+template <std::size_t N>
+std::array<bool, N> marks(const std::string& list, int base) {
+    std::array<bool, N> m{};
+    if (list != "-")
+        for (const std::string& n : split(list, ','))
+            m[static_cast<std::size_t>(num(n) - base)] = true;
+    return m;
+}
+const char* focusName(ShipDialogControl f) {
+    return f == ShipDialogControl::OriginList        ? "List1"
+           : f == ShipDialogControl::DestinationList ? "List2"
+                                                     : "Check1(0)";
+}
+
+// Files that the path comparisons look at; "$D/" in a cell is this folder.
+const test::TempDir& pathFolder() {
+    static const test::TempDir dir;
+    static const bool made = [] {
+        std::filesystem::create_symlink(dir.file("a.cfg", "x"), dir.path("link.cfg"));
+        dir.file("A.cfg", "y");
+        dir.file("sub/b.set", "z");
+        return true;
+    }();
+    return made ? dir : dir;
+}
+std::string inFolder(std::string s) {
+    for (std::size_t at; (at = s.find("$D")) != std::string::npos;)
+        s.replace(at, 2, pathFolder().path().string());
+    return s;
+}
+
+std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& shipValue) {
+    auto doc = std::make_unique<EditorDocument>(documenttest::testCatalogue());
+    for (int r = 1; r <= kShipRows; ++r)
+        for (int c = 0; c < kShipCount; ++c) doc->fields()[shipTable(r, c)] = shipValue;
+    doc->calculateAverageShipPage();
+    doc->showPage(page);
+    return doc;
+}
+
+const std::map<std::string, Adapter>& adapters() {
+    static const std::map<std::string, Adapter> all{
+        // Numbers as the checks and averages read them.
+        {"is-number", [](const Cells& c) { return yes(isNumber(c[0])); }},
+        {"leading-number", [](const Cells& c) { return shortestDecimal(leadingNumber(c[0])); }},
+        {"shortest-decimal", [](const Cells& c) { return shortestDecimal(std::stod(c[0])); }},
+        {"round-half-even",
+         [](const Cells& c) {
+             return shortestDecimal(roundHalfEven(std::stod(c[0]), num(c[1])) + 0.0);
+         }},
+        // Reader: value codes and the form of a file.
+        {"check-value",
+         [](const Cells& c) { return checkValue(*test::readerCatalogue(), num(c[0]), c[1]); }},
+        {"detect-file-type",
+         [](const Cells& c) {
+             const test::TempDir dir;
+             return detectFileType(*test::readerCatalogue(), dir.file("x.txt", c[0]));
+         }},
+        // The generated catalogue: a setting's default, limits, type and length.
+        {"catalogue-facts",
+         [](const Cells& c) {
+             const auto& cat = *testing::generatedCatalogue();
+             const int n = cat.findSetting(c[0], c[1]);
+             if (n == 0) return std::string("(no such setting)");
+             const SettingDef& d = cat[n];
+             return "[" + d.defaultValue + "] " + std::to_string(d.lowLimit) + ".." +
+                    std::to_string(d.highLimit) + " " + d.valueType + " " +
+                    std::to_string(d.maxLength);
+         }},
+        // Start-up: the command line, the preferences file and the small shared routines.
+        {"split-command-line",
+         [](const Cells& c) {
+             const auto args = splitCommandLine("/opt/tavmir/tavmir", c[0]);
+             return (args.at(0) == "/opt/tavmir/tavmir" ? "" : "?") + bracketed(args, 1);
+         }},
+        {"command-line-mode",
+         [](const Cells& c) {
+             const Cells args = c[0].empty() ? Cells{} : split(c[0], ' ');
+             const auto r = interpretArguments(
+                 args, [](const std::string& p) { return p == "a.cfg" || p == "b.set"; });
+             return std::string(r.consoleMode ? "validate" : "editor") + " " +
+                    bracketed(r.commandFiles);
+         }},
+        {"preference-values",
+         [](const Cells& c) {
+             return std::to_string(interpretTextAlign(c[0])) + " " +
+                    std::to_string(interpretMouseWheelSpeed(c[0])) + " " +
+                    std::to_string(interpretDisableWindowMessage(c[0])) + " " +
+                    interpretMessageTime(c[0]);
+         }},
+        {"message-time-check",
+         [](const Cells& c) {
+             const MessageTimeCheck r = checkMessageTime(c[0], yes(c[1]));
+             return r.error.empty() ? "applies " + r.messageTime : r.error;
+         }},
+        {"profile-find",
+         [](const Cells& c) { return findProfileValue(c[0], c[1], c[2]).value_or("(none)"); }},
+        {"profile-set",
+         [](const Cells& c) {
+             return setProfileValue(c[0], c[1], c[2], c[3]).value_or("(refused)");
+         }},
+        {"key-filters",
+         [](const Cells& c) {
+             const auto code = static_cast<char16_t>(num(c[0]));
+             return std::to_string(numericKeyFilter(code)) + " " +
+                    std::to_string(textKeyFilter(code));
+         }},
+        {"elapsed-time", [](const Cells& c) { return formatElapsedTime(num(c[0]), c[1]); }},
+        {"pad-text",
+         [](const Cells& c) {
+             return "[" +
+                    (c.size() == 3 ? padText(c[0], num(c[1]), num(c[2]))
+                                   : padText(c[0], num(c[1]), num(c[2]), c[3])) +
+                    "]";
+         }},
+        {"split-selection", [](const Cells& c) { return bracketed(splitFileSelection(c[0])); }},
+        {"resolution-message",
+         [](const Cells& c) { return resolutionMessage(num(c[0]), num(c[1])); }},
+        {"recent-caption", [](const Cells& c) { return recentMenuCaption(num(c[0]), c[1]); }},
+        {"same-path", [](const Cells& c) { return yes(samePath(inFolder(c[0]), inFolder(c[1]))); }},
+        {"log-report-form",
+         [](const Cells& c) {
+             return std::string(logReportForm(c[0], num(c[1])) == LogReportForm::Rtf ? "rtf"
+                                                                                     : "text");
+         }},
+        // The editor: averages, pages, fields, the load log and the save checks.
+        {"row-average",
+         [](const Cells& c) {
+             FieldTexts f;
+             for (int s = 0; s < kShipCount; ++s)
+                 f[shipTable(3, s)] = c[static_cast<std::size_t>(s)];
+             recalculateRow(f, 3);
+             const std::string& avg = f[shipTable(3, kAverageColumn)];
+             return avg + " | " + averageAnnotation(f[shipTable(3, 0)], avg) + "| " +
+                    averageAnnotation(f[shipTable(3, 7)], avg);
+         }},
+        {"average-annotation", [](const Cells& c) { return averageAnnotation(c[0], c[1]); }},
+        {"page-for-item",
+         [](const Cells& c) {
+             const auto page = pageForItem(*documenttest::testCatalogue(), num(c[0]));
+             return page ? std::to_string(*page) : std::string("none");
+         }},
+        {"page-keys",
+         [](const Cells& c) {
+             return std::to_string(pageUp(num(c[0]))) + " " + std::to_string(pageDown(num(c[0])));
+         }},
+        {"place-cell",
+         [](const Cells& c) {
+             const FieldPlacement p = placeCell(num(c[0]), num(c[1]));
+             return std::to_string(p.label.x) + "," + std::to_string(p.label.y) + " " +
+                    std::to_string(p.field.x) + "," + std::to_string(p.field.y) + " indent " +
+                    std::to_string(labelTextIndent(p));
+         }},
+        {"field-key",
+         [](const Cells& c) {
+             return std::to_string(
+                 filterFieldKey(*documenttest::testCatalogue(), item(c[0]), num(c[1]), num(c[2])));
+         }},
+        {"field-commands",
+         [](const Cells& c) {
+             const auto& cat = *documenttest::testCatalogue();
+             const int i = item(c[0]);
+             const EditCommands e = editCommandsFor(cat, i);
+             const FieldCommand d = doubleClickCommand(cat, i);
+             return std::string(e.editSettingForAllShips ? "all-ships " : "") +
+                    (e.editAlphanumericSetting ? "alphanumeric " : "") + "| double-click " +
+                    (d == FieldCommand::kNone                     ? "none"
+                     : d == FieldCommand::kEditSettingForAllShips ? "all-ships"
+                                                                  : "alphanumeric") +
+                    " | ship " + std::to_string(shipOfItem(cat, i)) + " row " +
+                    std::to_string(shipRowOfItem(cat, i));
+         }},
+        {"focus-remark",
+         [](const Cells& c) {
+             auto doc = documentOnPage(num(c[0]), c[2]);
+             if (c.size() > 4) doc->fields()[item(c[3])] = c[4];
+             return doc->focusField(item(c[1])) ? doc->remark() : std::string("(no focus)");
+         }},
+        {"trim-load-log",
+         [](const Cells& c) {
+             StyledLog log;
+             log.append(c[0], 0, kBlack, false);
+             trimLoadLog(log);
+             return log.plainText();
+         }},
+        {"save-checks",
+         [](const Cells& c) {
+             FieldTexts doc = test::validDocument();
+             for (const std::string& edit : split(c[0], ';')) {
+                 const std::size_t eq = edit.find('=');
+                 doc[item(edit.substr(0, eq))] = edit.substr(eq + 1);
+             }
+             const auto failure = checkBeforeSave(*test::saveCatalogue(), doc);
+             return failure ? std::to_string(failure->setting) + " page " +
+                                  std::to_string(failure->page) + " " + failure->message
+                            : std::string("passes");
+         }},
+        // The Edit menu's rules.
+        {"edit-all-averages",
+         [](const Cells& c) {
+             EditAllShipsSession s(*testing::madeUpCatalogue(), 1);
+             for (int k = 0; k < 8; ++k) s.editShipBox(k, c[static_cast<std::size_t>(k)]);
+             std::string out = s.boxText(kEditAllAverageBox) + " |";
+             for (int k = 0; k < 8; ++k) out += " " + s.percentText(k);
+             return out;
+         }},
+        {"copy-refusals",
+         [](const Cells& c) {
+             const auto r = checkCopySelection(num(c[0]), marks<8>(c[1], 1),
+                                               marks<kSettingGroupCount>(c[2], 0));
+             return r.refused() ? r.message + " | " + focusName(r.focus) : std::string("accepted");
+         }},
+        {"swap-refusals",
+         [](const Cells& c) {
+             const auto r =
+                 checkSwapSelection(num(c[0]), num(c[1]), marks<kSettingGroupCount>(c[2], 0));
+             return r.refused() ? r.message + " | " + focusName(r.focus) : std::string("accepted");
+         }},
+        {"find-refusals",
+         [](const Cells& c) {
+             SearchState search{"old", false, true, false};
+             const auto r = acceptFindDialog(c[0], c[1].find('s') != std::string::npos,
+                                             c[1].find('k') != std::string::npos,
+                                             c[1].find('r') != std::string::npos, search);
+             return r.refused() ? r.message + " | " +
+                                      (r.focus == FindDialogControl::KeyBox ? "chName" : "tFind") +
+                                      " | " + search.findText
+                                : "[" + search.findText + "] " + yes(search.searchSection) + " " +
+                                      yes(search.searchKey) + " " + yes(search.searchRemark);
+         }},
+        {"find-setting",
+         [](const Cells& c) {
+             const SearchState s{c[0], c[1].find('s') != std::string::npos,
+                                 c[1].find('k') != std::string::npos,
+                                 c[1].find('r') != std::string::npos};
+             if (c[2] == "-") {
+                 const FindResult r = findSetting(*testing::madeUpCatalogue(), s);
+                 return std::to_string(r.item) + (r.message.empty() ? "" : " " + r.message);
+             }
+             const Cells f = split(c[2], ',');
+             return std::to_string(findNextSetting(*testing::madeUpCatalogue(), s,
+                                                   {yes(f[0]), num(f[1]), num(f[2])}));
+         }},
+        {"clipboard-import",
+         [](const Cells& c) {
+             const ImportParse p = parseImportText(*testing::madeUpCatalogue(), c[0]);
+             std::string out;
+             for (const auto& r : p.records)
+                 out +=
+                     std::to_string(r.item) + "=[" + r.value + "]" + (r.selected ? "!" : "") + " ";
+             return out + "| " + p.message;
+         }},
+    };
+    return all;
+}
+
+class Table : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Table, EveryCaseGivesItsExpectedResult) {
+    const std::filesystem::path path =
+        std::filesystem::path(TAVMIR_TEST_DATA) / "tables" / (GetParam() + ".tsv");
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in.good()) << path;
+    const Adapter& adapter = adapters().at(GetParam());
+    const bool regenerate = std::getenv("TAVMIR_REGENERATE") != nullptr;
+    std::string rewritten;
+    int lineNo = 0, cases = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNo;
+        if (line.empty() || line[0] == '#') {
+            rewritten += line + "\n";
+            continue;
+        }
+        Cells cells = split(line, '\t');
+        ASSERT_GE(cells.size(), 2u) << path.filename() << ":" << lineNo;
+        const std::string expected = unescape(cells.back());
+        cells.pop_back();
+        Cells inputs;
+        for (const std::string& cell : cells) inputs.push_back(unescape(cell));
+        const std::string actual = adapter(inputs);
+        if (!regenerate) {
+            EXPECT_EQ(escape(actual), escape(expected))
+                << path.filename().string() << ":" << lineNo;
+        }
+        for (const std::string& cell : cells) rewritten += cell + "\t";
+        rewritten += escape(actual) + "\n";
+        ++cases;
+    }
+    EXPECT_GT(cases, 0);
+    if (regenerate) std::ofstream(path, std::ios::binary | std::ios::trunc) << rewritten;
+}
+
+std::vector<std::string> tableNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, adapter] : adapters()) names.push_back(name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, Table, ::testing::ValuesIn(tableNames()), [](const auto& info) {
+    std::string name = info.param;
+    for (char& ch : name)
+        if (ch == '-') ch = '_';
+    return name;
+});
+
+// Every table file has its adapter, so no file of cases lies unread.
+TEST(Tables, EveryFileHasAnAdapter) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(TAVMIR_TEST_DATA) / "tables"))
+        if (entry.path().extension() == ".tsv") {
+            EXPECT_EQ(adapters().count(entry.path().stem().string()), 1u) << entry.path();
+        }
+}
+
+}  // namespace
+}  // namespace tavmir

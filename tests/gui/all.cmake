@@ -1,0 +1,13 @@
+# Every GUI test in one binary (they share the slow link against Qt): the load-error dialogs,
+# the save prompt, preferences, log saving and printing, the editor window, the Edit menu's
+# dialogs driven through the main window, the main window, its message window and start-up.
+tavmir_gui_test(gui_tests SOURCES
+  gui/dialogs/LoadErrorDialogsTest.cpp
+  gui/dialogs/FrmCloseFileTest.cpp
+  gui/dialogs/FrmPreferencesTest.cpp
+  gui/dialogs/LogReportTest.cpp
+  gui/dialogs/EditMenuTest.cpp
+  gui/editor/FrmSettingsEditTest.cpp
+  gui/mainwindow/MDIFormMainTest.cpp
+  gui/mainwindow/StartupAndMessageTest.cpp
+  gui/mainwindow/TypicalRequestTest.cpp)
