@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, then builds and runs the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and prints the size of the test code against
+# the source (scripts/test-ratio.sh; a warning above 35 %).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -8,6 +9,7 @@ scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
 ctest --test-dir build -j2 --output-on-failure
+scripts/test-ratio.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVMIR_SANITIZE=ON -DTAVMIR_BUILD_BENCH=OFF
 cmake --build build-asan -j2
