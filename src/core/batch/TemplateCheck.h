@@ -42,6 +42,8 @@ class TemplateFix {
     // One click on Fix: on the first click the heading, then the outcome. True when the file
     // was replaced.
     bool fix(const std::string& chosenPath, StyledLog& log);
+    // A new check found faults: the next fix writes its heading again.
+    void newCheck() { m_headingWritten = false; }
 
   private:
     std::filesystem::path m_templateDat;
