@@ -67,8 +67,10 @@ void FrmValidateFiles::startRun() {
     m_shownRuns = m_shownChars = 0;
     BatchRunHooks hooks = runHooks();
     const auto yield = hooks.yield;
-    hooks.yield = [this, yield] {
-        showNewRuns();
+    // The log grows on screen at the pace of a repaint, not of every event round.
+    BatchPacer logPacer;
+    hooks.yield = [this, yield, &logPacer] {
+        if (logPacer.repaintDue()) showNewRuns();
         yield();
     };
     hooks.rowStarted = [this, started = hooks.rowStarted](std::size_t row) {
