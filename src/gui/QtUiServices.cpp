@@ -44,12 +44,13 @@ void showInformation(QWidget* parent, const QString& text) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text) {
-    return ui().message(parent, BoxIcon::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    return ui().message(parent, BoxIcon::Question, text, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString qtNameFilter(std::string_view description, std::string_view patterns) {
-    QString text = QString::fromLatin1(description.data(), static_cast<qsizetype>(description.size()));
+    QString text =
+        QString::fromLatin1(description.data(), static_cast<qsizetype>(description.size()));
     const qsizetype open = text.indexOf(QLatin1String(" ("));
     if (open >= 0) text.truncate(open);
     QString list = QString::fromLatin1(patterns.data(), static_cast<qsizetype>(patterns.size()));
@@ -66,13 +67,15 @@ QStringList qtNameFilters(std::string_view list) {
         if (bar == std::string_view::npos) break;
         const std::size_t next = list.find('|', bar + 1);
         const std::size_t end = next == std::string_view::npos ? list.size() : next;
-        filters.append(qtNameFilter(list.substr(start, bar - start), list.substr(bar + 1, end - bar - 1)));
+        filters.append(
+            qtNameFilter(list.substr(start, bar - start), list.substr(bar + 1, end - bar - 1)));
         start = end + 1;
     }
     return filters;
 }
 
-QMessageBox::StandardButton QtUiServices::message(QWidget* parent, BoxIcon icon, const QString& text,
+QMessageBox::StandardButton QtUiServices::message(QWidget* parent, BoxIcon icon,
+                                                  const QString& text,
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton) {
     QMessageBox box(qtIcon(icon), QStringLiteral("Tavmir"), text, buttons, parent);
@@ -94,6 +97,17 @@ QStringList QtUiServices::openFileNames(QWidget* parent, FileDialogRequest& requ
     return dialog.selectedFiles();
 }
 
+QString QtUiServices::openFileName(QWidget* parent, FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.caption, request.directory);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    request.selectedFilter = static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter()));
+    return dialog.selectedFiles().front();
+}
+
 QString QtUiServices::saveFileName(QWidget* parent, FileDialogRequest& request) {
     QFileDialog dialog(parent, request.caption, request.directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -106,7 +120,8 @@ QString QtUiServices::saveFileName(QWidget* parent, FileDialogRequest& request) 
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtUiServices::existingDirectory(QWidget* parent, const QString& caption, const QString& start) {
+QString QtUiServices::existingDirectory(QWidget* parent, const QString& caption,
+                                        const QString& start) {
     return QFileDialog::getExistingDirectory(parent, caption, start);
 }
 
@@ -127,6 +142,8 @@ bool QtUiServices::print(QWidget* parent, QTextDocument& document, bool selectio
 
 QString QtUiServices::clipboardText() { return QGuiApplication::clipboard()->text(); }
 
-void QtUiServices::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void QtUiServices::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
 }  // namespace tavmir::gui

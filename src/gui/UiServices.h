@@ -25,30 +25,37 @@ enum class BoxIcon {
 // A file dialog's request; `filters` are Qt-style ("Subspace Settings (*.cfg *.set)").
 struct FileDialogRequest {
     QString caption;
-    QString directory;     // folder or file to start in
+    QString directory;  // folder or file to start in
     QStringList filters;
     int selectedFilter = 0;  // in: the entry to preselect; out: the entry chosen
 };
 
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
 
     // A message box titled "Tavmir" with the icon, the text and the buttons; returns the button
     // chosen (closing the box counts as Escape's button, or the default one).
-    virtual QMessageBox::StandardButton message(QWidget* parent, BoxIcon icon, const QString& text,
-                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
+    virtual QMessageBox::StandardButton message(
+        QWidget* parent, BoxIcon icon, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
 
     // Runs a modal dialog and returns its result (QDialog::Accepted/Rejected or done() code).
     virtual int exec(QDialog& dialog) = 0;
 
     // Open dialog with multiple selection: full paths, empty when cancelled.
     virtual QStringList openFileNames(QWidget* parent, FileDialogRequest& request) = 0;
+    // Open dialog with single selection: the full path, empty when cancelled.
+    virtual QString openFileName(QWidget* parent, FileDialogRequest& request) {
+        const QStringList paths = openFileNames(parent, request);
+        return paths.isEmpty() ? QString() : paths.front();
+    }
     // Save dialog (asks before overwriting): the full path, empty when cancelled.
     virtual QString saveFileName(QWidget* parent, FileDialogRequest& request) = 0;
     // Folder browser: the folder, empty when cancelled.
-    virtual QString existingDirectory(QWidget* parent, const QString& caption, const QString& start) = 0;
+    virtual QString existingDirectory(QWidget* parent, const QString& caption,
+                                      const QString& start) = 0;
 
     // Print dialog then printing; `selectionOnly` offers printing the selection. False when
     // cancelled or printing failed.
@@ -78,7 +85,9 @@ QString qtNameFilter(std::string_view description, std::string_view patterns);
 QStringList qtNameFilters(std::string_view list);
 
 // Core texts are Latin-1 bytes.
-inline QString fromCore(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+inline QString fromCore(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
 inline std::string toCore(const QString& s) {
     const QByteArray b = s.toLatin1();
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));

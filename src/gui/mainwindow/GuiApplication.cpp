@@ -18,6 +18,7 @@
 #include "app/Preferences.h"
 #include "app/SharedRoutines.h"
 #include "app/Startup.h"
+#include "batch/BatchMenu.h"
 #include "catalogue/Catalogue.h"
 #include "mainwindow/MDIFormMain.h"
 
@@ -99,6 +100,9 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
     context.catalogue = load.catalogue;
 
     auto window = std::make_unique<MDIFormMain>(context);
+    // The batch items of the File menu; owned by the window.
+    new BatchMenu(*window, context, window->mCompareFiles, window->mValidateFiles,
+                  window->mValidateTemplateSSS);
     window->show();
 
     std::vector<std::string> paths;

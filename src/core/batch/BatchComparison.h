@@ -1,0 +1,82 @@
+// The batch comparison: one origin file compared setting by setting with every file of the
+// list. Each pair gives a block of the report (a table of the settings whose values differ, or
+// "Files are equal"); the run adds a header, a summary and an end (or cancel) line. The report
+// is plain text with CR LF line ends, laid out for a fixed-pitch font.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "batch/BatchFileList.h"
+#include "batch/BatchPacer.h"
+#include "batch/BatchRun.h"
+#include "catalogue/Catalogue.h"
+#include "settingsfile/SettingsFileData.h"
+#include "settingsfile/StyledLog.h"
+
+namespace tavmir {
+
+// A number written back as decimal text with up to 15 significant digits, no trailing zeros.
+std::string decimal15(double x);
+// The value a setting is compared by: a text setting's value without blanks at either end,
+// any other setting's leading number written back with decimal15. Not found: "" or "0".
+std::string comparableValue(const SettingDef& def, const std::string& value, bool found);
+
+// Where the focus goes after a refused start.
+enum class RefusalFocus { None, OriginFile, AddFiles };
+struct ComparisonRefusal {
+    std::string message;  // empty: the run may start
+    RefusalFocus focus = RefusalFocus::None;
+};
+// The checks before a run, in order; also takes the origin file out of the list.
+ComparisonRefusal comparisonRefusal(const Catalogue& catalogue, std::string_view originText,
+                                    BatchFileList& list);
+
+// "Begin of comparison             " DATE "      " TIME
+std::string comparisonHeader(const std::string& date, const std::string& time);
+// "3 files compared (1 match, 2 don't)"
+std::string comparisonSummary(std::int32_t files, std::int32_t match, std::int32_t dontMatch);
+
+struct PairResult {
+    std::string block;
+    std::int32_t differences = 0;
+    bool comparable = true;
+};
+
+struct BatchComparisonResult {
+    std::int32_t match = 0;
+    std::int32_t dontMatch = 0;
+    bool stopped = false;
+    std::int64_t totalMs = 0;
+};
+
+class BatchComparison {
+  public:
+    explicit BatchComparison(const Catalogue& catalogue, BatchPacer::Clock pacerClock = {})
+        : m_catalogue(catalogue), m_pacer(std::move(pacerClock)) {}
+
+    // Compares the origin with every row of the list (not empty); the whole report in `report`.
+    BatchComparisonResult run(BatchFileList& list, const std::string& origin, std::string& report,
+                              const BatchRunHooks& hooks);
+    // The block of the pair (record 1, record 2) with file number `number` of `total`.
+    PairResult comparePair(const SettingsFileData& one, const SettingsFileData& two, int number,
+                           std::size_t total, const BatchRunHooks& hooks);
+
+    void requestStop() {
+        m_one.stopRequested = true;
+        m_two.stopRequested = true;
+    }
+    bool running() const { return m_running; }
+
+  private:
+    void read(SettingsFileData& record, const std::string& path);
+
+    const Catalogue& m_catalogue;
+    BatchPacer m_pacer;
+    SettingsFileData m_one, m_two;
+    StyledLog m_aux;  // the readers' own logs, thrown away
+    bool m_running = false;
+};
+
+}  // namespace tavmir

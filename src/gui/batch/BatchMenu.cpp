@@ -1,0 +1,38 @@
+#include "batch/BatchMenu.h"
+
+#include <QAction>
+
+#include "UiServices.h"
+#include "batch/FrmCompareFiles.h"
+#include "batch/FrmValidateFiles.h"
+#include "batch/FrmValidateTemplateSSS.h"
+
+namespace tavmir::gui {
+
+BatchMenu::BatchMenu(QWidget& main, GuiContext& context, QAction* compareFiles,
+                     QAction* validateFiles, QAction* validateTemplate)
+    : QObject(&main), m_main(main), m_context(context) {
+    connect(compareFiles, &QAction::triggered, this, [this] { this->compareFiles(); });
+    connect(validateFiles, &QAction::triggered, this, [this] { this->validateFiles(); });
+    connect(validateTemplate, &QAction::triggered, this, &BatchMenu::validateTemplate);
+}
+
+template <typename Window>
+static Window* openOne(QPointer<Window>& window, QWidget& main, GuiContext& context) {
+    if (!window) window = new Window(context, &main);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+FrmValidateFiles* BatchMenu::validateFiles() { return openOne(m_validate, m_main, m_context); }
+
+FrmCompareFiles* BatchMenu::compareFiles() { return openOne(m_compare, m_main, m_context); }
+
+void BatchMenu::validateTemplate() {
+    FrmValidateTemplateSSS dialog(m_context, &m_main);
+    ui().exec(dialog);
+}
+
+}  // namespace tavmir::gui

@@ -1,0 +1,36 @@
+// The File menu's batch items: Compare CFG/SET Files, Validate CFG/SET Files (one window of
+// each, raised when already open) and Validate template.sss (a modal dialog).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "GuiContext.h"
+
+class QAction;
+class QWidget;
+
+namespace tavmir::gui {
+
+class FrmCompareFiles;
+class FrmValidateFiles;
+
+class BatchMenu : public QObject {
+    Q_OBJECT
+
+  public:
+    BatchMenu(QWidget& main, GuiContext& context, QAction* compareFiles, QAction* validateFiles,
+              QAction* validateTemplate);
+
+    FrmValidateFiles* validateFiles();
+    FrmCompareFiles* compareFiles();
+    void validateTemplate();
+
+  private:
+    QWidget& m_main;
+    GuiContext& m_context;
+    QPointer<FrmValidateFiles> m_validate;
+    QPointer<FrmCompareFiles> m_compare;
+};
+
+}  // namespace tavmir::gui

@@ -1,0 +1,138 @@
+#include "batch/FrmCompareFiles.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "BusyCursor.h"
+#include "UiServices.h"
+#include "batch/BatchGridModel.h"
+#include "dialogs/LogReport.h"
+
+namespace tavmir::gui {
+
+namespace {
+constexpr std::string_view kSettingsFilter =
+    "Subspace Settings (*.cfg, *.set)|*.cfg;*.set|Subspace Settings (*.cfg)|*.cfg|Subspace "
+    "Settings (*.set)|*.set|"
+    "All Files (*.*)|*.*";
+}
+
+FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
+    : BatchWindow(BatchMode::Compare, context, parent), m_run(*context.catalogue) {
+    setObjectName(QStringLiteral("FrmCompareFiles"));
+    setWindowTitle(QStringLiteral("Compare CFG/SET Files"));
+    Frame3 = new QGroupBox(QStringLiteral("Compare File"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* row = new QHBoxLayout(Frame3);
+    tOriginFile = new QLineEdit(Frame3);
+    tOriginFile->setObjectName(QStringLiteral("tOriginFile"));
+    tOriginFile->installEventFilter(this);
+    bAddOriginFile =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(), Frame3);
+    bAddOriginFile->setObjectName(QStringLiteral("bAddOriginFile"));
+    bAddOriginFile->setToolTip(QStringLiteral("Choose the origin file"));
+    row->addWidget(tOriginFile, 1);
+    row->addWidget(bAddOriginFile);
+    m_layout->insertWidget(0, Frame3);
+    connect(bAddOriginFile, &QPushButton::clicked, this, &FrmCompareFiles::bAddOriginFile_Click);
+    resize(760, 344);
+
+    const RestoredList kept =
+        restoreList(BatchMode::Compare, retainedBatchLists().comparison,
+                    [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
+    tOriginFile->setText(fromCore(kept.origin));
+    QStringList paths;
+    for (const std::string& p : kept.files) paths << fromCore(p);
+    addFiles(paths);
+}
+
+std::string FrmCompareFiles::originText() const { return toCore(tOriginFile->text()); }
+
+void FrmCompareFiles::afterFilesAdded() {
+    if (m_list.removeOrigin(originText())) {
+        refreshGrid();
+        selectRow(0);
+    }
+}
+
+void FrmCompareFiles::bAddOriginFile_Click() {
+    if (running()) return;
+    FileDialogRequest request;
+    request.filters = qtNameFilters(kSettingsFilter);
+    request.selectedFilter = m_originFilterIndex;
+    const QString path = ui().openFileName(this, request);
+    if (path.isEmpty()) return;
+    if (request.selectedFilter >= 0) m_originFilterIndex = request.selectedFilter;
+    tOriginFile->setText(path);
+    tOriginFile->setFocus();
+    afterFilesAdded();
+}
+
+void FrmCompareFiles::startRun() {
+    if (running()) return;
+    const ComparisonRefusal refusal = comparisonRefusal(*m_context.catalogue, originText(), m_list);
+    refreshGrid();
+    if (!refusal.message.empty()) {
+        showInformation(this, fromCore(refusal.message));
+        (refusal.focus == RefusalFocus::AddFiles ? static_cast<QWidget*>(bAddFiles) : tOriginFile)
+            ->setFocus();
+        return;
+    }
+    BusyCursor busy;
+    beginRun(static_cast<int>(m_list.size()));
+    Frame3->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
+    tOriginFile->setEnabled(false);
+    bAddOriginFile->setEnabled(false);
+    tLog->setPlainText(QStringLiteral("Comparison in progress..."));
+    std::string report;
+    BatchRunHooks hooks = runHooks();
+    m_run.run(m_list, originText(), report, hooks);
+
+    // "Andale Mono" when it is installed (or registered at start-up), else the system's
+    // fixed-pitch font: the columns of the report need one.
+    QFont fixed(QStringLiteral("Andale Mono"), 8);
+    if (!QFontInfo(fixed).fixedPitch()) fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setFamily(QFontInfo(fixed).family());
+    fixed.setPointSize(8);
+    fixed.setFixedPitch(true);
+    fixed.setStyleHint(QFont::TypeWriter);
+    m_log.clear();
+    m_log.append(report, 0, kBlack, false, toCore(fixed.family()), 8);
+    showLog(*tLog, m_log);
+    QTextCursor all(tLog->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFont(fixed);
+    all.mergeCharFormat(format);
+    tLog->moveCursor(QTextCursor::End);
+
+    Frame3->setStyleSheet(QString());
+    tOriginFile->setEnabled(true);
+    bAddOriginFile->setEnabled(true);
+    endRun();
+}
+
+bool FrmCompareFiles::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tOriginFile) {
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, tOriginFile, &QLineEdit::selectAll);
+        if (event->type() == QEvent::MouseButtonDblClick && !running()) {
+            QTimer::singleShot(0, this, &FrmCompareFiles::bAddOriginFile_Click);
+            return true;
+        }
+    }
+    return BatchWindow::eventFilter(watched, event);
+}
+
+}  // namespace tavmir::gui

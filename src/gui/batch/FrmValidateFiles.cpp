@@ -1,0 +1,85 @@
+#include "batch/FrmValidateFiles.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "BusyCursor.h"
+#include "UiServices.h"
+
+namespace tavmir::gui {
+
+FrmValidateFiles::FrmValidateFiles(GuiContext& context, QWidget* parent)
+    : BatchWindow(BatchMode::Validate, context, parent), m_run(*context.catalogue) {
+    setObjectName(QStringLiteral("FrmValidateFiles"));
+    setWindowTitle(QStringLiteral("Validate CFG/SET Files"));
+    resize(760, 292);
+    const RestoredList kept =
+        restoreList(BatchMode::Validate, retainedBatchLists().validation,
+                    [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
+    QStringList paths;
+    for (const std::string& p : kept.files) paths << fromCore(p);
+    addFiles(paths);
+}
+
+void FrmValidateFiles::showNewRuns() {
+    const auto& runs = m_log.runs();
+    QTextCursor cursor(tLog->document());
+    cursor.movePosition(QTextCursor::End);
+    for (std::size_t i = m_shownRuns; i < runs.size(); ++i) {
+        const LogRun& run = runs[i];
+        const std::size_t from = i == m_shownRuns ? m_shownChars : 0;
+        if (from < run.text.size()) {
+            QTextCharFormat format;
+            format.setFontFamilies({fromCore(run.font)});
+            format.setFontPointSize(run.size);
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            format.setForeground(QColor(static_cast<int>((run.color >> 16) & 0xFF),
+                                        static_cast<int>((run.color >> 8) & 0xFF),
+                                        static_cast<int>(run.color & 0xFF)));
+            QString text = fromCore(run.text.substr(from));
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            cursor.insertText(text, format);
+        }
+    }
+    if (!runs.empty()) {
+        m_shownRuns = runs.size() - 1;
+        m_shownChars = runs.back().text.size();
+    }
+    tLog->verticalScrollBar()->setValue(tLog->verticalScrollBar()->maximum());
+}
+
+void FrmValidateFiles::startRun() {
+    if (running()) return;
+    if (m_list.empty()) {
+        showInformation(this, QStringLiteral("Select files to be validated"));
+        bAddFiles->setFocus();
+        return;
+    }
+    BusyCursor busy;
+    beginRun(static_cast<int>(m_list.size()));
+    tLog->clear();
+    m_shownRuns = m_shownChars = 0;
+    BatchRunHooks hooks = runHooks();
+    const auto yield = hooks.yield;
+    // The log grows on screen at the pace of a repaint, not of every event round.
+    BatchPacer logPacer;
+    hooks.yield = [this, yield, &logPacer] {
+        if (logPacer.repaintDue()) showNewRuns();
+        yield();
+    };
+    hooks.rowStarted = [this, started = hooks.rowStarted](std::size_t row) {
+        if (row == 0) showNewRuns();
+        started(row);
+    };
+    m_run.run(m_list, m_log, hooks);
+    showNewRuns();
+    endRun();
+}
+
+}  // namespace tavmir::gui
