@@ -15,9 +15,11 @@ std::mt19937& processGenerator() {
     return generator;
 }
 
-std::string twoDigits(std::int64_t n) {
-    std::string s = std::to_string(n);
-    return s.size() < 2 ? "0" + s : s;
+// Appends n with at least two digits. Texts here are built piece by piece: GCC 12 reports a
+// false -Wrestrict inside std::string for chains of operator+ at -O3.
+void appendTwoDigits(std::string& out, std::int64_t n) {
+    if (n >= 0 && n < 10) out += '0';
+    out += std::to_string(n);
 }
 
 std::string zeroPadded(std::int64_t n, std::size_t digits) {
@@ -53,16 +55,22 @@ std::string formatElapsedTime(std::int32_t milliseconds, std::string_view precis
     const std::int64_t minutes = (totalSeconds / 60) % 60;
     const std::int64_t seconds = totalSeconds % 60;
 
-    std::string text = hours == 0
-                           ? twoDigits(minutes) + ":" + twoDigits(seconds)
-                           : twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
+    std::string text;
+    text.reserve(16);
+    if (hours != 0) {
+        appendTwoDigits(text, hours);
+        text += ':';
+    }
+    appendTwoDigits(text, minutes);
+    text += ':';
+    appendTwoDigits(text, seconds);
     const char p = precision.empty() ? '\0' : precision.front();
-    if (p == 'M' || p == 'm')
-        text += "." + zeroPadded(rest, 3);
-    else if (p == 'C' || p == 'c')
-        text += "." + zeroPadded(rest / 10, 2);
-    else if (p == 'D' || p == 'd')
-        text += "." + zeroPadded(rest / 100, 1);
+    const int digits = (p == 'M' || p == 'm') ? 3 : (p == 'C' || p == 'c') ? 2 : (p == 'D' || p == 'd') ? 1 : 0;
+    if (digits > 0) {
+        text += '.';
+        text += zeroPadded(digits == 3 ? rest : digits == 2 ? rest / 10 : rest / 100,
+                           static_cast<std::size_t>(digits));
+    }
     return text;
 }
 

@@ -21,18 +21,20 @@ void applyLoadErrorAnswer(OpenRunFlags& flags, const LoadErrorAnswer& answer) {
             flags.continueAll = true;
             [[fallthrough]];
         case LoadErrorButton::kContinueOpen:
+            // Built as a new string and moved in: assigning the view in place trips a false
+            // -Wrestrict in GCC 12's std::string at -O3.
             if (!flags.showMissingChoice)
-                flags.loadDecision = kLoadOpen;
+                flags.loadDecision = std::string(kLoadOpen);
             else
-                flags.loadDecision =
-                    answer.missing == MissingChoice::kBlank ? kLoadBlank : kLoadDefaults;
+                flags.loadDecision = std::string(
+                    answer.missing == MissingChoice::kBlank ? kLoadBlank : kLoadDefaults);
             return;
         case LoadErrorButton::kCancelAll:
             flags.cancelAll = true;
             [[fallthrough]];
         case LoadErrorButton::kCancelOpen:
         case LoadErrorButton::kClosed:
-            flags.loadDecision = kLoadCancel;
+            flags.loadDecision = std::string(kLoadCancel);
             return;
     }
 }
