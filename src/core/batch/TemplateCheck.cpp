@@ -99,8 +99,13 @@ void writeTemplateCheck(StyledLog& log, const TemplateFindings& f) {
 }
 
 TemplateFix::TemplateFix(std::filesystem::path templateDat, FileWriter writer)
-    : m_templateDat(std::move(templateDat)),
-      m_writer(writer ? std::move(writer) : FileWriter(writeFileAtomically)) {}
+    : m_templateDat(std::move(templateDat)), m_writer(std::move(writer)) {
+    if (!m_writer) {
+        m_writer = [](const std::filesystem::path& target, std::string_view bytes) {
+            return writeFileAtomically(target, bytes);
+        };
+    }
+}
 
 bool TemplateFix::fix(const std::string& chosenPath, StyledLog& log) {
     if (!m_headingWritten) {

@@ -21,7 +21,8 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsig
 
 }  // namespace
 
-WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                                Durability durability) {
     std::filesystem::path tmp;
     int fd = -1;
     for (unsigned attempt = 0; attempt < 16 && fd < 0; ++attempt) {
@@ -49,7 +50,7 @@ WriteResult writeFileAtomically(const std::filesystem::path& target, std::string
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail(WriteStage::Write, errno);
+    if (durability == Durability::Flushed && ::fsync(fd) != 0) return fail(WriteStage::Write, errno);
 
     // Keep the permissions of a file being replaced.
     struct stat st {};

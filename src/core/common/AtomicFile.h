@@ -1,7 +1,7 @@
 // Writing a whole file so that a failure never leaves a damaged target: the bytes go to a
-// temporary file in the target's folder, are flushed to disk, and the temporary file is then
-// renamed over the target. On any failure the target is untouched and the temporary file is
-// removed.
+// temporary file in the target's folder, are flushed to disk (unless the file is a derived one,
+// see Durability), and the temporary file is then renamed over the target. On any failure the
+// target is untouched and the temporary file is removed.
 #pragma once
 
 #include <filesystem>
@@ -24,6 +24,13 @@ struct WriteResult {
     bool ok() const { return stage == WriteStage::None; }
 };
 
-WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// How sure a write must be once it returns. Files the user made (settings files, tavmir.ini,
+// recent.dat) reach the disk before the rename; derived files that can be made again (the
+// validation reports) skip that flush: after a crash such a file may be missing or empty, but
+// the rename still never shows a half-written one to a reader of the running system.
+enum class Durability { Flushed, Derived };
+
+WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                                Durability durability = Durability::Flushed);
 
 }  // namespace tavmir

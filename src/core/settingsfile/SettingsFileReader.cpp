@@ -1,6 +1,8 @@
 #include "settingsfile/SettingsFileReader.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,9 +29,13 @@ struct FileBytes {
 FileBytes readWholeFile(const std::string& path) {
     FileBytes out;
     errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    // Opened without waiting: a FIFO would otherwise block until some writer appears. Only a
+    // regular file is read; O_NONBLOCK changes nothing for one.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    std::FILE* f = fd < 0 ? nullptr : ::fdopen(fd, "rb");
     if (!f) {
         out.error = systemErrorText(errno);
+        if (fd >= 0) ::close(fd);
         return out;
     }
     struct stat st {};
@@ -37,13 +43,14 @@ FileBytes readWholeFile(const std::string& path) {
         out.error = systemErrorText(errno);
     } else if (S_ISDIR(st.st_mode)) {
         out.error = systemErrorText(EISDIR);
+    } else if (!S_ISREG(st.st_mode)) {
+        out.error = std::string(kNotRegularFileError);
     } else {
         // Read at most one byte past the limit: enough to know the file is too large even
-        // when its size is unknown (a pipe) or grows while it is read.
+        // when it grows while it is read.
         std::string buf;
         const std::size_t want = static_cast<std::size_t>(kMaxSettingsFileSize) + 1;
-        if (S_ISREG(st.st_mode))
-            buf.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), want));
+        buf.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), want));
         char chunk[65536];
         while (buf.size() < want) {
             const std::size_t n = std::fread(chunk, 1, std::min(sizeof chunk, want - buf.size()), f);
@@ -230,7 +237,9 @@ void Reader::run() {
             d.status = kStatusReportFailed;
         } else {
             const std::string bytes = d.reportFormat == 0 ? toRtf(*d.log) : d.log->plainText();
-            if (!writeFileAtomically(d.reportFile, bytes).ok()) d.status = kStatusReportFailed;
+            // A report can be made again from its file: no flush to disk per report.
+            if (!writeFileAtomically(d.reportFile, bytes, Durability::Derived).ok())
+                d.status = kStatusReportFailed;
         }
     }
 }
