@@ -11,8 +11,6 @@
 
 namespace tavmir {
 
-inline constexpr const char* kCompareSwitch = "--compare";
-
 // Exit status: 0 every file equals the origin, 1 some file differs or cannot be compared, 2 the
 // run was refused (its reason on `err`).
 int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,

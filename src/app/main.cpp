@@ -1,8 +1,10 @@
-// The tavmir program. It reads the command line first: "--compare ORIGIN FILE..." compares
-// files with an origin and prints the report; with "-v" and at least one existing file it loads
-// the preferences and the catalogue, validates the files and writes one report per file; neither
-// needs a display. Otherwise it starts the windows (the main window, with the
-// files named on the command line opened into editors).
+// The tavmir program. It reads the command line first: "--help" and "--version" print and end;
+// "--compare ORIGIN FILE..." compares files with an origin and prints the report; with "-v" and
+// at least one existing file it loads the catalogue, validates the files and writes one report
+// per file; none of these needs a display, and none reads or writes the preferences. Otherwise
+// it starts the windows (the main window, with the files named on the command line opened into
+// editors).
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -11,9 +13,8 @@
 #include "ConsoleCompare.h"
 #include "ConsoleValidation.h"
 #include "app/CommandLine.h"
-#include "app/Preferences.h"
+#include "app/ProgramFolders.h"
 #include "catalogue/Catalogue.h"
-#include "common/Text.h"
 
 #ifdef TAVMIR_WITH_GUI
 #include "mainwindow/GuiApplication.h"
@@ -42,48 +43,44 @@ void printMessage(const std::string& message) {
 
 int main(int argc, char** argv) {
     using namespace tavmir;
-    const std::filesystem::path folder = programFolder(argv[0]);
-
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (!arguments.empty() && arguments.front() == kCompareSwitch) {
-        const CatalogueLoad load = Catalogue::load(folder);
-        if (!load.catalogue) {
-            printMessage(load.error);
+    const CommandLineRequest request = interpretArguments(arguments, pathKind);
+    switch (request.mode) {
+        case ProgramMode::Help:
+            std::cout << usageText();
+            return 0;
+        case ProgramMode::Version:
+            std::cout << versionLine() << "\n";
+            return 0;
+        case ProgramMode::Refused:
+            std::cerr << request.error << "\n";
             return kExitFailure;
-        }
-        return runConsoleCompare(*load.catalogue, {arguments.begin() + 1, arguments.end()},
-                                 std::cout, std::cerr);
-    }
-    const CommandLineRequest request = interpretArguments(arguments, isExistingFile);
-
-    // Arguments that are neither the switch nor an existing file are skipped; say so.
-    bool skipped = false;
-    for (const std::string& a : arguments) {
-        if (toLowerAscii(a) == "-v" || isExistingFile(a)) continue;
-        std::cerr << a << ": no such file\n";
-        skipped = true;
+        default:
+            break;
     }
 
-    if (!request.consoleMode) {
+    // Arguments that name no settings file are skipped; say so.
+    for (const std::string& line : request.skipped) std::cerr << line << "\n";
+    const int skippedStatus = request.skipped.empty() ? int{kExitClean} : int{kExitFailure};
+
+    const std::filesystem::path folder = programFolder(argv[0]);
+    if (request.mode == ProgramMode::Editor) {
 #ifdef TAVMIR_WITH_GUI
         return gui::runGui(argc, argv, folder, request.commandFiles);
 #else
-        std::cerr << "usage: tavmir -v FILE...\n"
-                     "       tavmir --compare ORIGIN FILE...\n"
-                     "Validates each settings file and writes its report to FILE.log, or compares\n"
-                     "each FILE with ORIGIN and prints the report.\n";
+        std::cerr << usageText();
         return kExitFailure;
 #endif
     }
 
-    loadPreferences(folder, printMessage);
-
-    const CatalogueLoad load = Catalogue::load(folder);
+    const CatalogueLoad load = Catalogue::load(catalogueFolder(folder, FolderSystem::real()));
     if (!load.catalogue) {
         printMessage(load.error);
         return kExitFailure;
     }
-
-    const int status = runConsoleValidation(*load.catalogue, request.commandFiles, std::cout);
-    return skipped ? int{kExitFailure} : status;
+    const int status =
+        request.mode == ProgramMode::Compare
+            ? runConsoleCompare(*load.catalogue, request.operands, std::cout, std::cerr)
+            : runConsoleValidation(*load.catalogue, request.commandFiles, std::cout);
+    return std::max(status, skippedStatus);
 }

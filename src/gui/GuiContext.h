@@ -1,4 +1,4 @@
-// What the windows of one run share: the catalogue, the program's folder, the process-wide
+// What the windows of one run share: the catalogue, the program's folders, the process-wide
 // preferences, and the main window's transient message.
 #pragma once
 
@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/Preferences.h"
+#include "app/ProgramFolders.h"
 #include "catalogue/Catalogue.h"
 
 namespace tavmir {
@@ -19,12 +21,25 @@ namespace tavmir::gui {
 
 struct GuiContext {
     std::shared_ptr<const Catalogue> catalogue;
+    // The program's folder; a portable copy keeps all its files in it.
     std::filesystem::path programFolder;
+    // Set at start-up: where the catalogue and the preferences really are (ProgramFolders).
+    // Unset, everything lies in programFolder.
+    std::optional<ProgramFolders> folders;
     Preferences preferences;            // changed by the preferences dialog
     MainModule* mainModule = nullptr;   // owned by the main window
     // ShowMessage: the transient confirmation window (two lines, shown for `milliseconds`,
     // or only a pause when the window message is disabled).
     std::function<void(const QString& line1, const QString& line2, int milliseconds)> showMessage;
+
+    // Holds mset.dat and template.dat.
+    const std::filesystem::path& catalogueFolder() const {
+        return folders ? folders->catalogue : programFolder;
+    }
+    // Holds tavmir.ini and recent.dat; empty when neither can be kept.
+    const std::filesystem::path& preferencesFolder() const {
+        return folders ? folders->preferences : programFolder;
+    }
 };
 
 }  // namespace tavmir::gui

@@ -189,10 +189,15 @@ const std::map<std::string, Adapter>& adapters() {
         {"command-line-mode",
          [](const Cells& c) {
              const Cells args = c[0].empty() ? Cells{} : split(c[0], ' ');
-             const auto r = interpretArguments(
-                 args, [](const std::string& p) { return p == "a.cfg" || p == "b.set"; });
-             return std::string(r.consoleMode ? "validate" : "editor") + " " +
-                    bracketed(r.commandFiles);
+             const auto r = interpretArguments(args, [](const std::string& p) {
+                 return p == "a.cfg" || p == "b.set" ? PathKind::RegularFile
+                        : p == "fifo" || p == "dir"  ? PathKind::NotRegular
+                                                     : PathKind::Missing;
+             });
+             const char* modes[] = {"editor", "validate", "compare", "help", "version", "refused"};
+             return modes[static_cast<int>(r.mode)] + (" " + bracketed(r.commandFiles)) +
+                    bracketed(r.operands) + (r.skipped.empty() ? "" : " skips ") +
+                    bracketed(r.skipped) + r.error;
          }},
         {"preference-values",
          [](const Cells& c) {

@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
 
+#include "app/Version.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -49,24 +49,111 @@ std::vector<std::string> splitCommandLine(std::string_view programPath,
     return args;
 }
 
-CommandLineRequest interpretArguments(std::span<const std::string> arguments,
-                                      const FileExistsCheck& fileExists) {
+namespace {
+
+CommandLineRequest only(ProgramMode mode) {
     CommandLineRequest request;
-    for (const std::string& arg : arguments) {
-        if (toLowerAscii(arg) == "-v") {
-            request.consoleMode = true;
-        } else if (fileExists && fileExists(arg)) {
-            request.commandFiles.push_back(arg);
-        }
-    }
-    if (request.commandFiles.empty()) request.consoleMode = false;
+    request.mode = mode;
     return request;
 }
 
-bool isExistingFile(const std::string& path) {
-    if (path.empty()) return false;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+CommandLineRequest refused(std::string error) {
+    CommandLineRequest request = only(ProgramMode::Refused);
+    request.error = std::move(error);
+    return request;
+}
+
+}  // namespace
+
+PathKind pathKind(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return PathKind::Missing;
+    return S_ISREG(st.st_mode) ? PathKind::RegularFile : PathKind::NotRegular;
+}
+
+bool isExistingFile(const std::string& path) { return pathKind(path) == PathKind::RegularFile; }
+
+CommandLineRequest interpretArguments(std::span<const std::string> arguments,
+                                      const PathKindCheck& kindOf) {
+    CommandLineRequest request;
+    bool validate = false;
+    bool compare = false;
+    bool optionsEnded = false;
+    for (const std::string& arg : arguments) {
+        // A lone "-" is a file name, as elsewhere.
+        if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
+            if (arg == "--") {
+                optionsEnded = true;
+            } else if (toLowerAscii(arg) == "-v") {
+                validate = true;
+            } else if (arg == kCompareOption) {
+                compare = true;
+            } else if (arg == "--help" || arg == "-h") {
+                return only(ProgramMode::Help);
+            } else if (arg == "--version") {
+                return only(ProgramMode::Version);
+            } else {
+                return refused("tavmir: unknown option " + arg + " (tavmir --help lists them)");
+            }
+            continue;
+        }
+        request.operands.push_back(arg);
+    }
+    if (validate && compare)
+        return refused("tavmir: -v and --compare cannot be used together");
+    if (compare) {
+        // The comparison names a missing origin or file in its own refusals and report; only
+        // what must never be opened is taken out here.
+        request.mode = ProgramMode::Compare;
+        std::vector<std::string> kept;
+        for (const std::string& path : request.operands) {
+            if (!kindOf || kindOf(path) != PathKind::NotRegular) {
+                kept.push_back(path);
+            } else if (&path == &request.operands.front()) {
+                return refused("tavmir: " + path + ": not a settings file");
+            } else {
+                request.skipped.push_back(path + ": not a settings file");
+            }
+        }
+        request.operands = std::move(kept);
+        return request;
+    }
+    for (const std::string& path : request.operands) {
+        const PathKind kind = kindOf ? kindOf(path) : PathKind::Missing;
+        if (kind == PathKind::RegularFile)
+            request.commandFiles.push_back(path);
+        else
+            request.skipped.push_back(path + (kind == PathKind::Missing ? ": no such file"
+                                                                        : ": not a settings file"));
+    }
+    request.operands.clear();
+    request.consoleMode = validate && !request.commandFiles.empty();
+    request.mode = request.consoleMode ? ProgramMode::Validate : ProgramMode::Editor;
+    return request;
+}
+
+std::string usageText() {
+    return "usage: tavmir [FILE...]\n"
+           "       tavmir -v FILE...\n"
+           "       tavmir --compare ORIGIN FILE...\n"
+           "       tavmir --help | --version\n"
+           "\n"
+           "Without options, opens the editor with each settings FILE (.cfg or .set).\n"
+           "  -v          validate each FILE and write its report beside it, to FILE.log\n"
+           "  --compare   compare each FILE with ORIGIN and print the report\n"
+           "  -h, --help  print this help and exit\n"
+           "  --version   print the version and exit\n"
+           "  --          end of options: the arguments after it are files\n"
+           "\n"
+           "Exit status: 0 all files clean (or equal), 1 errors or warnings found (or files\n"
+           "differ), 2 a file could not be read or its report written, a wrong command line,\n"
+           "or no display for the editor.\n";
+}
+
+std::string versionLine() {
+    std::string line = "tavmir ";
+    line += kProgramVersion;
+    return line;
 }
 
 }  // namespace tavmir

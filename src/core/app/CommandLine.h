@@ -1,7 +1,7 @@
 // The program's command line: splitting the raw command-line text into arguments (blanks
 // separate arguments, double quotes group blanks into one argument and are not kept), and
-// deciding from the arguments whether the program runs in validation mode ("-v" in any case
-// together with at least one existing file) and which files it validates.
+// deciding from the arguments which mode runs (editor, validation with "-v" in any case together
+// with at least one existing file, comparison, help, version) and on which files.
 //
 // On systems whose entry point receives the arguments already split, only interpretArguments
 // is needed; splitCommandLine keeps the program's own splitting rule for hosts that hand over
@@ -24,20 +24,57 @@ bool isBlank(char c);
 std::vector<std::string> splitCommandLine(std::string_view programPath,
                                           std::string_view commandLine);
 
-struct CommandLineRequest {
-    bool consoleMode = false;               // validate the files without opening the main window
-    std::vector<std::string> commandFiles;  // arguments naming existing files, in order
+// What a path on the command line names, seen without opening it: opening a FIFO for reading
+// would wait for a writer, and a device or a folder is never a settings file.
+enum class PathKind {
+    RegularFile,  // a settings file candidate (links followed)
+    Missing,      // nothing of that name, or it cannot be looked at
+    NotRegular,   // a folder, FIFO, socket or device
 };
 
-// Says whether a path names an existing file.
-using FileExistsCheck = std::function<bool(const std::string& path)>;
+// Looks at path with stat (no open); never throws.
+PathKind pathKind(const std::string& path);
 
-// Interprets the arguments after the program path; "-v" anywhere counts only when at least one
-// argument names an existing file. Other arguments are ignored.
+inline constexpr std::string_view kCompareOption = "--compare";
+
+// The mode the command line asks for.
+enum class ProgramMode {
+    Editor,    // the main window, with the named files opened into editors
+    Validate,  // "-v": validate the files and write one report per file
+    Compare,   // "--compare ORIGIN FILE...": compare files with an origin and print the report
+    Help,      // "--help" or "-h": print the usage
+    Version,   // "--version": print the program's name and version
+    Refused,   // an unknown option: print `error` and end with status 2
+};
+
+struct CommandLineRequest {
+    ProgramMode mode = ProgramMode::Editor;
+    bool consoleMode = false;               // validate the files without opening the main window
+    std::vector<std::string> commandFiles;  // Editor and Validate: regular files named, in order
+    std::vector<std::string> operands;      // Compare: every non-option argument, the origin first
+    std::vector<std::string> skipped;       // one line per argument that is not used, in order
+    std::string error;                      // Refused: the one line to print
+};
+
+// Says what a path names (pathKind, or a stand-in in tests).
+using PathKindCheck = std::function<PathKind(const std::string& path)>;
+
+// Interprets the arguments after the program path. "-v" (any case) asks for validation, which
+// runs only when at least one argument names a regular file; otherwise the main window starts.
+// "--help"/"-h" and "--version" win over everything after them; an argument starting with "-"
+// that is no option refuses the whole command line; after "--" every argument is a file.
+// Arguments naming nothing or something other than a regular file are skipped with a line
+// "<path>: no such file" or "<path>: not a settings file".
 CommandLineRequest interpretArguments(std::span<const std::string> arguments,
-                                      const FileExistsCheck& fileExists);
+                                      const PathKindCheck& kindOf);
+
+// The text of --help: every mode with its arguments, and the exit statuses.
+std::string usageText();
 
 // True when path names an existing regular file (following links); never throws.
 bool isExistingFile(const std::string& path);
+
+// The line of --version: "tavmir " + the version.
+std::string versionLine();
 
 }  // namespace tavmir

@@ -34,6 +34,7 @@ bool writeKey(const std::filesystem::path& file, const PreferenceKey& k, std::st
 // and the dialog's save do.
 std::string writeAll(const std::filesystem::path& folder,
                      const std::array<std::string, 4>& values) {
+    if (folder.empty()) return preferencesWriteError(folder);
     const std::filesystem::path file = preferencesFilePath(folder);
     const std::array<PreferenceKey, 4> keys{kTextAlignKey, kMouseWheelSpeedKey,
                                             kDisableWindowMessageKey, kMessageTimeKey};
@@ -44,11 +45,13 @@ std::string writeAll(const std::filesystem::path& folder,
 }
 
 // A missing key, an empty value and an unreadable file all mean the installation is damaged.
+// One damaged file is reported once, however many of its keys are unusable.
 std::string readKey(const std::filesystem::path& file, const PreferenceKey& k,
-                    const MessageReporter& report) {
+                    const MessageReporter& report, bool& reported) {
     ProfileValue v = readProfileString(file, k.section, k.key);
     if (v.status != ProfileReadStatus::Found || v.value.empty()) {
-        if (report) report(preferencesCorruptMessage());
+        if (report && !reported) report(preferencesCorruptMessage());
+        reported = true;
         return {};
     }
     return std::move(v.value);
@@ -61,6 +64,7 @@ std::filesystem::path preferencesFilePath(const std::filesystem::path& folder) {
 }
 
 std::string preferencesWriteError(const std::filesystem::path& folder) {
+    if (folder.empty()) return "Preferences cannot be saved: there is no folder to keep them in";
     return "Error writing to file: " + preferencesFilePath(folder).string();
 }
 
@@ -99,21 +103,29 @@ std::string interpretMessageTime(std::string_view value) {
 }
 
 Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report) {
+    // No folder: the caller has already said that nothing can be kept.
+    if (folder.empty()) return {};
     const std::filesystem::path file = preferencesFilePath(folder);
     std::error_code ec;
     const auto st = std::filesystem::symlink_status(file, ec);
     if (st.type() == std::filesystem::file_type::not_found) {
         const std::string error =
             writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime)});
-        if (!error.empty() && report) report(error);
+        // A file that could not be made is not a damaged one: run with the defaults.
+        if (!error.empty()) {
+            if (report) report(error);
+            return {};
+        }
     }
 
     Preferences prefs;
-    prefs.textAlign = interpretTextAlign(readKey(file, kTextAlignKey, report));
-    prefs.mouseWheelSpeed = interpretMouseWheelSpeed(readKey(file, kMouseWheelSpeedKey, report));
+    bool reported = false;
+    prefs.textAlign = interpretTextAlign(readKey(file, kTextAlignKey, report, reported));
+    prefs.mouseWheelSpeed =
+        interpretMouseWheelSpeed(readKey(file, kMouseWheelSpeedKey, report, reported));
     prefs.disableWindowMessage =
-        interpretDisableWindowMessage(readKey(file, kDisableWindowMessageKey, report));
-    prefs.messageTime = interpretMessageTime(readKey(file, kMessageTimeKey, report));
+        interpretDisableWindowMessage(readKey(file, kDisableWindowMessageKey, report, reported));
+    prefs.messageTime = interpretMessageTime(readKey(file, kMessageTimeKey, report, reported));
     return prefs;
 }
 

@@ -1,4 +1,5 @@
-// The four user preferences and their file, tavmir.ini in the program's folder. The file has two
+// The four user preferences and their file, tavmir.ini in the preferences folder (the program's
+// folder for a portable copy, see ProgramFolders). The file has two
 // sections, "Editor" (TextAlign, MouseWheelSpeed) and "Save" (DisableWindowMessage, MessageTime);
 // it is read and written one value at a time through ProfileFile. Start-up creates the file with
 // the defaults when it is missing and reads the four keys into a Preferences value; the
@@ -34,7 +35,8 @@ inline constexpr double kMessageTimeHigh = 5000;
 // The preferences file inside folder, joined with the platform's separator.
 std::filesystem::path preferencesFilePath(const std::filesystem::path& folder);
 
-// "Error writing to file: " + the preferences file path.
+// "Error writing to file: " + the preferences file path (for an empty folder: that none can be
+// saved).
 std::string preferencesWriteError(const std::filesystem::path& folder);
 
 // The message for a key that is missing or empty in the preferences file.
@@ -51,8 +53,9 @@ int interpretDisableWindowMessage(std::string_view value);  // "1" 1, else 0
 std::string interpretMessageTime(
     std::string_view value);  // first 4 characters if 100..5000, else "1000"
 
-// Creates the file with the defaults when missing (stopping at the first failed write), then
-// reads the four keys; reports each failure once through report.
+// Creates the file with the defaults when missing (stopping at the first failed write, which is
+// reported and leaves the defaults in force), then reads the four keys; a damaged file is
+// reported once. An empty folder means none can be kept: the defaults, and nothing reported.
 Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report);
 
 // Writes the four values in the dialog's order, stopping at the first failed write.

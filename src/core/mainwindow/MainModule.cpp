@@ -4,8 +4,9 @@
 
 namespace tavmir {
 
-MainModule::MainModule(const std::filesystem::path& programFolder)
-    : m_recent(programFolder / std::string(kRecentFileName)) {}
+MainModule::MainModule(const std::filesystem::path& preferencesFolder)
+    : m_recent(preferencesFolder.empty() ? std::filesystem::path()
+                                         : preferencesFolder / std::string(kRecentFileName)) {}
 
 void MainModule::openCommand(MainWindowUi& ui) {
     if (m_registry.openEditorCount() >= kMaxEditors) {

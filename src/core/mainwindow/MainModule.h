@@ -25,8 +25,9 @@ namespace tavmir {
 
 class MainModule {
   public:
-    // programFolder: where recent.dat lives (RecentPath). Nothing is read yet.
-    explicit MainModule(const std::filesystem::path& programFolder);
+    // preferencesFolder: where recent.dat lives (RecentPath); empty when the list cannot be
+    // kept (it then lasts for this run only). Nothing is read yet.
+    explicit MainModule(const std::filesystem::path& preferencesFolder);
 
     EditorRegistry& registry() { return m_registry; }
     const EditorRegistry& registry() const { return m_registry; }

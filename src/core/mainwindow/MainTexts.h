@@ -7,7 +7,11 @@
 
 namespace tavmir {
 
-inline constexpr std::string_view kMainCaption = "Tavmir 2.1 - Subspace Settings Editor";
+// "Tavmir 2.1 - Subspace Settings Editor", with the program's version.
+std::string mainCaption();
+// The About box's title line, "Tavmir 2.1 - Settings editor for subgame 1.34.14".
+std::string aboutTitle();
+
 inline constexpr std::string_view kMessageTitle = "Tavmir";
 
 // Results of Open1 besides "" (opened, or already open).

@@ -1,5 +1,6 @@
 // The recent-files list: the 8 files opened or saved last, most recent first, kept in
-// recent.dat in the program's folder and shown as numbered items of the File menu.
+// recent.dat in the preferences folder (see ProgramFolders) and shown as numbered items of the
+// File menu.
 //
 // recent.dat is plain text, one full path per line, each line ended by CR LF, most recent
 // first, at most 8 lines. Reading also accepts lines ended by a bare CR or LF, skips empty
@@ -24,7 +25,8 @@ inline constexpr std::size_t kRecentCaptionLongPath = 54;
 
 class RecentFiles {
   public:
-    // recentPath: RecentPath, the program's folder followed by recent.dat.
+    // recentPath: RecentPath, the preferences folder followed by recent.dat; empty when the list
+    // cannot be kept (load finds nothing, save writes nothing).
     explicit RecentFiles(std::filesystem::path recentPath);
 
     const std::filesystem::path& recentPath() const { return m_recentPath; }

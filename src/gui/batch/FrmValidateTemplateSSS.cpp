@@ -15,7 +15,7 @@
 namespace tavmir::gui {
 
 FrmValidateTemplateSSS::FrmValidateTemplateSSS(GuiContext& context, QWidget* parent)
-    : QDialog(parent), m_fix(context.programFolder / "template.dat") {
+    : QDialog(parent), m_fix(context.catalogueFolder() / "template.dat") {
     setObjectName(QStringLiteral("FrmValidateTemplateSSS"));
     setWindowTitle(QStringLiteral("Validate template.sss"));
     auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "UiServices.h"
+#include "mainwindow/MainTexts.h"
 
 namespace tavmir::gui {
 
@@ -17,7 +18,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(QStringLiteral("Tavmir 2.1 - Settings editor for subgame 1.34.14"), Frame1);
+    Label1 = new QLabel(fromCore(aboutTitle()), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont bold = Label1->font();
     bold.setBold(true);

@@ -76,6 +76,7 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
                                       const std::filesystem::path& programFolder,
                                       const std::vector<std::string>& files) {
     context.programFolder = programFolder;
+    context.folders = locateProgramFolders(programFolder, FolderSystem::real());
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize size = screen->size();
@@ -90,9 +91,12 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
 
     seedProcessRandom(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
 
-    context.preferences = loadPreferences(programFolder, reportInBox);
+    // Said once; the preferences and the recent list then last for this run only.
+    const std::string& notice = context.folders->notice;
+    if (!notice.empty()) showInformation(nullptr, fromCore(notice));
+    context.preferences = loadPreferences(context.preferencesFolder(), reportInBox);
 
-    const CatalogueLoad load = Catalogue::load(programFolder);
+    const CatalogueLoad load = Catalogue::load(context.catalogueFolder());
     if (!load.catalogue) {
         showCritical(nullptr, fromCore(load.error));
         return nullptr;

@@ -49,9 +49,9 @@ QString menuText(const QString& text) {
 MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
     : QMainWindow(parent),
       m_context(context),
-      m_module(std::make_unique<MainModule>(context.programFolder)) {
+      m_module(std::make_unique<MainModule>(context.preferencesFolder())) {
     setObjectName(QStringLiteral("MDIFormMain"));
-    setWindowTitle(fromCore(std::string(kMainCaption)));
+    setWindowTitle(fromCore(mainCaption()));
     setWindowIcon(applicationIcon());
 
     m_mdiArea = new QMdiArea(this);
