@@ -17,6 +17,7 @@
 #include "app/CommandLine.h"
 #include "app/Preferences.h"
 #include "app/ProfileFile.h"
+#include "app/ProgramFolders.h"
 #include "app/SharedRoutines.h"
 #include "app/Startup.h"
 #include "catalogue/StartupTables.h"
@@ -198,6 +199,30 @@ const std::map<std::string, Adapter>& adapters() {
              return modes[static_cast<int>(r.mode)] + (" " + bracketed(r.commandFiles)) +
                     bracketed(r.operands) + (r.skipped.empty() ? "" : " skips ") +
                     bracketed(r.skipped) + r.error;
+         }},
+        {"program-folders",
+         [](const Cells& c) {
+             const Cells files = split(c[0], ' '), writable = split(c[1], ' ');
+             const Cells env = split(c[2], ' ');
+             std::string created;
+             FolderSystem fake;
+             auto in = [](const Cells& list, const std::filesystem::path& p) {
+                 return std::find(list.begin(), list.end(), p.string()) != list.end();
+             };
+             fake.isRegularFile = [&](const auto& p) { return in(files, p); };
+             fake.isWritableFolder = [&](const auto& p) { return in(writable, p); };
+             fake.environment = [&](const char* name) -> std::optional<std::string> {
+                 for (const std::string& e : env)
+                     if (e.starts_with(std::string(name) + "=")) return e.substr(e.find('=') + 1);
+                 return std::nullopt;
+             };
+             fake.createFolder = [&](const std::filesystem::path& p) -> std::string {
+                 created += " " + p.string();
+                 return p == c[3] ? "Permission denied" : "";
+             };
+             const ProgramFolders f = locateProgramFolders("/p/bin", fake);
+             return f.catalogue.string() + " | " + f.preferences.string() + " | created" +
+                    created + " | " + f.notice;
          }},
         {"preference-values",
          [](const Cells& c) {
