@@ -10,8 +10,6 @@ namespace {
 
 using testing::madeUpCatalogue;
 
-constexpr int kWarbirdInitialRotation = 287;
-
 TEST(ClipboardTransfer, ExportListsAllSettingsInPageOrder) {
     FieldTexts fields;
     fields[319] = "2000";
