@@ -7,6 +7,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libqt6svg6
   unrtf
+  clang
+  dpkg-dev file lintian appstream man-db
 )
 
 missing=()

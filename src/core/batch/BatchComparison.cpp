@@ -154,14 +154,10 @@ BatchComparisonResult BatchComparison::run(BatchFileList& list, const std::strin
     report.clear();
     if (list.empty()) return result;
     m_running = true;
-    const auto clock = hooks.clock ? hooks.clock : BatchPacer::Clock(steadyMilliseconds);
     const std::size_t n = list.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        list.row(i).clearResults();
-        if (hooks.rowChanged) hooks.rowChanged(i);
-    }
-    line(report, comparisonHeader(hooks.longDate ? hooks.longDate() : std::string(),
-                                  hooks.longTime ? hooks.longTime() : std::string()));
+    const BatchRunStart begun = startBatchRun(list, hooks);
+    const auto& clock = begun.clock;
+    line(report, comparisonHeader(begun.date, begun.time));
     line(report);
     const std::int64_t start = clock();
     m_one.stopRequested = m_two.stopRequested = false;

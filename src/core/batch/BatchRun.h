@@ -1,5 +1,5 @@
-// What a batch run (validation or comparison) needs from the window that drives it, and the
-// texts both runs share: durations and the date line of a header.
+// What a batch run (validation or comparison) needs from the window that drives it, what both
+// runs do first, and the texts both runs share: durations and the date line of a header.
 #pragma once
 
 #include <cstddef>
@@ -24,6 +24,17 @@ struct BatchRunHooks {
     // Lets pending user-interface events run; paced by the run.
     std::function<void()> yield;
 };
+
+class BatchFileList;
+
+// The start of every run: each row's results are emptied (and the window told so), the run's
+// clock is chosen and the header's date and time are read, in that order.
+struct BatchRunStart {
+    std::function<std::int64_t()> clock;
+    std::string date;
+    std::string time;
+};
+BatchRunStart startBatchRun(BatchFileList& list, const BatchRunHooks& hooks);
 
 // The duration text of the end lines: "mm:ss", or "hh:mm:ss" from one hour on.
 std::string durationText(std::int64_t milliseconds);

@@ -8,17 +8,6 @@
 
 namespace tavmir {
 
-std::string durationText(std::int64_t milliseconds) {
-    const std::int64_t capped = std::clamp<std::int64_t>(milliseconds, 0, INT32_MAX);
-    return formatElapsedTime(static_cast<std::int32_t>(capped), "");
-}
-
-int totalPercent(int handled, std::size_t total) {
-    if (total == 0) return 100;
-    return static_cast<int>(std::min<std::int64_t>(
-        100, std::int64_t{handled} * 100 / static_cast<std::int64_t>(total)));
-}
-
 void fillValidationCells(BatchRow& row, const SettingsFileData& data) {
     const bool typed = !data.fileType.empty();
     row.cells[0] = typed ? data.fileType : "?";
@@ -48,17 +37,11 @@ BatchValidationResult BatchValidation::run(BatchFileList& list, StyledLog& log,
     BatchValidationResult result;
     if (list.empty()) return result;
     m_running = true;
-    const auto clock = hooks.clock ? hooks.clock : BatchPacer::Clock(steadyMilliseconds);
     const std::size_t n = list.size();
-
-    for (std::size_t i = 0; i < n; ++i) {
-        list.row(i).clearResults();
-        if (hooks.rowChanged) hooks.rowChanged(i);
-    }
+    const BatchRunStart begun = startBatchRun(list, hooks);
+    const auto& clock = begun.clock;
     log.clear();
-    log.append(validationHeader(hooks.longDate ? hooks.longDate() : std::string(),
-                                hooks.longTime ? hooks.longTime() : std::string()),
-               2, kBlack, false);
+    log.append(validationHeader(begun.date, begun.time), 2, kBlack, false);
     const std::int64_t start = clock();
 
     ReaderEnvironment env;

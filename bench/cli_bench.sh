@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Whole-process speed of command-line validation: `tavmir -v` on 1,000 complete settings files
+# (copies of the bundled sample, each with its report written) against a Python configparser
+# script that only parses the same files, in the same run. Prints both times and the ratio.
+#   bench/cli_bench.sh [BUILD_DIR] [COUNT]      (defaults: build, 1000)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+count=${2:-1000}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+for i in $(seq -w 1 "$count"); do cp samples/arena.cfg "$scratch/arena$i.cfg"; done
+files=("$scratch"/arena*.cfg)
+
+seconds() { local t0 t1; t0=$(date +%s.%N); "$@" >/dev/null || true; t1=$(date +%s.%N); awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }'; }
+best() { for _ in 1 2 3; do seconds "$@"; done | sort -g | head -1; }
+
+tavmir=$(best "$build/bin/tavmir" -v "${files[@]}")
+python=$(best python3 bench/configparser_parse.py "${files[@]}")
+[ "$(ls "$scratch"/*.log | wc -l)" -eq "$count" ] || { echo "cli_bench: not every report was written" >&2; exit 1; }
+printf 'tavmir -v, %d files:             %6.3f s (best of 3)\n' "$count" "$tavmir"
+printf 'configparser parse only, %d files: %6.3f s (best of 3)\n' "$count" "$python"
+printf 'tavmir is %.1f times as fast (goal: at least 15)\n' "$(awk -v p="$python" -v t="$tavmir" 'BEGIN { print p / t }')"

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds the Debian package from an existing build folder, unpacks it into a scratch root and
+# runs the unpacked program there as a user who cannot write to it: --version, --help and -v on
+# the bundled sample. Then lintian checks the package (no errors allowed) and appstreamcli the
+# metainfo file.
+#   scripts/test-package.sh [BUILD_DIR]      (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+fail() { echo "test-package: $*" >&2; exit 1; }
+
+rm -rf "$build/package"
+cpack --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+arch=$(dpkg --print-architecture)
+deb="$build/package/tavmir_${version}_${arch}.deb"
+[ -f "$deb" ] || fail "no package $deb"
+echo "Package: $deb ($(du -k "$deb" | cut -f1) KiB)"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+case "$depends" in *libqt6widgets6*) ;; *) fail "the dependencies name no Qt 6 library" ;; esac
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+for f in usr/bin/tavmir usr/share/tavmir/mset.dat usr/share/tavmir/template.dat \
+         usr/share/applications/tavmir.desktop usr/share/icons/hicolor/scalable/apps/tavmir.svg \
+         usr/share/metainfo/org.tavmir.Tavmir.metainfo.xml usr/share/man/man1/tavmir.1.gz \
+         usr/share/doc/tavmir/copyright usr/share/doc/tavmir/examples/arena.cfg; do
+  [ -e "$root/$f" ] || fail "the package lacks /$f"
+done
+chmod -R a+rX,go-w "$root"
+
+# The user who runs the program: 'nobody' when this runs as root, else the caller with the
+# unpacked tree made read-only.
+work="$scratch/work"
+mkdir -p "$work/home"
+cp "$root/usr/share/doc/tavmir/examples/arena.cfg" "$work/"
+if [ "$(id -u)" -eq 0 ]; then
+  chown -R nobody "$work"
+  as_user() { runuser -u nobody -- "$@"; }
+else
+  chmod -R a-w "$root"
+  as_user() { "$@"; }
+fi
+touch "$scratch/before"
+run() { as_user env -i PATH=/usr/bin:/bin HOME="$work/home" "$root/usr/bin/tavmir" "$@"; }
+
+out=$(run --version) || fail "--version failed"
+[ "$out" = "tavmir $version" ] || fail "--version printed '$out'"
+run --help | grep -q -- '-v FILE' || fail "--help does not show the -v mode"
+
+set +e
+run -v "$work/arena.cfg" >"$scratch/stdout" 2>"$scratch/stderr"
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "-v on the sample ended with status $status, not 1 (it has two faults)"
+[ ! -s "$scratch/stderr" ] || { cat "$scratch/stderr" >&2; fail "-v wrote to standard error"; }
+[ -s "$work/arena.cfg.log" ] || fail "-v wrote no report"
+# The report of the unpacked program equals the built program's, except for the dated header.
+cp "$work/arena.cfg" "$scratch/built.cfg"
+"$build/bin/tavmir" -v "$scratch/built.cfg" >/dev/null || true
+diff <(tail -n +3 "$work/arena.cfg.log") <(tail -n +3 "$scratch/built.cfg.log") >/dev/null \
+  || fail "the unpacked program's report differs from the built program's"
+changed=$(find "$root" -newer "$scratch/before" | head -1)
+[ -z "$changed" ] || fail "running the program changed $changed"
+echo "Unpacked program: --version, --help and -v on the sample (status 1, report written) as $(as_user id -un)"
+
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$root/usr/share/metainfo/org.tavmir.Tavmir.metainfo.xml"
+fi
+if command -v lintian >/dev/null; then
+  echo "lintian:"
+  lintian --fail-on error --no-tag-display-limit "$deb" | sed 's/^/  /'
+  echo "lintian: no errors"
+fi
