@@ -10,6 +10,7 @@ scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVMIR_WERROR=ON
 cmake --build build -j2
 ctest --test-dir build -j2 --output-on-failure
+scripts/test-package.sh build
 scripts/test-ratio.sh
 
 # The second compiler: core and tests only, to keep the run short.
