@@ -4,3 +4,6 @@ tavmir_test(program_tests
   LIBS tavmir_core_catalogue tavmir_test_support)
 target_compile_definitions(program_tests PRIVATE TAVMIR_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_dependencies(program_tests tavmir)
+if(TAVMIR_BUILD_GUI)
+  target_compile_definitions(program_tests PRIVATE TAVMIR_WITH_GUI)
+endif()

@@ -20,6 +20,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef TAVMIR_WITH_GUI
+constexpr bool kWithGui = true;
+#else
+constexpr bool kWithGui = false;
+#endif
+
 std::vector<std::string> split(const std::string& s, char sep) {
     std::vector<std::string> cells;
     std::stringstream in(s);
@@ -69,6 +75,8 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
         // layout, environment, arguments, status, stdout, stderr, must exist, must not exist
         const std::vector<std::string> c = split(line, '\t');
         ASSERT_EQ(c.size(), 8u) << "runs.tsv:" << lineNo;
+        // A build without the windows prints its usage instead of starting the editor.
+        if (!kWithGui && c[5].find("no display") != std::string::npos) continue;
         const test::TempDir dir;
         const fs::path r = dir.path();
         fs::permissions(r, fs::perms::all);  // others must reach the layouts
