@@ -57,20 +57,20 @@ set(CPACK_PACKAGE_CONTACT "The Tavmir developers <developers@tavmir.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor and validator for Subspace server settings files")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"editor and validator for Subspace server settings files
- Tavmir edits and validates the arena settings files (.cfg and .set) of the
- Subspace game server subgame 1.34.14. It knows the server's 961 settings with
- their defaults, limits and help texts, shows them on twelve pages (three
- general pages, one page per ship and a computed average ship), edits one
- setting for all ships, copies and swaps settings between ships, and moves
- settings through the clipboard.
- .
- It also validates and compares whole folders of settings files, repairs the
- server's template.sss, and validates or compares files from a terminal or a
- script without a display.")
+"Tavmir edits and validates the arena settings files (.cfg and .set) of the
+Subspace game server subgame 1.34.14. It knows the server's 961 settings with
+their defaults, limits and help texts, shows them on twelve pages (three
+general pages, one page per ship and a computed average ship), edits one
+setting for all ships, copies and swaps settings between ships, and moves
+settings through the clipboard.
+
+It also validates and compares whole folders of settings files, repairs the
+server's template.sss, and validates or compares files from a terminal or a
+script without a display.")
 include(CPack)

@@ -21,6 +21,7 @@ echo "Depends: $depends"
 case "$depends" in *libqt6widgets6*) ;; *) fail "the dependencies name no Qt 6 library" ;; esac
 
 scratch=$(mktemp -d)
+chmod 755 "$scratch"
 trap 'rm -rf "$scratch"' EXIT
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
@@ -52,16 +53,18 @@ out=$(run --version) || fail "--version failed"
 run --help | grep -q -- '-v FILE' || fail "--help does not show the -v mode"
 
 set +e
-run -v "$work/arena.cfg" >"$scratch/stdout" 2>"$scratch/stderr"
+(cd "$work" && run -v arena.cfg) >"$scratch/stdout" 2>"$scratch/stderr"
 status=$?
 set -e
 [ "$status" -eq 1 ] || fail "-v on the sample ended with status $status, not 1 (it has two faults)"
 [ ! -s "$scratch/stderr" ] || { cat "$scratch/stderr" >&2; fail "-v wrote to standard error"; }
 [ -s "$work/arena.cfg.log" ] || fail "-v wrote no report"
 # The report of the unpacked program equals the built program's, except for the dated header.
-cp "$work/arena.cfg" "$scratch/built.cfg"
-"$build/bin/tavmir" -v "$scratch/built.cfg" >/dev/null || true
-diff <(tail -n +3 "$work/arena.cfg.log") <(tail -n +3 "$scratch/built.cfg.log") >/dev/null \
+mkdir "$scratch/built"
+cp "$work/arena.cfg" "$scratch/built/"
+built_program=$(realpath "$build/bin/tavmir")
+(cd "$scratch/built" && "$built_program" -v arena.cfg >/dev/null) || true
+diff <(tail -n +3 "$work/arena.cfg.log") <(tail -n +3 "$scratch/built/arena.cfg.log") >/dev/null \
   || fail "the unpacked program's report differs from the built program's"
 changed=$(find "$root" -newer "$scratch/before" | head -1)
 [ -z "$changed" ] || fail "running the program changed $changed"
@@ -72,6 +75,6 @@ if command -v appstreamcli >/dev/null; then
 fi
 if command -v lintian >/dev/null; then
   echo "lintian:"
-  lintian --fail-on error --no-tag-display-limit "$deb" | sed 's/^/  /'
+  lintian --fail-on error --tag-display-limit 0 "$deb" | sed 's/^/  /'
   echo "lintian: no errors"
 fi
