@@ -1,22 +1,13 @@
 #include "ConsoleCompare.h"
 
-#include <ctime>
 #include <ostream>
 
+#include "ConsoleClock.h"
 #include "batch/BatchComparison.h"
 
 namespace tavmir {
 
 namespace {
-
-std::string now(const char* format) {
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char buf[128];
-    const std::size_t n = std::strftime(buf, sizeof buf, format, &local);
-    return std::string(buf, n);
-}
 
 // The report's CR LF line ends as this platform's LF on a terminal or in a pipe.
 std::string unixLines(const std::string& text) {
@@ -40,8 +31,8 @@ int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>
         return 2;
     }
     BatchRunHooks hooks;
-    hooks.longDate = [] { return now("%A, %B %d, %Y"); };
-    hooks.longTime = [] { return now("%H:%M:%S"); };
+    hooks.longDate = consoleLongDate;
+    hooks.longTime = consoleLongTime;
     BatchComparison comparison(catalogue);
     std::string report;
     const BatchComparisonResult result = comparison.run(list, origin, report, hooks);

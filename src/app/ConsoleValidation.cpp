@@ -1,30 +1,18 @@
 #include "ConsoleValidation.h"
 
-#include <ctime>
 #include <ostream>
 
+#include "ConsoleClock.h"
 #include "settingsfile/SettingsFileReader.h"
 
 namespace tavmir {
-namespace {
-
-std::string nowFormatted(const char* format) {
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    char buf[128];
-    const std::size_t n = std::strftime(buf, sizeof buf, format, &local);
-    return std::string(buf, n);
-}
-
-}  // namespace
 
 int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
                          std::ostream& out) {
     ReaderEnvironment env;
     env.batchFileNumber = -1;
-    env.longDate = [] { return nowFormatted("%A, %B %d, %Y"); };
-    env.longTime = [] { return nowFormatted("%H:%M:%S"); };
+    env.longDate = consoleLongDate;
+    env.longTime = consoleLongTime;
 
     StyledLog log;
     SettingsFileData data;

@@ -127,8 +127,8 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                                                                         : ": not a settings file"));
     }
     request.operands.clear();
-    request.consoleMode = validate && !request.commandFiles.empty();
-    request.mode = request.consoleMode ? ProgramMode::Validate : ProgramMode::Editor;
+    request.mode = validate && !request.commandFiles.empty() ? ProgramMode::Validate
+                                                             : ProgramMode::Editor;
     return request;
 }
 

@@ -49,7 +49,6 @@ enum class ProgramMode {
 
 struct CommandLineRequest {
     ProgramMode mode = ProgramMode::Editor;
-    bool consoleMode = false;               // validate the files without opening the main window
     std::vector<std::string> commandFiles;  // Editor and Validate: regular files named, in order
     std::vector<std::string> operands;      // Compare: every non-option argument, the origin first
     std::vector<std::string> skipped;       // one line per argument that is not used, in order
