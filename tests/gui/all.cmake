@@ -6,8 +6,8 @@ tavmir_gui_test(gui_tests SOURCES
   gui/dialogs/FrmCloseFileTest.cpp
   gui/dialogs/FrmPreferencesTest.cpp
   gui/dialogs/LogReportTest.cpp
-  gui/dialogs/EditMenuTest.cpp
   gui/editor/FrmSettingsEditTest.cpp
   gui/mainwindow/MDIFormMainTest.cpp
   gui/mainwindow/StartupAndMessageTest.cpp
-  gui/mainwindow/TypicalRequestTest.cpp)
+  gui/mainwindow/TypicalRequestTest.cpp
+  gui/ScenarioTest.cpp)

@@ -137,7 +137,7 @@ TEST(LoadErrorDialog, ShowsTheLogOnlyWithDetailsAndSavesAndPrintsIt) {
     EXPECT_EQ(runLoadErrorDialog(nullptr, request, &context).button, LoadErrorButton::kClosed);
 
     EXPECT_EQ(test::readBytes(reportPath.toStdString()), log.plainText());
-    EXPECT_EQ(services.printed, 1);
+    EXPECT_EQ(services.printed.size(), 1);
     EXPECT_EQ(confirmations,
               (QStringList{QStringLiteral("File saved:"), reportPath, QStringLiteral("700")}));
     QFile::remove(reportPath);

@@ -1,6 +1,7 @@
 #include "gui/support/ScriptedUiServices.h"
 
 #include <QDialog>
+#include <QTextDocument>
 
 namespace tavmir::gui::test {
 
@@ -47,6 +48,13 @@ QString ScriptedUiServices::saveFileName(QWidget*, FileDialogRequest& request) {
     QString answer = saveAnswers.front();
     saveAnswers.pop_front();
     return answer;
+}
+
+bool ScriptedUiServices::print(QWidget*, QTextDocument& document, bool selectionAvailable,
+                               QTextDocument* selection) {
+    printed.append({document.toPlainText(), selectionAvailable,
+                    selection ? selection->toPlainText() : QString()});
+    return true;
 }
 
 }  // namespace tavmir::gui::test

@@ -20,7 +20,7 @@ struct AskedMessage {
 };
 
 class ScriptedUiServices : public UiServices {
-public:
+  public:
     ScriptedUiServices() { setUiServices(this); }
     ~ScriptedUiServices() override { setUiServices(nullptr); }
 
@@ -38,7 +38,12 @@ public:
     std::deque<int> saveFilterAnswers;  // the filter entry chosen in the save dialog
     QList<FileDialogRequest> fileRequests;
     QString clipboard;
-    int printed = 0;
+    struct PrintJob {
+        QString whole;
+        bool selectionAvailable;
+        QString selection;
+    };
+    QList<PrintJob> printed;
 
     QMessageBox::StandardButton message(QWidget*, BoxIcon icon, const QString& text,
                                         QMessageBox::StandardButtons buttons,
@@ -47,10 +52,8 @@ public:
     QStringList openFileNames(QWidget*, FileDialogRequest& request) override;
     QString saveFileName(QWidget*, FileDialogRequest& request) override;
     QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
-    bool print(QWidget*, QTextDocument&, bool, QTextDocument*) override {
-        ++printed;
-        return true;
-    }
+    bool print(QWidget*, QTextDocument& document, bool selectionAvailable,
+               QTextDocument* selection) override;
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
 };

@@ -1,0 +1,722 @@
+// The windows driven as a user drives them, from scripts: every tests/data/gui/*.scenario is
+// run against a real main window (headless, scratch program folder, scripted UI services) and
+// the transcript of the run must equal its .expected twin byte for byte. The transcript echoes
+// each command and adds what the user would have seen: message boxes, dialogs, file dialogs,
+// the answers of `show`, and what landed in files. TAVMIR_REGENERATE=1 rewrites the .expected
+// files (review the diff); a normal run never writes into tests/data.
+//
+// Commands (one per line; leading blanks and lines starting with "#" are ignored):
+//   window [W H]            the main window (created on first need otherwise)
+//   write NAME [OVERRIDE..] a complete CFG file at the defaults; OVERRIDE is Section:Key=text,
+//                           -Section:Key (left out) or @ITEMS=text (see below)
+//   bytes NAME TEXT         a file of exactly TEXT (escapes \r \n \t \0 \\ \xHH)
+//   recent NAME..           recent.dat listing these files of the scratch folder, CR LF each
+//   open NAME..             the Open command answered with these files
+//   answer-open NAME.. | answer-save NAME [FILTER] | answer-save-cancel | answer BUTTON..
+//   clipboard TEXT          the clipboard's text (escapes as above)
+//   trigger ACTION | click OBJ | dclick OBJ | key OBJ KEYS | type OBJ TEXT | retype OBJ TEXT
+//   set OBJ.PROPERTY VALUE | select LIST ROW,ROW.. | field ITEMS (shows and focuses a field)
+//   fields ITEMS TEXT       writes the active editor's document directly ("#" in TEXT is the
+//                           ship-table row), then recomputes and redisplays
+//   activate N              brings editor N (1 = first open) to the front
+//   show OBJ.PROPERTY..     prints values; extra properties: editor.page editor.modified
+//                           editor.focused editor.path window.editors field.ITEM LIST.items
+//                           OBJ.color OBJ.base
+//   changed                 the active editor's fields that differ from the defaults
+//   show-file NAME [TEXT]   the file's bytes (or size and digest when long; or only the lines
+//                           holding TEXT)
+//   show-clipboard          the clipboard's size, line count and first lines
+//   shoot NAME.png          a picture of the current dialog or window for a person to look at
+//   dialog NAME ... end     commands run inside the next dialog of that object name; other
+//                           dialogs are closed (FrmMessage accepted, others rejected)
+// ITEMS: a field number, {Section:Key}, {ROW/COLUMN} of the ship table, or ROWS/COLUMN with
+// ROWS a range "1-84". OBJ: an object name, looked up in the current dialog, then the active
+// editor, then the main window; or window, editor, dialog, focus.
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWheelEvent>
+
+#include <fstream>
+#include <sstream>
+
+#include "catalogue/StartupTables.h"
+#include "document/Layout.h"
+#include "gui/mainwindow/MainWindowFixture.h"
+#include "mainwindow/GuiApplication.h"
+
+namespace tavmir::gui::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Command {
+    std::string line;  // as written, without the indentation
+    std::vector<std::string> words;
+    std::string tail;           // everything after the first word
+    std::string rest;           // everything after the second word
+    std::vector<Command> body;  // of a dialog block
+};
+
+std::string unescape(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        const char c = s[++i];
+        if (c == 'x' && i + 2 < s.size()) {
+            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
+        }
+    }
+    return out;
+}
+
+std::string escape(const std::string& s) {
+    std::string out;
+    for (const char ch : s) {
+        const auto u = static_cast<unsigned char>(ch);
+        if (ch == '\\')
+            out += "\\\\";
+        else if (ch == '\r')
+            out += "\\r";
+        else if (ch == '\n')
+            out += "\\n";
+        else if (ch == '\t')
+            out += "\\t";
+        else if (u < 0x20 || u == 0x7f) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", u);
+            out += hex;
+        } else
+            out += ch;
+    }
+    return out;
+}
+
+std::vector<Command> parse(std::istream& in) {
+    std::vector<Command> top;
+    std::vector<std::vector<Command>*> open{&top};
+    for (std::string raw; std::getline(in, raw);) {
+        const std::size_t start = raw.find_first_not_of(" \t");
+        if (start == std::string::npos || raw[start] == '#') continue;
+        Command c;
+        c.line = raw.substr(start);
+        std::istringstream words(c.line);
+        for (std::string w; words >> w;) c.words.push_back(w);
+        std::size_t at = c.line.find(' ');
+        if (at != std::string::npos) c.tail = c.line.substr(at + 1);
+        if (at != std::string::npos) at = c.line.find(' ', c.line.find_first_not_of(' ', at));
+        if (at != std::string::npos) c.rest = c.line.substr(at + 1);
+        if (c.words[0] == "end") {
+            if (open.size() > 1) open.pop_back();
+            continue;
+        }
+        open.back()->push_back(c);
+        if (c.words[0] == "dialog") open.push_back(&open.back()->back().body);
+    }
+    return top;
+}
+
+class Scenario : public MainWindowFixture {
+  public:
+    void TestBody() override {}
+    void setUp() { SetUp(); }
+    void tearDown() { TearDown(); }
+
+    std::string run(const std::vector<Command>& script) {
+        ui.dialogHandler = [this](QDialog& d) { return onDialog(d); };
+        runAll(script, 0);
+        for (const auto& [name, block] : m_blocks) say(0, "unused dialog block " + name);
+        return m_out.str();
+    }
+
+  private:
+    const Catalogue& cat() const { return *realCatalogue(); }
+    std::string folder() const { return m_folder.string(); }
+    std::string rel(std::string s) const {
+        for (std::size_t at; (at = s.find(folder())) != std::string::npos;)
+            s.replace(at, folder().size(), "$D");
+        return s;
+    }
+    QString path(const std::string& name) const {
+        return QString::fromStdString(name.rfind('/', 0) == 0 ? name : folder() + "/" + name);
+    }
+    void say(int depth, const std::string& text, bool raw = false) {
+        m_out << std::string(static_cast<std::size_t>(depth) * 2, ' ')
+              << rel(raw ? text : escape(text)) << '\n';
+    }
+    void fail(int depth, const std::string& why) {
+        say(depth, "!! " + why);
+        ADD_FAILURE() << why;
+    }
+    MDIFormMain& win() {
+        if (!window) makeWindow();
+        return *window;
+    }
+    FrmSettingsEdit* editor() { return window ? window->activeEditor() : nullptr; }
+
+    // Items: "N", "{Section:Key}", "{r/c}", "r1-r2/c" (a range of ship-table rows).
+    std::vector<std::pair<int, int>> items(std::string s) {
+        if (s.size() > 2 && s.front() == '{' && s.back() == '}') s = s.substr(1, s.size() - 2);
+        if (s == "all") {
+            std::vector<std::pair<int, int>> every;
+            for (int i = 1; i <= kSettingCount; ++i) every.push_back({i, i});
+            return every;
+        }
+        const std::size_t colon = s.find(':'), slash = s.find('/');
+        if (colon != std::string::npos)
+            return {{cat().findSetting(s.substr(0, colon), s.substr(colon + 1)), 0}};
+        if (slash == std::string::npos) return {{std::stoi(s), 0}};
+        const std::string rows = s.substr(0, slash);
+        const int column = std::stoi(s.substr(slash + 1));
+        const std::size_t dash = rows.find('-');
+        const int from = std::stoi(rows),
+                  to = dash == std::string::npos ? from : std::stoi(rows.substr(dash + 1));
+        std::vector<std::pair<int, int>> out;
+        for (int r = from; r <= to; ++r) out.push_back({shipTable(r, column), r});
+        return out;
+    }
+    // "{...}" inside an object name becomes the item's number: Text1_{4/4}.
+    QString objectName(std::string name) {
+        const std::size_t open = name.find('{'), close = name.find('}');
+        if (open != std::string::npos && close != std::string::npos)
+            name = name.substr(0, open) +
+                   std::to_string(items(name.substr(open, close - open + 1)).front().first) +
+                   name.substr(close + 1);
+        return QString::fromStdString(name);
+    }
+    QObject* find(const std::string& name) {
+        if (name == "window") return &win();
+        if (name == "editor") return editor();
+        if (name == "dialog") return m_dialogs.empty() ? nullptr : m_dialogs.back();
+        if (name == "area") return win().mdiArea()->viewport();
+        if (name.rfind("sub", 0) == 0 && name.size() == 4 &&
+            std::isdigit(static_cast<unsigned char>(name[3])))
+            return win().editors().size() >= static_cast<std::size_t>(name[3] - '0')
+                       ? win().subWindowOf(win().editors()[static_cast<std::size_t>(name[3] - '1')])
+                       : nullptr;
+        if ((name == "hbar" || name == "vbar") && editor()) {
+            auto* area = editor()->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+            return name == "hbar" ? area->horizontalScrollBar() : area->verticalScrollBar();
+        }
+        if (name == "focus")
+            return m_dialogs.empty() || !m_dialogs.back()->focusWidget()
+                       ? QApplication::focusWidget()
+                       : m_dialogs.back()->focusWidget();
+        const QString n = objectName(name);
+        if (!m_dialogs.empty())
+            if (QObject* o = m_dialogs.back()->findChild<QObject*>(n)) return o;
+        if (editor())
+            if (QObject* o = editor()->findChild<QObject*>(n)) return o;
+        return win().findChild<QObject*>(n);
+    }
+    template <typename T>
+    T* need(int depth, const std::string& name) {
+        T* o = qobject_cast<T*>(find(name));
+        if (!o) fail(depth, "no " + std::string(T::staticMetaObject.className()) + " " + name);
+        return o;
+    }
+
+    static std::string text(const QVariant& v) {
+        switch (v.typeId()) {
+            case QMetaType::Bool:
+                return v.toBool() ? "true" : "false";
+            case QMetaType::QRect: {
+                const QRect r = v.toRect();
+                return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
+                       std::to_string(r.width()) + "x" + std::to_string(r.height());
+            }
+            case QMetaType::QSize:
+                return std::to_string(v.toSize().width()) + "x" +
+                       std::to_string(v.toSize().height());
+            case QMetaType::QPoint:
+                return std::to_string(v.toPoint().x()) + "," + std::to_string(v.toPoint().y());
+            default:
+                return v.toString().toStdString();
+        }
+    }
+    std::string value(int depth, const std::string& spec) {
+        const std::size_t dot = spec.rfind('.');
+        const std::string name = spec.substr(0, dot), prop = spec.substr(dot + 1);
+        if (name == "field") {
+            std::string out;
+            for (const auto& [i, row] : items(prop))
+                out += (out.empty() ? "" : " ") + (editor() ? editor()->document().text(i) : "");
+            return out;
+        }
+        if (name == "app") {
+            const GuiContext& c = m_started ? *m_started : context;
+            if (prop == "overrideCursor") return QApplication::overrideCursor() ? "set" : "none";
+            if (prop == "preferences")
+                return std::to_string(c.preferences.textAlign) + " " +
+                       std::to_string(c.preferences.mouseWheelSpeed) + " " +
+                       std::to_string(c.preferences.disableWindowMessage) + " " +
+                       c.preferences.messageTime;
+        }
+        if (name == "editor" && editor()) {
+            FrmSettingsEdit& e = *editor();
+            if (prop == "page") return std::to_string(e.currentPage());
+            if (prop == "modified") return e.modified() ? "true" : "false";
+            if (prop == "focused") {
+                const int i = e.document().focusedItem();
+                return std::to_string(i) + (i >= 1 && i <= kSettingCount
+                                                ? " " + cat()[i].section + ":" + cat()[i].key
+                                                : "");
+            }
+            if (prop == "lineEdits") return std::to_string(e.findChildren<QLineEdit*>().size());
+            if (prop == "path") return e.filePath();
+        }
+        if (spec == "window.editors") {
+            std::string out = std::to_string(win().editors().size());
+            for (FrmSettingsEdit* e : win().editors())
+                out += std::string(e == editor() ? " *" : " ") + e->filePath();
+            return out;
+        }
+        QObject* o = find(name);
+        if (prop == "exists") return o ? "yes" : "no";
+        if (!o) return fail(depth, "no object " + name), "";
+        if (auto* menu = qobject_cast<QMenu*>(o); menu && prop == "enabled")
+            return menu->menuAction()->isEnabled() ? "true" : "false";
+        if (prop == "buttons") {
+            std::string out;
+            for (QPushButton* b : o->findChildren<QPushButton*>())
+                if (b->isVisible())
+                    out += (out.empty() ? "" : " ") + b->objectName().toStdString() + "@" +
+                           std::to_string(b->x());
+            return out;
+        }
+        if (auto* t = qobject_cast<QTextEdit*>(o); t && prop == "format") {
+            std::string out;
+            for (QTextBlock b = t->document()->begin(); b.isValid(); b = b.next()) {
+                QTextCursor cursor(b);
+                cursor.movePosition(QTextCursor::Right);
+                const QTextCharFormat f = cursor.charFormat();
+                out += "\n    [" + b.text().left(12).toStdString() + "] " +
+                       (f.fontWeight() == QFont::Bold ? "bold " : "") +
+                       f.foreground().color().name().toStdString() + " " +
+                       QString::number(f.fontPointSize()).toStdString() + " " +
+                       f.fontFamilies().toStringList().join(QLatin1Char(',')).toStdString();
+            }
+            return out;
+        }
+        if (prop == "items") {
+            std::string out;
+            if (auto* list = qobject_cast<QListWidget*>(o))
+                out = std::to_string(list->count()) + ": ";
+            if (auto* tree = qobject_cast<QTreeWidget*>(o))
+                out = std::to_string(tree->topLevelItemCount()) + ": ";
+            if (auto* list = qobject_cast<QListWidget*>(o))
+                for (int i = 0; i < list->count(); ++i)
+                    out += (i ? " | " : "") + list->item(i)->text().toStdString();
+            if (auto* tree = qobject_cast<QTreeWidget*>(o))
+                for (int i = 0; i < tree->topLevelItemCount() && i < 5; ++i)
+                    out += (i ? " | " : "") + tree->topLevelItem(i)->text(0).toStdString() + " = " +
+                           tree->topLevelItem(i)->text(1).toStdString();
+            return out;
+        }
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && prop == "color")
+            return w->palette().color(QPalette::WindowText).name().toStdString();
+        if (w && prop == "base") return w->palette().color(QPalette::Base).name().toStdString();
+        if (auto* t = qobject_cast<QTextEdit*>(o); t && prop == "plainText")
+            return t->toPlainText().toStdString();
+        if (w && prop == "focused") return w->hasFocus() ? "true" : "false";
+        const QVariant v = o->property(prop.c_str());
+        if (!v.isValid()) fail(depth, "no property " + spec);
+        return text(v);
+    }
+
+    void writeComplete(const Command& c) {
+        FieldTexts texts;
+        for (int i = 1; i <= kSettingCount; ++i) texts[i] = cat()[i].defaultValue;
+        std::vector<std::string> left;
+        for (std::size_t k = 2; k < c.words.size(); ++k) {
+            const std::string& o = c.words[k];
+            const std::size_t eq = o.find('=');
+            if (o[0] == '-') {
+                left.push_back(o.substr(1));
+                continue;
+            }
+            for (const auto& [i, row] :
+                 items(o[0] == '@' ? o.substr(1, eq - 1) : o.substr(0, eq))) {
+                std::string v = unescape(o.substr(eq + 1));
+                for (std::size_t at; (at = v.find('#')) != std::string::npos;)
+                    v.replace(at, 1, std::to_string(row));
+                texts[i] = v;
+            }
+        }
+        std::string bytes = cfgFileBytes(cat(), texts);
+        for (const std::string& l : left) {
+            const std::size_t colon = l.find(':');
+            const std::string line =
+                l.substr(colon + 1) + "=" +
+                texts[cat().findSetting(l.substr(0, colon), l.substr(colon + 1))] + "\r\n";
+            const std::size_t at = bytes.find("\n" + line);
+            if (at != std::string::npos) bytes.erase(at + 1, line.size());
+        }
+        writeBytes(m_folder / c.words[1], bytes);
+    }
+
+    void showFile(const Command& c) {
+        const std::string bytes = readBytes(path(c.words[1]).toStdString());
+        if (!fs::exists(path(c.words[1]).toStdString())) return say(m_depth + 1, "(no file)");
+        if (c.words.size() > 2) {
+            std::istringstream lines(bytes);
+            for (std::string l; std::getline(lines, l);)
+                if (l.find(c.rest) != std::string::npos) say(m_depth + 1, l + "\n");
+            return;
+        }
+        if (bytes.size() <= 600) return say(m_depth + 1, bytes);
+        std::uint64_t h = 1469598103934665603ull;
+        for (const char ch : bytes) h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+        say(m_depth + 1,
+            std::to_string(bytes.size()) + " bytes, digest " + std::to_string(h % 1000000007));
+    }
+
+    void key(QWidget* w, const std::string& keys) {
+        const QKeyCombination k = QKeySequence::fromString(QString::fromStdString(keys))[0];
+        QTest::keyClick(w, k.key(), k.keyboardModifiers());
+    }
+
+    void runOne(const Command& c) {
+        const int d = m_depth;
+        const std::string& verb = c.words[0];
+        auto arg = [&](std::size_t i) { return i < c.words.size() ? c.words[i] : std::string(); };
+        say(d, "> " + c.line, true);
+        if (verb == "window") {
+            win();
+            if (c.words.size() == 3) window->resize(std::stoi(arg(1)), std::stoi(arg(2)));
+        } else if (verb == "write") {
+            writeComplete(c);
+        } else if (verb == "bytes") {
+            writeBytes(m_folder / arg(1), unescape(c.rest));
+        } else if (verb == "recent") {
+            std::string list;
+            for (std::size_t k = 1; k < c.words.size(); ++k)
+                list += path(c.words[k]).toStdString() + "\r\n";
+            writeBytes(m_folder / "recent.dat", list);
+        } else if (verb == "open" || verb == "answer-open") {
+            QStringList paths;
+            for (std::size_t k = 1; k < c.words.size(); ++k) paths << path(c.words[k]);
+            ui.openAnswers.push_back(paths);
+            if (verb == "open") win().mOpenFile->trigger();
+        } else if (verb == "answer-save") {
+            ui.saveAnswers.push_back(path(arg(1)));
+            if (c.words.size() > 2) ui.saveFilterAnswers.push_back(std::stoi(arg(2)));
+        } else if (verb == "answer-save-cancel") {
+            ui.saveAnswers.push_back({});
+        } else if (verb == "answer") {
+            for (std::size_t k = 1; k < c.words.size(); ++k) {
+                const std::string& b = c.words[k];
+                ui.messageAnswers.push_back(b == "Yes"      ? QMessageBox::Yes
+                                            : b == "No"     ? QMessageBox::No
+                                            : b == "Cancel" ? QMessageBox::Cancel
+                                                            : QMessageBox::Ok);
+            }
+        } else if (verb == "clipboard") {
+            const std::string t = unescape(c.tail);
+            ui.clipboard = QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+        } else if (verb == "clipboard-fill") {
+            const std::string unit = unescape(c.rest);
+            std::string t;
+            for (int n = 0, count = std::stoi(arg(1)); n < count; ++n) {
+                std::string u = unit;
+                for (std::size_t at; (at = u.find('#')) != std::string::npos;)
+                    u.replace(at, 1, std::to_string(n));
+                t += u;
+            }
+            ui.clipboard = QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+        } else if (verb == "trigger") {
+            if (auto* a = need<QAction>(d, arg(1))) a->trigger();
+        } else if (verb == "click") {
+            if (auto* b = need<QAbstractButton>(d, arg(1)))
+                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+        } else if (verb == "dclick") {
+            if (auto* w = need<QWidget>(d, arg(1))) QTest::mouseDClick(w, Qt::LeftButton);
+        } else if (verb == "key") {
+            if (arg(1) == "window") QApplication::setActiveWindow(&win());
+            if (auto* w = need<QWidget>(d, arg(1))) key(w, arg(2));
+        } else if (verb == "char") {
+            if (auto* w = need<QWidget>(d, arg(1))) {
+                const int code = std::stoi(arg(2), nullptr, 16);
+                QKeyEvent press(QEvent::KeyPress, QChar(code).toUpper().unicode(), Qt::NoModifier,
+                                QString(QChar(code)));
+                QApplication::sendEvent(w, &press);
+            }
+        } else if (verb == "focus") {
+            if (auto* w = need<QWidget>(d, arg(1))) w->setFocus();
+        } else if (verb == "move" || verb == "resize") {
+            if (auto* w = need<QWidget>(d, arg(1))) {
+                const int x = std::stoi(arg(2)), y = std::stoi(arg(3));
+                verb == "move" ? w->move(x, y) : w->resize(x, y);
+            }
+        } else if (verb == "close") {
+            if (auto* w = need<QWidget>(d, arg(1)))
+                say(d + 1, w->close() ? "closed" : "still open");
+        } else if (verb == "call") {
+            const std::size_t dot = arg(1).rfind('.');
+            QObject* o = find(arg(1).substr(0, dot));
+            if (!o || !QMetaObject::invokeMethod(o, arg(1).substr(dot + 1).c_str()))
+                fail(d, "cannot call " + arg(1));
+        } else if (verb == "menu" || verb == "pick") {
+            if (auto* menu = need<QMenu>(d, arg(1))) {
+                emit menu->aboutToShow();
+                const QList<QAction*> actions = menu->actions();
+                if (verb == "pick") actions.value(std::stoi(arg(2)))->trigger();
+                for (qsizetype n = 0; verb == "menu" && n < actions.size(); ++n)
+                    if (actions[n]->isVisible())
+                        say(d + 1, std::to_string(n) +
+                                       (actions[n]->isSeparator()
+                                            ? " ---"
+                                            : " " + actions[n]->text().toStdString()) +
+                                       (actions[n]->isEnabled() ? "" : " (disabled)") +
+                                       (actions[n]->isChecked() ? " (checked)" : ""));
+            }
+        } else if (verb == "wheel") {
+            if (auto* w = need<QWidget>(d, arg(1))) {
+                QWheelEvent e(QPointF(50, 50), w->mapToGlobal(QPointF(50, 50)), QPoint(),
+                              QPoint(0, std::stoi(arg(2))), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+                QApplication::sendEvent(w, &e);
+            }
+        } else if (verb == "wait") {
+            QTest::qWait(std::stoi(arg(1)));
+        } else if (verb == "prefs") {
+            GuiContext& g = m_started ? *m_started : context;
+            g.preferences = {std::stoi(arg(1)), std::stoi(arg(2)), std::stoi(arg(3)), arg(4)};
+        } else if (verb == "select-text") {
+            if (auto* t = need<QTextEdit>(d, arg(1))) {
+                QTextCursor cursor(t->document());
+                cursor.setPosition(std::stoi(arg(2)));
+                cursor.setPosition(std::stoi(arg(3)), QTextCursor::KeepAnchor);
+                t->setTextCursor(cursor);
+            }
+        } else if (verb == "catalogue") {
+            fs::copy_file(fs::path(TAVMIR_BIN_DIR) / "mset.dat", m_folder / "mset.dat",
+                          fs::copy_options::overwrite_existing);
+        } else if (verb == "start") {
+            window.reset();
+            m_started = std::make_unique<GuiContext>();
+            std::vector<std::string> files;
+            for (std::size_t k = 1; k < c.words.size(); ++k)
+                files.push_back(path(c.words[k]).toStdString());
+            window = startGui(*m_started, m_folder, files);
+            if (!window) say(d + 1, "(no window)");
+        } else if (verb == "mark") {
+            m_markedAny = true;
+            if (FrmSettingsEdit* e = editor())
+                for (int i = 1; i <= kFieldCount; ++i)
+                    m_marked[static_cast<std::size_t>(i)] = e->document().text(i);
+        } else if (verb == "compare") {
+            FrmSettingsEdit* other = win().editors().at(std::stoul(arg(1)) - 1);
+            int differ = 0;
+            for (int i = 1; editor() && i <= kFieldCount; ++i)
+                differ += editor()->document().text(i) != other->document().text(i);
+            say(d + 1, std::to_string(differ) + " fields differ");
+        } else if (verb == "type" || verb == "retype") {
+            if (auto* w = need<QWidget>(d, arg(1))) {
+                auto* line = qobject_cast<QLineEdit*>(w);
+                if (verb == "retype" && line) {
+                    line->setFocus();
+                    line->selectAll();
+                }
+                const std::string t = unescape(c.rest);
+                QTest::keyClicks(w,
+                                 QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
+            }
+        } else if (verb == "set") {
+            const std::size_t dot = arg(1).rfind('.');
+            if (QObject* o = find(arg(1).substr(0, dot)))
+                o->setProperty(arg(1).substr(dot + 1).c_str(), QString::fromStdString(c.rest));
+            else
+                fail(d, "no object " + arg(1));
+        } else if (verb == "select") {
+            if (auto* list = need<QListWidget>(d, arg(1)))
+                for (const QString& row : QString::fromStdString(arg(2)).split(QLatin1Char(',')))
+                    list->item(row.toInt())->setSelected(true);
+        } else if (verb == "field") {
+            if (FrmSettingsEdit* e = editor()) {
+                e->setPageForItem(items(arg(1)).front().first);
+                e->focusItem(items(arg(1)).front().first);
+            }
+        } else if (verb == "fields") {
+            if (FrmSettingsEdit* e = editor()) {
+                for (const auto& [i, row] : items(arg(1))) {
+                    std::string v = unescape(c.rest);
+                    for (std::size_t at; (at = v.find('#')) != std::string::npos;)
+                        v.replace(at, 1, std::to_string(row));
+                    e->document().fields()[i] = fitToField(cat(), i, v);
+                }
+                e->document().calculateAverageShipPage();
+                e->refreshFromDocument();
+            }
+        } else if (verb == "activate") {
+            win().mdiArea()->setActiveSubWindow(
+                win().subWindowOf(win().editors().at(std::stoul(arg(1)) - 1)));
+        } else if (verb == "show") {
+            for (std::size_t k = 1; k < c.words.size(); ++k)
+                say(d + 1, c.words[k] + " = " + value(d, c.words[k]));
+        } else if (verb == "changed") {
+            if (FrmSettingsEdit* e = editor())
+                for (int i = 1; i <= kFieldCount; ++i) {
+                    const std::string& was = m_marked[static_cast<std::size_t>(i)];
+                    if (!m_markedAny && i > kSettingCount) break;
+                    const std::string before = m_markedAny ? was : cat()[i].defaultValue;
+                    if (e->document().text(i) != before)
+                        say(d + 1,
+                            std::to_string(i) +
+                                (i <= kSettingCount ? " " + cat()[i].section + ":" + cat()[i].key
+                                                    : "") +
+                                " = " + e->document().text(i));
+                }
+        } else if (verb == "show-file") {
+            showFile(c);
+        } else if (verb == "show-clipboard") {
+            const std::string t = ui.clipboard.toStdString();
+            say(d + 1, std::to_string(t.size()) + " characters, " +
+                           std::to_string(ui.clipboard.count(QStringLiteral("\r\n"))) + " CR LF");
+            std::istringstream lines(t);
+            int n = 0;
+            for (std::string l; n < 3 && std::getline(lines, l); ++n) say(d + 1, l + "\n");
+        } else if (verb == "shoot") {
+            QApplication::processEvents();
+            QWidget* w = m_dialogs.empty() ? static_cast<QWidget*>(&win()) : m_dialogs.back();
+            if (!w->grab().save(screenshotPath(QString::fromStdString(arg(1)))))
+                fail(d, "picture not saved");
+        } else if (verb == "dialog") {
+            m_blocks.push_back({arg(1), c.body});
+        } else {
+            fail(d, "unknown command " + verb);
+        }
+        QApplication::processEvents();
+        report(d);
+    }
+
+    // What the user saw since the last command: message boxes and file dialogs.
+    void report(int d) {
+        for (; m_messages < ui.messages.size(); ++m_messages) {
+            const AskedMessage& m = ui.messages[m_messages];
+            say(d + 1, std::string(m.icon == BoxIcon::Critical   ? "critical"
+                                   : m.icon == BoxIcon::Question ? "question"
+                                                                 : "information") +
+                           ": " + m.text.toStdString());
+        }
+        for (; m_requests < ui.fileRequests.size(); ++m_requests) {
+            const FileDialogRequest& r = ui.fileRequests[m_requests];
+            say(d + 1, "file dialog \"" + r.caption.toStdString() + "\" in " +
+                           r.directory.toStdString() + ", filter " +
+                           std::to_string(r.selectedFilter) + " of " +
+                           r.filters.join(QStringLiteral("; ")).toStdString());
+        }
+        for (; m_printed < ui.printed.size(); ++m_printed) {
+            const auto& job = ui.printed[m_printed];
+            say(d + 1,
+                "printed " + std::to_string(job.whole.size()) + " characters" +
+                    (job.selectionAvailable ? ", selection offered: " + job.selection.toStdString()
+                                            : ""));
+        }
+    }
+
+    int onDialog(QDialog& dialog) {
+        const std::string name = dialog.objectName().toStdString();
+        report(m_depth);
+        for (auto it = m_blocks.begin(); it != m_blocks.end(); ++it) {
+            if (it->first != name) continue;
+            const std::vector<Command> body = it->second;
+            m_blocks.erase(it);
+            say(m_depth + 1, "[" + name + " opens]");
+            dialog.activateWindow();  // the dialog settles before the user acts
+            if (!QTest::qWaitForWindowActive(&dialog, 500)) say(m_depth + 2, "(not active)");
+            QApplication::processEvents();
+            m_dialogs.push_back(&dialog);
+            runAll(body, m_depth + 2);
+            m_dialogs.pop_back();
+            say(m_depth + 1, std::string("[") + name +
+                                 (dialog.isVisible() ? " still open: rejected]" : " closed]"));
+            return dialog.isVisible() ? QDialog::Rejected : dialog.result();
+        }
+        if (name == "FrmMessage") {
+            say(m_depth + 1,
+                "[FrmMessage: " +
+                    dialog.findChild<QLabel*>(QStringLiteral("lMessage1"))->text().toStdString() +
+                    " | " +
+                    dialog.findChild<QLabel*>(QStringLiteral("lMessage2"))->text().toStdString() +
+                    "]");
+            return QDialog::Accepted;
+        }
+        say(m_depth + 1, "[" + name + " opens: rejected]");
+        return QDialog::Rejected;
+    }
+
+    void runAll(const std::vector<Command>& script, int depth) {
+        const int saved = m_depth;
+        for (const Command& c : script) {
+            m_depth = depth;
+            runOne(c);
+        }
+        m_depth = saved;
+    }
+
+    std::unique_ptr<GuiContext> m_started;  // the context of a window made by `start`
+    std::array<std::string, kFieldCount + 1> m_marked;
+    bool m_markedAny = false;
+    std::ostringstream m_out;
+    std::vector<std::pair<std::string, std::vector<Command>>> m_blocks;
+    std::vector<QDialog*> m_dialogs;
+    int m_depth = 0;
+    qsizetype m_messages = 0, m_requests = 0;
+    qsizetype m_printed = 0;
+};
+
+std::vector<std::string> scenarios() {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(TAVMIR_TEST_DATA "/gui"))
+        if (e.path().extension() == ".scenario") names.push_back(e.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class Scenarios : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Scenarios, TranscriptMatchesTheExpectedFile) {
+    const fs::path base = fs::path(TAVMIR_TEST_DATA "/gui") / GetParam();
+    std::ifstream in(base.string() + ".scenario", std::ios::binary);
+    const std::vector<Command> script = parse(in);
+    Scenario scenario;
+    scenario.setUp();
+    const std::string transcript = scenario.run(script);
+    scenario.tearDown();
+    const std::string expectedPath = base.string() + ".expected";
+    if (std::getenv("TAVMIR_REGENERATE")) {
+        std::ofstream(expectedPath, std::ios::binary) << transcript;
+        return;
+    }
+    EXPECT_EQ(transcript, readBytes(expectedPath)) << expectedPath;
+}
+
+INSTANTIATE_TEST_SUITE_P(Gui, Scenarios, ::testing::ValuesIn(scenarios()), [](const auto& info) {
+    std::string n = info.param;
+    for (char& ch : n)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return n;
+});
+
+}  // namespace
+}  // namespace tavmir::gui::test
