@@ -613,10 +613,14 @@ class Scenario : public MainWindowFixture {
     void report(int d) {
         for (; m_messages < ui.messages.size(); ++m_messages) {
             const AskedMessage& m = ui.messages[m_messages];
+            std::string buttons;
+            for (const auto& [b, n] : {std::pair{QMessageBox::Yes, "Yes"}, {QMessageBox::No, "No"},
+                                       {QMessageBox::Cancel, "Cancel"}, {QMessageBox::Ok, "OK"}})
+                if (m.buttons.testFlag(b)) buttons += std::string(" ") + n + (m.defaultButton == b ? "*" : "");
             say(d + 1, std::string(m.icon == BoxIcon::Critical   ? "critical"
                                    : m.icon == BoxIcon::Question ? "question"
                                                                  : "information") +
-                           ": " + m.text.toStdString());
+                           " [" + buttons.substr(buttons.empty() ? 0 : 1) + "]: " + m.text.toStdString());
         }
         for (; m_requests < ui.fileRequests.size(); ++m_requests) {
             const FileDialogRequest& r = ui.fileRequests[m_requests];

@@ -3,11 +3,8 @@
 # dialogs driven through the main window, the main window, its message window and start-up.
 tavmir_gui_test(gui_tests SOURCES
   gui/dialogs/LoadErrorDialogsTest.cpp
-  gui/dialogs/FrmCloseFileTest.cpp
   gui/dialogs/FrmPreferencesTest.cpp
   gui/dialogs/LogReportTest.cpp
   gui/editor/FrmSettingsEditTest.cpp
-  gui/mainwindow/MDIFormMainTest.cpp
   gui/mainwindow/StartupAndMessageTest.cpp
-  gui/mainwindow/TypicalRequestTest.cpp
   gui/ScenarioTest.cpp)
