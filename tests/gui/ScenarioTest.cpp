@@ -501,11 +501,10 @@ class Scenario : public MainWindowFixture {
         } else if (verb == "prefs") {
             GuiContext& g = m_started ? *m_started : context;
             g.preferences = {std::stoi(arg(1)), std::stoi(arg(2)), std::stoi(arg(3)), arg(4)};
-        } else if (verb == "select-text") {
+        } else if (verb == "select-line") {
             if (auto* t = need<QTextEdit>(d, arg(1))) {
-                QTextCursor cursor(t->document());
-                cursor.setPosition(std::stoi(arg(2)));
-                cursor.setPosition(std::stoi(arg(3)), QTextCursor::KeepAnchor);
+                QTextCursor cursor(t->document()->findBlockByNumber(std::stoi(arg(2))));
+                cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
                 t->setTextCursor(cursor);
             }
         } else if (verb == "catalogue") {
@@ -519,6 +518,10 @@ class Scenario : public MainWindowFixture {
                 files.push_back(path(c.words[k]).toStdString());
             window = startGui(*m_started, m_folder, files);
             if (!window) say(d + 1, "(no window)");
+        } else if (verb == "remove") {
+            fs::remove_all(m_folder / arg(1));
+        } else if (verb == "folder") {
+            fs::create_directories(m_folder / arg(1));
         } else if (verb == "mark") {
             m_markedAny = true;
             if (FrmSettingsEdit* e = editor())
@@ -662,7 +665,9 @@ class Scenario : public MainWindowFixture {
                     dialog.findChild<QLabel*>(QStringLiteral("lMessage1"))->text().toStdString() +
                     " | " +
                     dialog.findChild<QLabel*>(QStringLiteral("lMessage2"))->text().toStdString() +
-                    "]");
+                    ", " +
+                    std::to_string(dialog.findChild<QTimer*>(QStringLiteral("Timer1"))->interval()) +
+                    " ms]");
             return QDialog::Accepted;
         }
         say(m_depth + 1, "[" + name + " opens: rejected]");

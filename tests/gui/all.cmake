@@ -2,9 +2,6 @@
 # the save prompt, preferences, log saving and printing, the editor window, the Edit menu's
 # dialogs driven through the main window, the main window, its message window and start-up.
 tavmir_gui_test(gui_tests SOURCES
-  gui/dialogs/LoadErrorDialogsTest.cpp
-  gui/dialogs/FrmPreferencesTest.cpp
   gui/dialogs/LogReportTest.cpp
   gui/editor/FrmSettingsEditTest.cpp
-  gui/mainwindow/StartupAndMessageTest.cpp
   gui/ScenarioTest.cpp)
