@@ -216,6 +216,9 @@ class Scenario : public MainWindowFixture {
             auto* area = editor()->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
             return name == "hbar" ? area->horizontalScrollBar() : area->verticalScrollBar();
         }
+        if (name == "viewport" && editor()) {
+            return editor()->findChild<QScrollArea*>(QStringLiteral("scrollArea"))->viewport();
+        }
         if (name == "focus")
             return m_dialogs.empty() || !m_dialogs.back()->focusWidget()
                        ? QApplication::focusWidget()
@@ -635,7 +638,7 @@ class Scenario : public MainWindowFixture {
         for (; m_printed < ui.printed.size(); ++m_printed) {
             const auto& job = ui.printed[m_printed];
             say(d + 1,
-                "printed " + std::to_string(job.whole.size()) + " characters" +
+                "printed " + std::to_string(job.whole.count(QLatin1Char('\n'))) + " lines" +
                     (job.selectionAvailable ? ", selection offered: " + job.selection.toStdString()
                                             : ""));
         }
@@ -649,12 +652,14 @@ class Scenario : public MainWindowFixture {
             const std::vector<Command> body = it->second;
             m_blocks.erase(it);
             say(m_depth + 1, "[" + name + " opens]");
-            dialog.activateWindow();  // the dialog settles before the user acts
-            if (!QTest::qWaitForWindowActive(&dialog, 500)) say(m_depth + 2, "(not active)");
+            QApplication::setActiveWindow(&dialog);  // the dialog settles before the user acts
             QApplication::processEvents();
             m_dialogs.push_back(&dialog);
             runAll(body, m_depth + 2);
             m_dialogs.pop_back();
+            // As a window manager would: the main window is active again when the dialog goes.
+            if (window) QApplication::setActiveWindow(window.get());
+            QApplication::processEvents();
             say(m_depth + 1, std::string("[") + name +
                                  (dialog.isVisible() ? " still open: rejected]" : " closed]"));
             return dialog.isVisible() ? QDialog::Rejected : dialog.result();
