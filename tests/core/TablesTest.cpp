@@ -38,54 +38,15 @@
 #include "operations/FindSetting.h"
 #include "operations/ShipCopySwap.h"
 #include "settingsfile/LogReport.h"
+#include "support/Escapes.h"
 
 namespace tavmir {
 namespace {
 
 using Cells = std::vector<std::string>;
+using test::escape;
+using test::unescape;
 using Adapter = std::function<std::string(const Cells&)>;
-
-std::string unescape(const std::string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\' || i + 1 == s.size()) {
-            out += s[i];
-            continue;
-        }
-        const char c = s[++i];
-        if (c == 'x' && i + 2 < s.size()) {
-            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
-        }
-    }
-    return out;
-}
-
-std::string escape(const std::string& s) {
-    std::string out;
-    for (const char ch : s) {
-        const auto u = static_cast<unsigned char>(ch);
-        if (ch == '\\')
-            out += "\\\\";
-        else if (ch == '\r')
-            out += "\\r";
-        else if (ch == '\n')
-            out += "\\n";
-        else if (ch == '\t')
-            out += "\\t";
-        else if (ch == '\0')
-            out += "\\0";
-        else if (u < 0x20 || u >= 0x7f) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
-            out += hex;
-        } else
-            out += ch;
-    }
-    return out;
-}
 
 Cells split(const std::string& s, char sep) {
     Cells cells;
@@ -221,8 +182,8 @@ const std::map<std::string, Adapter>& adapters() {
                  return p == c[3] ? "Permission denied" : "";
              };
              const ProgramFolders f = locateProgramFolders("/p/bin", fake);
-             return f.catalogue.string() + " | " + f.preferences.string() + " | created" +
-                    created + " | " + f.notice;
+             return f.catalogue.string() + " | " + f.preferences.string() + " | created" + created +
+                    " | " + f.notice;
          }},
         {"preference-values",
          [](const Cells& c) {

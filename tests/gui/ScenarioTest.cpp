@@ -34,6 +34,7 @@
 // editor, then the main window; or window, editor, dialog, focus.
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +42,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
@@ -52,10 +56,19 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
 #include "catalogue/StartupTables.h"
 #include "document/Layout.h"
-#include "gui/mainwindow/MainWindowFixture.h"
+
+#include "GuiContext.h"
+#include "document/FieldTexts.h"
+#include "document/SettingsWriter.h"
+#include "editor/FrmSettingsEdit.h"
+#include "gui/support/GuiTestSupport.h"
+#include "gui/support/ScriptedUiServices.h"
 #include "mainwindow/GuiApplication.h"
+#include "mainwindow/MDIFormMain.h"
+#include "support/Escapes.h"
 
 namespace tavmir::gui::test {
 namespace {
@@ -70,45 +83,8 @@ struct Command {
     std::vector<Command> body;  // of a dialog block
 };
 
-std::string unescape(const std::string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\' || i + 1 == s.size()) {
-            out += s[i];
-            continue;
-        }
-        const char c = s[++i];
-        if (c == 'x' && i + 2 < s.size()) {
-            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c == '0' ? '\0' : c;
-        }
-    }
-    return out;
-}
-
-std::string escape(const std::string& s) {
-    std::string out;
-    for (const char ch : s) {
-        const auto u = static_cast<unsigned char>(ch);
-        if (ch == '\\')
-            out += "\\\\";
-        else if (ch == '\r')
-            out += "\\r";
-        else if (ch == '\n')
-            out += "\\n";
-        else if (ch == '\t')
-            out += "\\t";
-        else if (u < 0x20 || u == 0x7f) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
-            out += hex;
-        } else
-            out += ch;
-    }
-    return out;
-}
+using tavmir::test::escape;
+using tavmir::test::unescape;
 
 std::vector<Command> parse(std::istream& in) {
     std::vector<Command> top;
@@ -134,11 +110,23 @@ std::vector<Command> parse(std::istream& in) {
     return top;
 }
 
-class Scenario : public MainWindowFixture {
+// A main window on a scratch program folder, with scripted UI services.
+class Scenario {
   public:
-    void TestBody() override {}
-    void setUp() { SetUp(); }
-    void tearDown() { TearDown(); }
+    Scenario() {
+        static int counter = 0;
+        m_folder = fs::temp_directory_path() / ("tavmir-scenario-" + std::to_string(::getpid()) +
+                                                "-" + std::to_string(++counter));
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+        context.programFolder = m_folder;
+        context.catalogue = realCatalogue();
+    }
+    ~Scenario() {
+        window.reset();  // the window refers to its context
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
 
     std::string run(const std::vector<Command>& script) {
         ui.dialogHandler = [this](QDialog& d) { return onDialog(d); };
@@ -167,7 +155,11 @@ class Scenario : public MainWindowFixture {
         ADD_FAILURE() << why;
     }
     MDIFormMain& win() {
-        if (!window) makeWindow();
+        if (!window) {
+            window = std::make_unique<MDIFormMain>(context);
+            window->show();
+            QApplication::setActiveWindow(window.get());
+        }
         return *window;
     }
     FrmSettingsEdit* editor() { return window ? window->activeEditor() : nullptr; }
@@ -340,6 +332,10 @@ class Scenario : public MainWindowFixture {
         if (w && prop == "base") return w->palette().color(QPalette::Base).name().toStdString();
         if (auto* t = qobject_cast<QTextEdit*>(o); t && prop == "plainText")
             return t->toPlainText().toStdString();
+        if (w && prop == "centred") {  // on the screen, to a few pixels
+            const QPoint off = w->frameGeometry().center() - w->screen()->geometry().center();
+            return std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4 ? "yes" : "off by " + text(off);
+        }
         if (w && prop == "focused") return w->hasFocus() ? "true" : "false";
         const QVariant v = o->property(prop.c_str());
         if (!v.isValid()) fail(depth, "no property " + spec);
@@ -620,13 +616,17 @@ class Scenario : public MainWindowFixture {
         for (; m_messages < ui.messages.size(); ++m_messages) {
             const AskedMessage& m = ui.messages[m_messages];
             std::string buttons;
-            for (const auto& [b, n] : {std::pair{QMessageBox::Yes, "Yes"}, {QMessageBox::No, "No"},
-                                       {QMessageBox::Cancel, "Cancel"}, {QMessageBox::Ok, "OK"}})
-                if (m.buttons.testFlag(b)) buttons += std::string(" ") + n + (m.defaultButton == b ? "*" : "");
+            for (const auto& [b, n] : {std::pair{QMessageBox::Yes, "Yes"},
+                                       {QMessageBox::No, "No"},
+                                       {QMessageBox::Cancel, "Cancel"},
+                                       {QMessageBox::Ok, "OK"}})
+                if (m.buttons.testFlag(b))
+                    buttons += std::string(" ") + n + (m.defaultButton == b ? "*" : "");
             say(d + 1, std::string(m.icon == BoxIcon::Critical   ? "critical"
                                    : m.icon == BoxIcon::Question ? "question"
                                                                  : "information") +
-                           " [" + buttons.substr(buttons.empty() ? 0 : 1) + "]: " + m.text.toStdString());
+                           " [" + buttons.substr(buttons.empty() ? 0 : 1) +
+                           "]: " + m.text.toStdString());
         }
         for (; m_requests < ui.fileRequests.size(); ++m_requests) {
             const FileDialogRequest& r = ui.fileRequests[m_requests];
@@ -671,7 +671,8 @@ class Scenario : public MainWindowFixture {
                     " | " +
                     dialog.findChild<QLabel*>(QStringLiteral("lMessage2"))->text().toStdString() +
                     ", " +
-                    std::to_string(dialog.findChild<QTimer*>(QStringLiteral("Timer1"))->interval()) +
+                    std::to_string(
+                        dialog.findChild<QTimer*>(QStringLiteral("Timer1"))->interval()) +
                     " ms]");
             return QDialog::Accepted;
         }
@@ -688,7 +689,11 @@ class Scenario : public MainWindowFixture {
         m_depth = saved;
     }
 
-    std::unique_ptr<GuiContext> m_started;  // the context of a window made by `start`
+    fs::path m_folder;
+    ScriptedUiServices ui;
+    GuiContext context;
+    std::unique_ptr<GuiContext> m_started;  // of a window made by `start`; outlives the window
+    std::unique_ptr<MDIFormMain> window;
     std::array<std::string, kFieldCount + 1> m_marked;
     bool m_markedAny = false;
     std::ostringstream m_out;
@@ -713,10 +718,8 @@ TEST_P(Scenarios, TranscriptMatchesTheExpectedFile) {
     const fs::path base = fs::path(TAVMIR_TEST_DATA "/gui") / GetParam();
     std::ifstream in(base.string() + ".scenario", std::ios::binary);
     const std::vector<Command> script = parse(in);
-    Scenario scenario;
-    scenario.setUp();
-    const std::string transcript = scenario.run(script);
-    scenario.tearDown();
+    ASSERT_NE(realCatalogue(), nullptr);
+    const std::string transcript = Scenario().run(script);
     const std::string expectedPath = base.string() + ".expected";
     if (std::getenv("TAVMIR_REGENERATE")) {
         std::ofstream(expectedPath, std::ios::binary) << transcript;
