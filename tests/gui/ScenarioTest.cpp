@@ -33,6 +33,7 @@
 // ROWS a range "1-84". OBJ: an object name, looked up in the current dialog, then the active
 // editor, then the main window; or window, editor, dialog, focus.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -42,6 +43,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -57,6 +59,8 @@
 #include <sstream>
 
 #include <unistd.h>
+#include "batch/BatchFileList.h"
+#include "batch/BatchMenu.h"
 #include "catalogue/StartupTables.h"
 #include "document/Layout.h"
 
@@ -105,7 +109,8 @@ std::vector<Command> parse(std::istream& in) {
             continue;
         }
         open.back()->push_back(c);
-        if (c.words[0] == "dialog") open.push_back(&open.back()->back().body);
+        if (c.words[0] == "dialog" || c.words[0] == "soon")
+            open.push_back(&open.back()->back().body);
     }
     return top;
 }
@@ -121,6 +126,8 @@ class Scenario {
         fs::create_directories(m_folder);
         context.programFolder = m_folder;
         context.catalogue = realCatalogue();
+        retainedBatchLists() = {};  // what the batch windows keep between openings
+        addFolderSettings() = {};
     }
     ~Scenario() {
         window.reset();  // the window refers to its context
@@ -141,10 +148,20 @@ class Scenario {
     std::string rel(std::string s) const {
         for (std::size_t at; (at = s.find(folder())) != std::string::npos;)
             s.replace(at, folder().size(), "$D");
+        // The clock of a run's header and its elapsed time vary with the moment and the machine
+        for (const std::string begin : {"Begin of validation", "Begin of comparison"})
+            if (const std::size_t at = s.find(begin); at != std::string::npos)
+                s.replace(at + begin.size(), s.find('\n', at) - at - begin.size(), " (clock)");
+        for (std::size_t at = 0; (at = s.find("Total time: ", at)) != std::string::npos; at += 12)
+            if (s.size() >= at + 17) s.replace(at + 12, 5, "mm:ss");
         return s;
     }
     QString path(const std::string& name) const {
         return QString::fromStdString(name.rfind('/', 0) == 0 ? name : folder() + "/" + name);
+    }
+    std::string expand(std::string s) const {
+        for (std::size_t at; (at = s.find("$D")) != std::string::npos;) s.replace(at, 2, folder());
+        return s;
     }
     void say(int depth, const std::string& text, bool raw = false) {
         m_out << std::string(static_cast<std::size_t>(depth) * 2, ' ')
@@ -157,6 +174,8 @@ class Scenario {
     MDIFormMain& win() {
         if (!window) {
             window = std::make_unique<MDIFormMain>(context);
+            new BatchMenu(*window, context, window->mCompareFiles, window->mValidateFiles,
+                          window->mValidateTemplateSSS);  // as at start-up
             window->show();
             QApplication::setActiveWindow(window.get());
         }
@@ -198,6 +217,7 @@ class Scenario {
         if (name == "window") return &win();
         if (name == "editor") return editor();
         if (name == "dialog") return m_dialogs.empty() ? nullptr : m_dialogs.back();
+        if (name == "used") return m_used.data();
         if (name == "area") return win().mdiArea()->viewport();
         if (name.rfind("sub", 0) == 0 && name.size() == 4 &&
             std::isdigit(static_cast<unsigned char>(name[3])))
@@ -218,6 +238,8 @@ class Scenario {
         const QString n = objectName(name);
         if (!m_dialogs.empty())
             if (QObject* o = m_dialogs.back()->findChild<QObject*>(n)) return o;
+        if (m_used)
+            if (QObject* o = m_used->findChild<QObject*>(n)) return o;
         if (editor())
             if (QObject* o = editor()->findChild<QObject*>(n)) return o;
         return win().findChild<QObject*>(n);
@@ -289,6 +311,29 @@ class Scenario {
         if (!o) return fail(depth, "no object " + name), "";
         if (auto* menu = qobject_cast<QMenu*>(o); menu && prop == "enabled")
             return menu->menuAction()->isEnabled() ? "true" : "false";
+        if (auto* view = qobject_cast<QAbstractItemView*>(o); view && prop == "rows") {
+            std::string out;
+            const QAbstractItemModel& m = *view->model();
+            for (int r = 0; r < m.rowCount(); ++r) {
+                out += "\n       ";
+                for (int k = 0; k < m.columnCount(); ++k)
+                    out += " | " + m.index(r, k).data().toString().toStdString();
+            }
+            return out;
+        }
+        if (auto* view = qobject_cast<QAbstractItemView*>(o); view && prop == "row")
+            return std::to_string(view->currentIndex().row());
+        if (auto* t = qobject_cast<QTextEdit*>(o); t && prop == "cursorLine")
+            return t->textCursor().block().text().toStdString();
+        if (auto* t = qobject_cast<QTextEdit*>(o); t && prop == "fixedPitch") {
+            QTextCursor first(t->document());
+            first.setPosition(1);
+            const QFontMetrics metrics(first.charFormat().font());
+            return metrics.horizontalAdvance(QStringLiteral("iiii")) ==
+                           metrics.horizontalAdvance(QStringLiteral("WWWW"))
+                       ? "yes"
+                       : "no";
+        }
         if (prop == "buttons") {
             std::string out;
             for (QPushButton* b : o->findChildren<QPushButton*>())
@@ -394,17 +439,24 @@ class Scenario {
         QTest::keyClick(w, k.key(), k.keyboardModifiers());
     }
 
-    void runOne(const Command& c) {
+    void runOne(const Command& command) {
+        Command c = command;  // "$D" stands for the scratch folder
+        for (std::string* t : {&c.tail, &c.rest}) *t = expand(*t);
+        for (std::string& w : c.words) w = expand(w);
         const int d = m_depth;
         const std::string& verb = c.words[0];
         auto arg = [&](std::size_t i) { return i < c.words.size() ? c.words[i] : std::string(); };
         say(d, "> " + c.line, true);
+        if (!m_soon.empty() && verb != "soon")
+            QTimer::singleShot(
+                0, [this, body = std::exchange(m_soon, {}), d] { runAll(body, d + 1); });
         if (verb == "window") {
             win();
             if (c.words.size() == 3) window->resize(std::stoi(arg(1)), std::stoi(arg(2)));
         } else if (verb == "write") {
             writeComplete(c);
         } else if (verb == "bytes") {
+            fs::create_directories((m_folder / arg(1)).parent_path());
             writeBytes(m_folder / arg(1), unescape(c.rest));
         } else if (verb == "recent") {
             std::string list;
@@ -472,7 +524,10 @@ class Scenario {
         } else if (verb == "call") {
             const std::size_t dot = arg(1).rfind('.');
             QObject* o = find(arg(1).substr(0, dot));
-            if (!o || !QMetaObject::invokeMethod(o, arg(1).substr(dot + 1).c_str()))
+            const std::string method = arg(1).substr(dot + 1);
+            if (o && c.words.size() > 2)  // one int argument
+                QMetaObject::invokeMethod(o, method.c_str(), Q_ARG(int, std::stoi(arg(2))));
+            else if (!o || !QMetaObject::invokeMethod(o, method.c_str()))
                 fail(d, "cannot call " + arg(1));
         } else if (verb == "menu" || verb == "pick") {
             if (auto* menu = need<QMenu>(d, arg(1))) {
@@ -507,8 +562,9 @@ class Scenario {
                 t->setTextCursor(cursor);
             }
         } else if (verb == "catalogue") {
-            fs::copy_file(fs::path(TAVMIR_BIN_DIR) / "mset.dat", m_folder / "mset.dat",
-                          fs::copy_options::overwrite_existing);
+            for (const char* name : {"mset.dat", "template.dat"})
+                fs::copy_file(fs::path(TAVMIR_BIN_DIR) / name, m_folder / name,
+                              fs::copy_options::overwrite_existing);
         } else if (verb == "start") {
             window.reset();
             m_started = std::make_unique<GuiContext>();
@@ -517,6 +573,30 @@ class Scenario {
                 files.push_back(path(c.words[k]).toStdString());
             window = startGui(*m_started, m_folder, files);
             if (!window) say(d + 1, "(no window)");
+        } else if (verb == "use") {
+            m_used = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->objectName().toStdString() == arg(1)) m_used = w;
+            if (!m_used && c.words.size() > 1)
+                m_used = win().findChild<QWidget*>(QString::fromStdString(arg(1)));
+            if (!m_used && c.words.size() > 1) fail(d, "no window " + arg(1));
+        } else if (verb == "soon") {
+            m_soon = c.body;  // runs as soon as the next command lets events in
+        } else if (verb == "sample") {
+            writeBytes(m_folder / arg(1),
+                       readBytes(fs::path(TAVMIR_TEST_DATA) / "../../samples/arena.cfg"));
+        } else if (verb == "click-text") {
+            if (auto* t = need<QTextEdit>(d, arg(1))) {
+                const QTextCursor at = t->document()->find(QString::fromStdString(c.rest));
+                t->setTextCursor(at);
+                QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->cursorRect(at).center());
+            }
+        } else if (verb == "same-bytes") {  // "bin:NAME" is a file beside the program
+            const std::string other = arg(2).rfind("bin:", 0) == 0
+                                          ? std::string(TAVMIR_BIN_DIR "/") + arg(2).substr(4)
+                                          : path(arg(2)).toStdString();
+            say(d + 1, readBytes(path(arg(1)).toStdString()) == readBytes(other) ? "same bytes"
+                                                                                 : "bytes differ");
         } else if (verb == "remove") {
             fs::remove_all(m_folder / arg(1));
         } else if (verb == "folder") {
@@ -573,8 +653,10 @@ class Scenario {
             win().mdiArea()->setActiveSubWindow(
                 win().subWindowOf(win().editors().at(std::stoul(arg(1)) - 1)));
         } else if (verb == "show") {
-            for (std::size_t k = 1; k < c.words.size(); ++k)
-                say(d + 1, c.words[k] + " = " + value(d, c.words[k]));
+            for (std::size_t k = 1; k < c.words.size(); ++k) {
+                std::istringstream lines(c.words[k] + " = " + value(d, c.words[k]));
+                for (std::string l; std::getline(lines, l);) say(d + 1, l);
+            }
         } else if (verb == "changed") {
             if (FrmSettingsEdit* e = editor())
                 for (int i = 1; i <= kFieldCount; ++i) {
@@ -694,6 +776,8 @@ class Scenario {
     GuiContext context;
     std::unique_ptr<GuiContext> m_started;  // of a window made by `start`; outlives the window
     std::unique_ptr<MDIFormMain> window;
+    QPointer<QWidget> m_used;  // the window of `use`
+    std::vector<Command> m_soon;
     std::array<std::string, kFieldCount + 1> m_marked;
     bool m_markedAny = false;
     std::ostringstream m_out;
