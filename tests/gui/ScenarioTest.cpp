@@ -138,7 +138,7 @@ class Scenario {
     std::string run(const std::vector<Command>& script) {
         ui.dialogHandler = [this](QDialog& d) { return onDialog(d); };
         runAll(script, 0);
-        for (const auto& [name, block] : m_blocks) say(0, "unused dialog block " + name);
+        for (const Block& b : m_blocks) say(0, "unused dialog block " + b.name);
         return m_out.str();
     }
 
@@ -471,6 +471,8 @@ class Scenario {
         } else if (verb == "answer-save") {
             ui.saveAnswers.push_back(path(arg(1)));
             if (c.words.size() > 2) ui.saveFilterAnswers.push_back(std::stoi(arg(2)));
+        } else if (verb == "filter") {  // the entry the next file dialog ends on
+            ui.saveFilterAnswers.push_back(std::stoi(arg(1)));
         } else if (verb == "answer-save-cancel") {
             ui.saveAnswers.push_back({});
         } else if (verb == "answer") {
@@ -650,8 +652,11 @@ class Scenario {
                 e->refreshFromDocument();
             }
         } else if (verb == "activate") {
-            win().mdiArea()->setActiveSubWindow(
-                win().subWindowOf(win().editors().at(std::stoul(arg(1)) - 1)));
+            const std::size_t n = std::stoul(arg(1));
+            if (n < 1 || n > win().editors().size())
+                fail(d, "no editor " + arg(1));
+            else
+                win().mdiArea()->setActiveSubWindow(win().subWindowOf(win().editors()[n - 1]));
         } else if (verb == "show") {
             for (std::size_t k = 1; k < c.words.size(); ++k) {
                 std::istringstream lines(c.words[k] + " = " + value(d, c.words[k]));
@@ -685,12 +690,21 @@ class Scenario {
             if (!w->grab().save(screenshotPath(QString::fromStdString(arg(1)))))
                 fail(d, "picture not saved");
         } else if (verb == "dialog") {
-            m_blocks.push_back({arg(1), c.body});
+            m_blocks.push_back({arg(1), c.body, d});
         } else {
             fail(d, "unknown command " + verb);
         }
         QApplication::processEvents();
         report(d);
+        // The dialog blocks written before a command are for that command alone.
+        if (verb == "dialog" || verb == "soon") return;
+        for (auto it = m_blocks.begin(); it != m_blocks.end();)
+            if (it->depth == d) {
+                say(d + 1, "(no " + it->name + " opened)");
+                it = m_blocks.erase(it);
+            } else {
+                ++it;
+            }
     }
 
     // What the user saw since the last command: message boxes and file dialogs.
@@ -730,8 +744,8 @@ class Scenario {
         const std::string name = dialog.objectName().toStdString();
         report(m_depth);
         for (auto it = m_blocks.begin(); it != m_blocks.end(); ++it) {
-            if (it->first != name) continue;
-            const std::vector<Command> body = it->second;
+            if (it->name != name) continue;
+            const std::vector<Command> body = it->body;
             m_blocks.erase(it);
             say(m_depth + 1, "[" + name + " opens]");
             QApplication::setActiveWindow(&dialog);  // the dialog settles before the user acts
@@ -781,7 +795,12 @@ class Scenario {
     std::array<std::string, kFieldCount + 1> m_marked;
     bool m_markedAny = false;
     std::ostringstream m_out;
-    std::vector<std::pair<std::string, std::vector<Command>>> m_blocks;
+    struct Block {
+        std::string name;
+        std::vector<Command> body;
+        int depth;  // of the `dialog` command
+    };
+    std::vector<Block> m_blocks;
     std::vector<QDialog*> m_dialogs;
     int m_depth = 0;
     qsizetype m_messages = 0, m_requests = 0;

@@ -32,6 +32,10 @@ int ScriptedUiServices::exec(QDialog& dialog) {
 
 QStringList ScriptedUiServices::openFileNames(QWidget*, FileDialogRequest& request) {
     fileRequests.append(request);
+    if (!saveFilterAnswers.empty()) {
+        request.selectedFilter = saveFilterAnswers.front();
+        saveFilterAnswers.pop_front();
+    }
     if (openAnswers.empty()) return {};
     QStringList answer = openAnswers.front();
     openAnswers.pop_front();

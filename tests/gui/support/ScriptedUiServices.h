@@ -35,7 +35,7 @@ class ScriptedUiServices : public UiServices {
 
     std::deque<QStringList> openAnswers;
     std::deque<QString> saveAnswers;
-    std::deque<int> saveFilterAnswers;  // the filter entry chosen in the save dialog
+    std::deque<int> saveFilterAnswers;  // the filter entry chosen in the next file dialog
     QList<FileDialogRequest> fileRequests;
     QString clipboard;
     struct PrintJob {
