@@ -25,6 +25,7 @@ std::shared_ptr<const Catalogue> madeUpCatalogue() {
             }
             b.tabOrder[static_cast<std::size_t>(n - 1)] = kSettingCount + 1 - n;
         }
+        b.records[0].description = "The first setting, last in tab order";
         b.records[9].section = "Bullet";
         b.records[9].key = "BulletDamageLevel";
         b.records[9].description = "Damage of a level one bullet";
