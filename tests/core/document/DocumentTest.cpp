@@ -2,8 +2,6 @@
 
 #include "catalogue/StartupTables.h"
 #include "core/document/DocumentTestSupport.h"
-#include "settingsfile/SettingsFileReader.h"
-#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
@@ -208,50 +206,6 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
     EXPECT_EQ(doc->text(287), "1");
     EXPECT_FALSE(doc->modified() || doc->hasLoadErrors());
     EXPECT_EQ(doc->currentPage(), 4);
-}
-
-// The texts the trim leaves are a table (trim-load-log.tsv); here: it keeps the styles.
-TEST(Document, TrimsTheHeadOfTheValidationLogKeepingTheStyles) {
-    StyledLog styled;
-    styled.append("date", 2, kBlack, false);
-    styled.append("Validating ", 0, kBlack, false);
-    styled.append("/a.cfg", 1, kBlack, true);
-    styled.append("1. Error", 1, kRed, false);
-    trimLoadLog(styled);
-    ASSERT_EQ(styled.runs().size(), 2u);
-    EXPECT_EQ(styled.runs()[0].text, "/a.cfg\r\n");
-    EXPECT_TRUE(styled.runs()[0].bold);
-    EXPECT_EQ(styled.runs()[1].color, kRed);
-}
-
-TEST(Document, OpensAFileThroughTheRealReader) {
-    const auto cat = testCatalogue();
-    std::string text, section;
-    for (int n = 2; n <= kSettingCount; ++n) {  // setting 1 is missing
-        const SettingDef& def = (*cat)[n];
-        if (def.section != section) text += "[" + (section = def.section) + "]\r\n";
-        text += def.key + "=" + (n == kText ? "Hi" : "3") + "\r\n";
-    }
-    const test::TempDir dir;
-    const std::string path = dir.file("arena.cfg", text);
-    ReaderEnvironment env;
-    env.longDate = [] { return std::string("Sunday"); };
-    env.longTime = [] { return std::string("22:15"); };
-    const SettingsReader reader = [&](SettingsFileData& record) {
-        validateSettingsFile(*cat, record, env);
-    };
-
-    auto doc = newDocument();
-    OpenRunFlags flags;
-    ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, MissingChoice::kDefault}}};
-    ASSERT_TRUE(doc->openFile(path, reader, flags, dialog.callback()).loaded());
-
-    ASSERT_EQ(dialog.asked.size(), 1u);
-    EXPECT_TRUE(dialog.asked[0].showMissingChoice);
-    EXPECT_EQ(doc->loadLog().plainText().rfind(path + "\r\nFile type: CFG\r\n", 0), 0u);
-    EXPECT_NE(doc->loadLog().plainText().find("Setting not found (Gen:G1)"), std::string::npos);
-    EXPECT_EQ(doc->text(1) + "|" + doc->text(kText) + "|" + doc->text(962), "0|Hi|3");
-    EXPECT_TRUE(doc->modified());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Helpers shared by the GUI tests: the real catalogue, whole files as bytes, named children of
-// a window, and the folder for the pictures a person looks at.
+// Helpers shared by the GUI tests: the real catalogue, whole files as bytes, and the folder for
+// the pictures a person looks at.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -29,18 +29,6 @@ inline std::string readBytes(const std::filesystem::path& path) {
 
 inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-template <typename T>
-T* child(const QWidget& parent, const QString& name) {
-    T* widget = parent.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
-
-template <typename T>
-T* child(const QWidget& parent, const char* name) {
-    return child<T>(parent, QString::fromLatin1(name));
 }
 
 inline QString screenshotPath(const QString& name) {
