@@ -1,5 +1,6 @@
 #include "batch/TemplateCheck.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
@@ -60,6 +61,39 @@ TemplateFindings checkTemplateText(std::string_view text) {
         at = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
     return f;
+}
+
+bool readTemplateFile(const std::filesystem::path& path, std::string& text, std::string& reason) {
+    constexpr std::uintmax_t kLimit = 64ULL * 1024 * 1024;
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (!std::filesystem::is_regular_file(status)) {
+        reason = std::filesystem::is_directory(status) ? systemErrorText(EISDIR)
+                 : std::filesystem::exists(status)     ? std::string("Not a regular file")
+                                                       : systemErrorText(ENOENT);
+        return false;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        reason = systemErrorText(errno ? errno : EACCES);
+        return false;
+    }
+    text.resize(static_cast<std::size_t>(std::min(std::filesystem::file_size(path, ec), kLimit)));
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) {
+        reason = systemErrorText(errno ? errno : EIO);
+        return false;
+    }
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return true;
+}
+
+void writeTemplateReadError(StyledLog& log, const std::string& path, const std::string& reason) {
+    plain(log, kDashes, 2);
+    log.append("Validating...", 2, kBlack, true);
+    red(log, "Error reading file: " + path, 1);
+    red(log, reason, 1);
 }
 
 void writeTemplateIntroduction(StyledLog& log) {

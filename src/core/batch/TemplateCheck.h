@@ -26,6 +26,14 @@ struct TemplateFindings {
 // The three tests on every line (CR LF, CR or LF ends), blanks trimmed, case-sensitive.
 TemplateFindings checkTemplateText(std::string_view text);
 
+// The chosen file's text for the check, its first 64 MiB at most: a regular file only (a
+// folder or a device is no template). False with the system's reason when it cannot be read.
+bool readTemplateFile(const std::filesystem::path& path, std::string& text, std::string& reason);
+
+// The check's log when the file cannot be read: the heading, then the path and the reason in
+// red; there is nothing to fix.
+void writeTemplateReadError(StyledLog& log, const std::string& path, const std::string& reason);
+
 // The dialog's introduction.
 void writeTemplateIntroduction(StyledLog& log);
 // The rule, "Validating...", then the findings.

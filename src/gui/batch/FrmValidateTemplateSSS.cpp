@@ -1,6 +1,5 @@
 #include "batch/FrmValidateTemplateSSS.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -59,11 +58,14 @@ void FrmValidateTemplateSSS::bValidate_Click() {
     const QString path = ui().openFileName(this, request);
     if (path.isEmpty()) return;
     m_chosen = toCore(path);
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.read(64LL * 1024 * 1024);
-    const TemplateFindings findings = checkTemplateText(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::string text, reason;
+    if (!readTemplateFile(m_chosen, text, reason)) {
+        // Nothing was checked: say why, and let the user choose another file.
+        writeTemplateReadError(m_log, m_chosen, reason);
+        showTemplateLog(m_log);
+        return;
+    }
+    const TemplateFindings findings = checkTemplateText(text);
     writeTemplateCheck(m_log, findings);
     showTemplateLog(m_log);
     bValidate->hide();
