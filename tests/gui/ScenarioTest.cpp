@@ -5,33 +5,41 @@
 // the answers of `show`, and what landed in files. TAVMIR_REGENERATE=1 rewrites the .expected
 // files (review the diff); a normal run never writes into tests/data.
 //
-// Commands (one per line; leading blanks and lines starting with "#" are ignored):
-//   window [W H]            the main window (created on first need otherwise)
-//   write NAME [OVERRIDE..] a complete CFG file at the defaults; OVERRIDE is Section:Key=text,
-//                           -Section:Key (left out) or @ITEMS=text (see below)
-//   bytes NAME TEXT         a file of exactly TEXT (escapes \r \n \t \0 \\ \xHH)
-//   recent NAME..           recent.dat listing these files of the scratch folder, CR LF each
-//   open NAME..             the Open command answered with these files
-//   answer-open NAME.. | answer-save NAME [FILTER] | answer-save-cancel | answer BUTTON..
-//   clipboard TEXT          the clipboard's text (escapes as above)
-//   trigger ACTION | click OBJ | dclick OBJ | key OBJ KEYS | type OBJ TEXT | retype OBJ TEXT
-//   set OBJ.PROPERTY VALUE | select LIST ROW,ROW.. | field ITEMS (shows and focuses a field)
-//   fields ITEMS TEXT       writes the active editor's document directly ("#" in TEXT is the
-//                           ship-table row), then recomputes and redisplays
-//   activate N              brings editor N (1 = first open) to the front
-//   show OBJ.PROPERTY..     prints values; extra properties: editor.page editor.modified
-//                           editor.focused editor.path window.editors field.ITEM LIST.items
-//                           OBJ.color OBJ.base
-//   changed                 the active editor's fields that differ from the defaults
-//   show-file NAME [TEXT]   the file's bytes (or size and digest when long; or only the lines
-//                           holding TEXT)
-//   show-clipboard          the clipboard's size, line count and first lines
-//   shoot NAME.png          a picture of the current dialog or window for a person to look at
-//   dialog NAME ... end     commands run inside the next dialog of that object name; other
-//                           dialogs are closed (FrmMessage accepted, others rejected)
-// ITEMS: a field number, {Section:Key}, {ROW/COLUMN} of the ship table, or ROWS/COLUMN with
-// ROWS a range "1-84". OBJ: an object name, looked up in the current dialog, then the active
-// editor, then the main window; or window, editor, dialog, focus.
+// Commands (one per line; leading blanks and lines starting with "#" are ignored; "$D" is the
+// scratch folder, and names of files are inside it):
+//   files    write NAME [Section:Key=text | -Section:Key | @ITEMS=text]..  (a complete CFG file
+//            at the defaults, changed), bytes NAME TEXT (escapes \r \n \t \0 \\ \xHH),
+//            sample NAME, folder NAME, remove NAME, recent NAME.., catalogue (mset.dat and
+//            template.dat beside the program), show-file NAME [TEXT] (bytes, or size and digest
+//            when long, or the lines holding TEXT), same-bytes NAME bin:NAME
+//   answers  open NAME.. (the Open command), answer-open NAME.., answer-save NAME [FILTER],
+//            answer-save-cancel, filter N (the entry the next file dialog ends on),
+//            answer BUTTON.. (message boxes), clipboard TEXT, clipboard-fill COUNT TEXT ("#" is
+//            the count so far), prefs ALIGN WHEEL DISABLED TIME
+//   windows  window [W H], start [NAME..] (as the program starts), use NAME (a window of the
+//            main window, searched after the dialog), activate N (editor N, 1 = first open),
+//            trigger ACTION, menu MENU (its entries), pick MENU N, click OBJ, dclick OBJ,
+//            key OBJ KEYS, char OBJ HEX (a key with that Latin-1 text), type OBJ TEXT,
+//            retype OBJ TEXT (over the old text), focus OBJ, set OBJ.PROPERTY VALUE,
+//            select LIST ROW,ROW.., select-line TEXTEDIT N, click-text TEXTEDIT TEXT,
+//            move/resize OBJ X Y, close OBJ, call OBJ.METHOD [INT], wheel OBJ DELTA, wait MS,
+//            shoot NAME.png (a picture for a person to look at)
+//   editor   field ITEMS (shown and focused), fields ITEMS TEXT (written straight into the
+//            document, "#" the row, cut to the field; then recomputed and shown), mark,
+//            changed (the fields that differ from the mark, or from the defaults),
+//            compare N (fields that differ from editor N)
+//   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
+//            window.editors, field.ITEMS, app.overrideCursor, app.preferences, LIST.items,
+//            VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists, MENU.enabled,
+//            TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard
+//   blocks   dialog NAME ... end: run inside the dialog of that object name that the next
+//            command opens (any other dialog closes: FrmMessage accepted, the rest rejected);
+//            soon ... end: run as soon as the next command lets events in
+// ITEMS: a field number, {Section:Key}, {ROW/COLUMN} of the ship table, ROWS/COLUMN with ROWS
+// a range "1-84", or "all". OBJ: an object name ("{ITEMS}" in it is the field number), looked
+// up in the current dialog, the used window, the active editor, then the main window; or
+// window, editor, dialog, used, focus, area (the editors' area), sub1.. (editor windows),
+// hbar, vbar, viewport (of the editor's scroll area).
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
