@@ -38,21 +38,6 @@ std::vector<std::string> split(const std::string& s, char sep) {
     return cells;
 }
 
-std::string escapeLines(std::string s) {
-    for (std::size_t at = 0; (at = s.find_first_of("\r\n", at)) != std::string::npos; at += 2)
-        s.replace(at, 1, s[at] == '\r' ? "\\r" : "\\n");
-    return s;
-}
-
-// The comparison report's first line holds the clock of the run, its last the time it took.
-std::string withoutClock(std::string s) {
-    if (s.rfind("Begin of comparison", 0) == 0)
-        s.replace(0, s.find('\n'), "Begin of comparison (clock)");
-    if (const std::size_t at = s.rfind("(Total time: "); at != std::string::npos)
-        s.replace(at + 13, 5, "mm:ss");
-    return s;
-}
-
 // A complete file at the defaults, with `from` replaced by `to`.
 std::string completeFile(const std::string& from = "", const std::string& to = "") {
     static const auto cat = Catalogue::load(TAVMIR_BIN_DIR).catalogue;
@@ -135,8 +120,8 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
                                     c[2] + " > ../out 2> ../err";
         const int raw = std::system(command.c_str());
         const std::string status = std::to_string(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1);
-        const std::string out = escapeLines(withoutClock(test::readAll(r / "out")));
-        const std::string err = escapeLines(test::readAll(r / "err"));
+        const std::string out = test::escape(test::maskClocks(test::readAll(r / "out")));
+        const std::string err = test::escape(test::readAll(r / "err"));
         std::string report;
         if (c.size() == 9u) {
             const std::string bytes = test::readAll(r / c[8].substr(0, c[8].find('=')));

@@ -7,10 +7,10 @@
 //
 // Commands (one per line; leading blanks and lines starting with "#" are ignored; "$D" is the
 // scratch folder, and names of files are inside it):
-//   files    write NAME [Section:Key=text | -Section:Key | @ITEMS=text]..  (a complete CFG file
-//            at the defaults, changed), bytes NAME TEXT (escapes \r \n \t \0 \\ \xHH),
-//            sample NAME, folder NAME, remove NAME, recent NAME.., catalogue (mset.dat and
-//            template.dat beside the program), show-file NAME [TEXT] (bytes, or size and digest
+//   files    write NAME [ITEMS=text | -Section:Key]..  (a complete CFG file at the defaults,
+//            changed; "#" in text is the ship-table row), bytes NAME TEXT (escapes \r \n \t \0
+//            \\ \xHH), sample NAME, folder NAME, remove NAME, recent NAME.., catalogue (mset.dat
+//            and template.dat beside the program), show-file NAME [TEXT] (bytes, or size and digest
 //            when long, or the lines holding TEXT), same-bytes NAME bin:NAME
 //   answers  open NAME.. (the Open command), answer-open NAME.., answer-save NAME [FILTER],
 //            answer-save-cancel, filter N (the entry the next file dialog ends on),
@@ -96,7 +96,15 @@ struct Command {
 };
 
 using tavmir::test::escape;
+using tavmir::test::maskClocks;
 using tavmir::test::unescape;
+
+// TEXT with every "#" replaced by n.
+std::string numbered(std::string text, int n) {
+    for (std::size_t at; (at = text.find('#')) != std::string::npos;)
+        text.replace(at, 1, std::to_string(n));
+    return text;
+}
 
 std::vector<Command> parse(std::istream& in) {
     std::vector<Command> top;
@@ -156,13 +164,7 @@ class Scenario {
     std::string rel(std::string s) const {
         for (std::size_t at; (at = s.find(folder())) != std::string::npos;)
             s.replace(at, folder().size(), "$D");
-        // The clock of a run's header and its elapsed time vary with the moment and the machine
-        for (const std::string begin : {"Begin of validation", "Begin of comparison"})
-            if (const std::size_t at = s.find(begin); at != std::string::npos)
-                s.replace(at + begin.size(), s.find('\n', at) - at - begin.size(), " (clock)");
-        for (std::size_t at = 0; (at = s.find("Total time: ", at)) != std::string::npos; at += 12)
-            if (s.size() >= at + 17) s.replace(at + 12, 5, "mm:ss");
-        return s;
+        return maskClocks(s);
     }
     QString path(const std::string& name) const {
         return QString::fromStdString(name.rfind('/', 0) == 0 ? name : folder() + "/" + name);
@@ -305,7 +307,6 @@ class Scenario {
                                                 ? " " + cat()[i].section + ":" + cat()[i].key
                                                 : "");
             }
-            if (prop == "lineEdits") return std::to_string(e.findChildren<QLineEdit*>().size());
             if (prop == "path") return e.filePath();
         }
         if (spec == "window.editors") {
@@ -315,7 +316,6 @@ class Scenario {
             return out;
         }
         QObject* o = find(name);
-        if (prop == "exists") return o ? "yes" : "no";
         if (!o) return fail(depth, "no object " + name), "";
         if (auto* menu = qobject_cast<QMenu*>(o); menu && prop == "enabled")
             return menu->menuAction()->isEnabled() ? "true" : "false";
@@ -364,19 +364,18 @@ class Scenario {
             }
             return out;
         }
-        if (prop == "items") {
-            std::string out;
-            if (auto* list = qobject_cast<QListWidget*>(o))
-                out = std::to_string(list->count()) + ": ";
-            if (auto* tree = qobject_cast<QTreeWidget*>(o))
-                out = std::to_string(tree->topLevelItemCount()) + ": ";
-            if (auto* list = qobject_cast<QListWidget*>(o))
-                for (int i = 0; i < list->count(); ++i)
-                    out += (i ? " | " : "") + list->item(i)->text().toStdString();
-            if (auto* tree = qobject_cast<QTreeWidget*>(o))
-                for (int i = 0; i < tree->topLevelItemCount() && i < 5; ++i)
-                    out += (i ? " | " : "") + tree->topLevelItem(i)->text(0).toStdString() + " = " +
-                           tree->topLevelItem(i)->text(1).toStdString();
+        if (auto* list = qobject_cast<QListWidget*>(o); list && prop == "items") {
+            std::string out = std::to_string(list->count()) + ": ";
+            for (int i = 0; i < list->count(); ++i)
+                out += (i ? " | " : "") + list->item(i)->text().toStdString();
+            return out;
+        }
+        if (auto* tree = qobject_cast<QTreeWidget*>(o);
+            tree && prop == "items") {  // the first five
+            std::string out = std::to_string(tree->topLevelItemCount()) + ": ";
+            for (int i = 0; i < tree->topLevelItemCount() && i < 5; ++i)
+                out += (i ? " | " : "") + tree->topLevelItem(i)->text(0).toStdString() + " = " +
+                       tree->topLevelItem(i)->text(1).toStdString();
             return out;
         }
         auto* w = qobject_cast<QWidget*>(o);
@@ -406,13 +405,8 @@ class Scenario {
                 left.push_back(o.substr(1));
                 continue;
             }
-            for (const auto& [i, row] :
-                 items(o[0] == '@' ? o.substr(1, eq - 1) : o.substr(0, eq))) {
-                std::string v = unescape(o.substr(eq + 1));
-                for (std::size_t at; (at = v.find('#')) != std::string::npos;)
-                    v.replace(at, 1, std::to_string(row));
-                texts[i] = v;
-            }
+            for (const auto& [i, row] : items(o.substr(0, eq)))
+                texts[i] = numbered(unescape(o.substr(eq + 1)), row);
         }
         std::string bytes = cfgFileBytes(cat(), texts);
         for (const std::string& l : left) {
@@ -497,12 +491,7 @@ class Scenario {
         } else if (verb == "clipboard-fill") {
             const std::string unit = unescape(c.rest);
             std::string t;
-            for (int n = 0, count = std::stoi(arg(1)); n < count; ++n) {
-                std::string u = unit;
-                for (std::size_t at; (at = u.find('#')) != std::string::npos;)
-                    u.replace(at, 1, std::to_string(n));
-                t += u;
-            }
+            for (int n = 0, count = std::stoi(arg(1)); n < count; ++n) t += numbered(unit, n);
             ui.clipboard = QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
         } else if (verb == "trigger") {
             if (auto* a = need<QAction>(d, arg(1))) a->trigger();
@@ -650,12 +639,9 @@ class Scenario {
             }
         } else if (verb == "fields") {
             if (FrmSettingsEdit* e = editor()) {
-                for (const auto& [i, row] : items(arg(1))) {
-                    std::string v = unescape(c.rest);
-                    for (std::size_t at; (at = v.find('#')) != std::string::npos;)
-                        v.replace(at, 1, std::to_string(row));
-                    e->document().fields()[i] = fitToField(cat(), i, v);
-                }
+                for (const auto& [i, row] : items(arg(1)))
+                    e->document().fields()[i] =
+                        fitToField(cat(), i, numbered(unescape(c.rest), row));
                 e->document().calculateAverageShipPage();
                 e->refreshFromDocument();
             }

@@ -1,5 +1,6 @@
 // The escapes of the data-driven tests' files: \r \n \t \0 \\ and \xHH, so that any bytes can
-// stand in one line of a table or a script, and any bytes can be shown in one line again.
+// stand in one line of a table or a script, and any bytes can be shown in one line again; and
+// the clocks of the batch reports, which vary from run to run, masked for comparison.
 #pragma once
 
 #include <cstdio>
@@ -47,6 +48,16 @@ inline std::string escape(const std::string& s) {
             out += ch;
     }
     return out;
+}
+
+// A report's header clock becomes "(clock)" and every elapsed time "mm:ss".
+inline std::string maskClocks(std::string s) {
+    for (const std::string begin : {"Begin of validation", "Begin of comparison"})
+        if (const std::size_t at = s.find(begin); at != std::string::npos)
+            s.replace(at + begin.size(), s.find('\n', at) - at - begin.size(), " (clock)");
+    for (std::size_t at = 0; (at = s.find("Total time: ", at)) != std::string::npos; at += 12)
+        if (s.size() >= at + 17) s.replace(at + 12, 5, "mm:ss");
+    return s;
 }
 
 }  // namespace tavmir::test

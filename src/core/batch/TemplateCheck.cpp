@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "common/SystemError.h"
@@ -29,19 +28,26 @@ void red(StyledLog& log, std::string_view text, int breaks, bool bold = false) {
     log.append(text, breaks, kRed, bold);
 }
 
-// The whole file, or the system's reason in `error`.
-bool readAll(const std::filesystem::path& path, std::string& bytes, std::string& error) {
+// The file's bytes, its first `limit` at most, or the system's reason in `error`.
+bool readAll(const std::filesystem::path& path, std::string& bytes, std::string& error,
+             std::size_t limit = std::string::npos) {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = systemErrorText(errno ? errno : ENOENT);
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string read;
+    char piece[65536];
+    while (read.size() < limit && in) {
+        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, limit - read.size())));
+        read.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         error = systemErrorText(errno ? errno : EIO);
         return false;
     }
+    bytes = std::move(read);
     return true;
 }
 
@@ -64,7 +70,6 @@ TemplateFindings checkTemplateText(std::string_view text) {
 }
 
 bool readTemplateFile(const std::filesystem::path& path, std::string& text, std::string& reason) {
-    constexpr std::uintmax_t kLimit = 64ULL * 1024 * 1024;
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(path, ec);
     if (!std::filesystem::is_regular_file(status)) {
@@ -73,20 +78,7 @@ bool readTemplateFile(const std::filesystem::path& path, std::string& text, std:
                                                        : systemErrorText(ENOENT);
         return false;
     }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        reason = systemErrorText(errno ? errno : EACCES);
-        return false;
-    }
-    text.resize(static_cast<std::size_t>(std::min(std::filesystem::file_size(path, ec), kLimit)));
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) {
-        reason = systemErrorText(errno ? errno : EIO);
-        return false;
-    }
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return true;
+    return readAll(path, text, reason, 64ULL * 1024 * 1024);
 }
 
 void writeTemplateReadError(StyledLog& log, const std::string& path, const std::string& reason) {
