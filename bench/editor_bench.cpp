@@ -4,20 +4,20 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
 
-#include "gui/support/OffscreenScreen.h"
 #include "GuiContext.h"
 #include "UiServices.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
 #include "editor/FrmSettingsEdit.h"
+#include "gui/support/OffscreenScreen.h"
 
 namespace {
 

@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "gui/support/OffscreenScreen.h"
 #include "GuiContext.h"
 #include "UiServices.h"
 #include "catalogue/Catalogue.h"
 #include "document/FieldTexts.h"
 #include "document/SettingsWriter.h"
 #include "editor/FrmSettingsEdit.h"
+#include "gui/support/OffscreenScreen.h"
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MDIFormMain.h"
 

@@ -34,7 +34,8 @@ std::string completeFile() {
             }
             text += d.key + "=" + d.defaultValue + "\r\n";
         }
-        const std::string p = (std::filesystem::temp_directory_path() / "tavmir-bench-complete.cfg").string();
+        const std::string p =
+            (std::filesystem::temp_directory_path() / "tavmir-bench-complete.cfg").string();
         std::ofstream(p, std::ios::binary) << text;
         return p;
     }();
@@ -65,10 +66,18 @@ void validate(benchmark::State& state, const std::string& path, LookupMode mode)
 
 const std::string kDefaultArena = std::string(TAVMIR_REFERENCE_DIR) + "/server-default-arena.cfg";
 
-void BM_ValidateDefaultArena(benchmark::State& s) { validate(s, kDefaultArena, LookupMode::Indexed); }
-void BM_ValidateDefaultArenaScan(benchmark::State& s) { validate(s, kDefaultArena, LookupMode::Scan); }
-void BM_ValidateComplete961(benchmark::State& s) { validate(s, completeFile(), LookupMode::Indexed); }
-void BM_ValidateComplete961Scan(benchmark::State& s) { validate(s, completeFile(), LookupMode::Scan); }
+void BM_ValidateDefaultArena(benchmark::State& s) {
+    validate(s, kDefaultArena, LookupMode::Indexed);
+}
+void BM_ValidateDefaultArenaScan(benchmark::State& s) {
+    validate(s, kDefaultArena, LookupMode::Scan);
+}
+void BM_ValidateComplete961(benchmark::State& s) {
+    validate(s, completeFile(), LookupMode::Indexed);
+}
+void BM_ValidateComplete961Scan(benchmark::State& s) {
+    validate(s, completeFile(), LookupMode::Scan);
+}
 
 void BM_LoadCatalogue(benchmark::State& state) {
     for (auto _ : state) {

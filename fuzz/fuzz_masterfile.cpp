@@ -17,8 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     if (good.size() != kMasterFileSize || size < 4) return 0;
     std::string bytes = good;
-    const std::size_t offset = (std::size_t{data[0]} | std::size_t{data[1]} << 8 | std::size_t{data[2]} << 16) % bytes.size();
-    for (std::size_t i = 3; i < size && offset + i - 3 < bytes.size(); ++i) bytes[offset + i - 3] = static_cast<char>(data[i]);
+    const std::size_t offset =
+        (std::size_t{data[0]} | std::size_t{data[1]} << 8 | std::size_t{data[2]} << 16) %
+        bytes.size();
+    for (std::size_t i = 3; i < size && offset + i - 3 < bytes.size(); ++i)
+        bytes[offset + i - 3] = static_cast<char>(data[i]);
     if (data[3] & 1) bytes.resize(offset);  // sometimes a truncated file
 
     const CatalogueLoad load = Catalogue::parse(bytes, "mset.dat");

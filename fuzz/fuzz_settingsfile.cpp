@@ -18,14 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const char* ext : {".cfg", ".set"}) {
         const std::string path = base + ext;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         StyledLog log;
         SettingsFileData record;
         record.fileName = path;
         record.log = &log;
         validateSettingsFile(*catalogue, record, ReaderEnvironment{});
         if (record.foundCount < 0 || record.foundCount > kSettingCount) std::abort();
-        if (record.status == kStatusRead && log.plainText().find("Errors: " + std::to_string(record.errorCount)) == std::string::npos)
+        if (record.status == kStatusRead &&
+            log.plainText().find("Errors: " + std::to_string(record.errorCount)) ==
+                std::string::npos)
             std::abort();
         (void)toRtf(log);
         (void)detectFileType(*catalogue, path);

@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libqt6svg6
   unrtf
-  clang
+  clang clang-format ccache
   dpkg-dev file lintian appstream man-db
 )
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, builds core and tests again with Clang and runs them,
+# Checks the formatting of the C++ files, builds everything and runs every test, builds core and tests again with Clang and runs them,
 # then builds and runs the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and prints the size of the test code against the source (scripts/test-ratio.sh; a warning
 # above 35 %). Warnings are errors in all of these builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+scripts/check-format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVMIR_WERROR=ON
 cmake --build build -j2

@@ -31,7 +31,8 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
             case kStatusRead:
                 out << file << ": " << data.errorCount << " errors, " << data.warningCount
                     << " warnings; report written to " << data.reportFile << "\n";
-                if (data.errorCount > 0 || data.warningCount > 0) exitCode = std::max(exitCode, int{kExitFindings});
+                if (data.errorCount > 0 || data.warningCount > 0)
+                    exitCode = std::max(exitCode, int{kExitFindings});
                 break;
             case kStatusEmpty:
                 out << file << ": file is empty; no report written\n";

@@ -6,7 +6,7 @@
 namespace tavmir::gui {
 
 class BusyCursor {
-public:
+  public:
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
     BusyCursor(const BusyCursor&) = delete;

@@ -26,8 +26,8 @@ struct GuiContext {
     // Set at start-up: where the catalogue and the preferences really are (ProgramFolders).
     // Unset, everything lies in programFolder.
     std::optional<ProgramFolders> folders;
-    Preferences preferences;            // changed by the preferences dialog
-    MainModule* mainModule = nullptr;   // owned by the main window
+    Preferences preferences;           // changed by the preferences dialog
+    MainModule* mainModule = nullptr;  // owned by the main window
     // ShowMessage: the transient confirmation window (two lines, shown for `milliseconds`,
     // or only a pause when the window message is disabled).
     std::function<void(const QString& line1, const QString& line2, int milliseconds)> showMessage;

@@ -33,7 +33,8 @@ MasterFileBuilder::MasterFileBuilder() {
         } else {
             const int group = (n - 287) / 8;
             const int inGroup = (n - 287) % 8;
-            // Record order inside a group: Warbird, Javelin, Spider, Leviathan, Weasel, Terrier, ...
+            // Record order inside a group: Warbird, Javelin, Spider, Leviathan, Weasel, Terrier,
+            // ...
             static const int kShipOfRecord[8] = {0, 1, 2, 3, 5, 4, 6, 7};
             const int ship = kShipOfRecord[inGroup];
             r.section = kShipNames[static_cast<std::size_t>(ship)];
@@ -61,7 +62,9 @@ std::string MasterFileBuilder::pack() const {
         putInt(out, r.low);
         putInt(out, r.high);
         putText(out, r.description, 255);
-        putInt(out, r.descriptionLength != INT32_MIN ? r.descriptionLength : static_cast<std::int32_t>(r.description.size()));
+        putInt(out, r.descriptionLength != INT32_MIN
+                        ? r.descriptionLength
+                        : static_cast<std::int32_t>(r.description.size()));
         putInt(out, 0);
         out.push_back(r.valueType);
         putInt(out, r.maxLength);

@@ -99,8 +99,7 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
         }
         request.operands.push_back(arg);
     }
-    if (validate && compare)
-        return refused("tavmir: -v and --compare cannot be used together");
+    if (validate && compare) return refused("tavmir: -v and --compare cannot be used together");
     if (compare) {
         // The comparison names a missing origin or file in its own refusals and report; only
         // what must never be opened is taken out here.
@@ -123,12 +122,12 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
         if (kind == PathKind::RegularFile)
             request.commandFiles.push_back(path);
         else
-            request.skipped.push_back(path + (kind == PathKind::Missing ? ": no such file"
-                                                                        : ": not a settings file"));
+            request.skipped.push_back(
+                path + (kind == PathKind::Missing ? ": no such file" : ": not a settings file"));
     }
     request.operands.clear();
-    request.mode = validate && !request.commandFiles.empty() ? ProgramMode::Validate
-                                                             : ProgramMode::Editor;
+    request.mode =
+        validate && !request.commandFiles.empty() ? ProgramMode::Validate : ProgramMode::Editor;
     return request;
 }
 

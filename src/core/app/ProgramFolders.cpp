@@ -59,7 +59,8 @@ FolderSystem FolderSystem::real() {
 std::filesystem::path catalogueFolder(const std::filesystem::path& programFolder,
                                       const FolderSystem& system) {
     if (system.isRegularFile(programFolder / kCatalogueProbe)) return programFolder;
-    const std::filesystem::path installed = (programFolder / kInstalledDataFolder).lexically_normal();
+    const std::filesystem::path installed =
+        (programFolder / kInstalledDataFolder).lexically_normal();
     if (system.isRegularFile(installed / kCatalogueProbe)) return installed;
     return programFolder;
 }

@@ -65,10 +65,15 @@ std::string formatElapsedTime(std::int32_t milliseconds, std::string_view precis
     text += ':';
     appendTwoDigits(text, seconds);
     const char p = precision.empty() ? '\0' : precision.front();
-    const int digits = (p == 'M' || p == 'm') ? 3 : (p == 'C' || p == 'c') ? 2 : (p == 'D' || p == 'd') ? 1 : 0;
+    const int digits = (p == 'M' || p == 'm')   ? 3
+                       : (p == 'C' || p == 'c') ? 2
+                       : (p == 'D' || p == 'd') ? 1
+                                                : 0;
     if (digits > 0) {
         text += '.';
-        text += zeroPadded(digits == 3 ? rest : digits == 2 ? rest / 10 : rest / 100,
+        text += zeroPadded(digits == 3   ? rest
+                           : digits == 2 ? rest / 10
+                                         : rest / 100,
                            static_cast<std::size_t>(digits));
     }
     return text;

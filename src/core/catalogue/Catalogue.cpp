@@ -20,8 +20,8 @@ std::int32_t readInt32(std::string_view bytes, std::size_t offset) {
 }
 
 std::string openFailure(const std::string& path, const std::string& reason) {
-    return "Error opening master file: " + path + std::string(kCrLf) + reason +
-           std::string(kCrLf) + std::string(kCrLf) + std::string(kReinstall);
+    return "Error opening master file: " + path + std::string(kCrLf) + reason + std::string(kCrLf) +
+           std::string(kCrLf) + std::string(kReinstall);
 }
 
 std::string readFailure(const std::string& path, const std::string& reason) {
@@ -63,7 +63,8 @@ CatalogueLoad Catalogue::load(const std::filesystem::path& folder, LookupMode mo
     } closer{f};
 
     errno = 0;
-    if (std::fseek(f, 0, SEEK_END) != 0) return {nullptr, readFailure(path, systemErrorText(errno))};
+    if (std::fseek(f, 0, SEEK_END) != 0)
+        return {nullptr, readFailure(path, systemErrorText(errno))};
     const long size = std::ftell(f);
     if (size < 0) return {nullptr, readFailure(path, systemErrorText(errno))};
     if (static_cast<std::size_t>(size) != kMasterFileSize) return {nullptr, corrupt(path)};
@@ -78,13 +79,15 @@ CatalogueLoad Catalogue::load(const std::filesystem::path& folder, LookupMode mo
     return parse(bytes, path, mode);
 }
 
-CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& masterPath, LookupMode mode) {
+CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& masterPath,
+                               LookupMode mode) {
     if (bytes.size() != kMasterFileSize) return {nullptr, corrupt(masterPath)};
 
     std::shared_ptr<Catalogue> cat(new Catalogue());
     cat->m_defs.resize(kSettingCount);
     for (int n = 0; n < kSettingCount; ++n) {
-        const std::string_view r = bytes.substr(static_cast<std::size_t>(n) * kRecordSize, kRecordSize);
+        const std::string_view r =
+            bytes.substr(static_cast<std::size_t>(n) * kRecordSize, kRecordSize);
         SettingDef& d = cat->m_defs[static_cast<std::size_t>(n)];
         d.section = std::string(trimSpaces(r.substr(0, 11)));
         d.key = std::string(trimSpaces(r.substr(11, 30)));
@@ -93,7 +96,8 @@ CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& master
         d.highLimit = readInt32(r, 85);
         const std::int32_t descLength = readInt32(r, 344);
         if (descLength < 0) return {nullptr, corrupt(masterPath)};
-        d.description = std::string(r.substr(89, std::min<std::size_t>(255, static_cast<std::size_t>(descLength))));
+        d.description = std::string(
+            r.substr(89, std::min<std::size_t>(255, static_cast<std::size_t>(descLength))));
         d.valueType = r[352];
         d.maxLength = readInt32(r, 353);
         d.page = readInt32(r, 357);

@@ -41,9 +41,10 @@ struct CatalogueLoad {
 };
 
 class Catalogue {
-public:
+  public:
     // Reads folder/mset.dat. On failure returns the exact message the user is shown.
-    static CatalogueLoad load(const std::filesystem::path& folder, LookupMode mode = LookupMode::Indexed);
+    static CatalogueLoad load(const std::filesystem::path& folder,
+                              LookupMode mode = LookupMode::Indexed);
     // Parses the file's bytes; masterPath is only used in messages.
     static CatalogueLoad parse(std::string_view bytes, const std::string& masterPath,
                                LookupMode mode = LookupMode::Indexed);
@@ -75,7 +76,7 @@ public:
     bool keyExistsByScan(std::string_view key) const;
     int findSettingByScan(std::string_view section, std::string_view key) const;
 
-private:
+  private:
     Catalogue() = default;
     void buildIndexes();
 

@@ -11,14 +11,14 @@
 namespace tavmir {
 
 class NameIndex {
-public:
+  public:
     // Adds a name if new; returns its id (ids count from 0 in order of first addition).
     int add(std::string_view name);
     // The id of the name, or -1.
     int find(std::string_view name) const;
     std::size_t size() const { return m_names.size(); }
 
-private:
+  private:
     // Mixes the length with the first and last eight bytes: constant time, and the names of
     // the catalogue differ there. A collision only costs one more comparison.
     static std::uint64_t hash(std::string_view s) {
@@ -30,7 +30,8 @@ private:
         } else if (n > 0) {
             std::memcpy(&head, s.data(), n);
         }
-        std::uint64_t h = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ (n * 0x165667B19E3779F9ull);
+        std::uint64_t h = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^
+                          (n * 0x165667B19E3779F9ull);
         return h ^ (h >> 29);
     }
     void grow();

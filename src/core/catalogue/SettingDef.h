@@ -14,17 +14,17 @@ inline constexpr int kFirstAverageField = 962;
 inline constexpr int kFieldCount = 1045;
 
 struct SettingDef {
-    std::string section;       // as written in a settings file (ship settings: the ship's name)
+    std::string section;  // as written in a settings file (ship settings: the ship's name)
     std::string key;
     std::string defaultValue;
     std::int32_t lowLimit = 0;
     std::int32_t highLimit = 0;  // low and high both 0: no range check
     std::string description;
-    char valueType = 'N';        // only 'A' marks a text setting
+    char valueType = 'N';  // only 'A' marks a text setting
     std::int32_t maxLength = 0;
-    std::int32_t page = 0;       // 1..3 general pages, 4..11 ship pages Warbird..Shark
-    std::int32_t row = 0;        // 1-based row on its page
-    std::int32_t column = 0;     // 1..4
+    std::int32_t page = 0;    // 1..3 general pages, 4..11 ship pages Warbird..Shark
+    std::int32_t row = 0;     // 1-based row on its page
+    std::int32_t column = 0;  // 1..4
 
     bool isText() const { return valueType == 'A'; }
     bool hasRange() const { return lowLimit != 0 || highLimit != 0; }

@@ -50,7 +50,8 @@ WriteResult writeFileAtomically(const std::filesystem::path& target, std::string
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (durability == Durability::Flushed && ::fsync(fd) != 0) return fail(WriteStage::Write, errno);
+    if (durability == Durability::Flushed && ::fsync(fd) != 0)
+        return fail(WriteStage::Write, errno);
 
     // Keep the permissions of a file being replaced.
     struct stat st {};

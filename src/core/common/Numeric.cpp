@@ -39,12 +39,14 @@ std::optional<double> radixNumber(std::string_view digits, int base, bool wholeT
         if (v >= 0x8000) return static_cast<double>(static_cast<std::int64_t>(v) - 0x10000);
         return static_cast<double>(v);
     }
-    if (v >= 0x80000000ull) return static_cast<double>(static_cast<std::int64_t>(v) - 0x100000000ll);
+    if (v >= 0x80000000ull)
+        return static_cast<double>(static_cast<std::int64_t>(v) - 0x100000000ll);
     return static_cast<double>(v);
 }
 
 double saturate(double v) {
-    if (std::isinf(v)) return v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
+    if (std::isinf(v))
+        return v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
     return v;
 }
 
@@ -101,7 +103,8 @@ double leadingNumber(std::string_view text) {
         std::size_t i = negative ? 1 : 0;
         std::int64_t x = 0;
         for (; i < text.size() && isDigit(text[i]); ++i) x = x * 10 + (text[i] - '0');
-        if (i == text.size() && i > (negative ? 1u : 0u)) return static_cast<double>(negative ? -x : x);
+        if (i == text.size() && i > (negative ? 1u : 0u))
+            return static_cast<double>(negative ? -x : x);
     }
     std::string compact;
     compact.reserve(text.size());
@@ -142,7 +145,8 @@ double roundHalfEven(double x, int decimals) {
     }
     // Work on the shortest decimal digits of x, so the rounding sees the number as written.
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific);
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific);
     const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));
     const std::size_t ePos = sci.find('e');
     std::string digits;
@@ -156,7 +160,8 @@ double roundHalfEven(double x, int decimals) {
     const auto k = static_cast<std::size_t>(keep);
     const int next = digits[k] - '0';
     bool restNonZero = false;
-    for (std::size_t i = k + 1; i < digits.size(); ++i) restNonZero = restNonZero || digits[i] != '0';
+    for (std::size_t i = k + 1; i < digits.size(); ++i)
+        restNonZero = restNonZero || digits[i] != '0';
     const bool prevOdd = k > 0 && ((digits[k - 1] - '0') % 2 == 1);
     const bool up = next > 5 || (next == 5 && (restNonZero || prevOdd));
 
@@ -164,9 +169,12 @@ double roundHalfEven(double x, int decimals) {
     // Add one to the kept digits when rounding up.
     if (up) {
         int i = static_cast<int>(kept.size()) - 1;
-        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0) kept.insert(kept.begin(), '1');
-        else ++kept[static_cast<std::size_t>(i)];
+        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+            kept[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[static_cast<std::size_t>(i)];
     }
     const std::string text = kept + "e" + std::to_string(-decimals);
     const double v = std::strtod(text.c_str(), nullptr);

@@ -10,12 +10,12 @@
 namespace tavmir {
 
 class FieldTexts {
-public:
+  public:
     // i = 1..1045.
     const std::string& operator[](int i) const { return m_texts[static_cast<std::size_t>(i)]; }
     std::string& operator[](int i) { return m_texts[static_cast<std::size_t>(i)]; }
 
-private:
+  private:
     std::array<std::string, kFieldCount + 1> m_texts{};  // element 0 unused
 };
 

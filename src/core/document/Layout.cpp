@@ -150,7 +150,8 @@ int labelTextIndent(const FieldPlacement& placement) {
     for (int column = 2; column <= 4; ++column) {
         if (placeCell(1, column).label.x != placement.label.x) continue;
         const int leftFieldEnd = placeCell(1, column - 1).field.x + kFieldWidth;
-        return leftFieldEnd + kGap > placement.label.x ? leftFieldEnd + kGap - placement.label.x : 0;
+        return leftFieldEnd + kGap > placement.label.x ? leftFieldEnd + kGap - placement.label.x
+                                                       : 0;
     }
     return 0;
 }

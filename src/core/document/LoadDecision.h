@@ -27,7 +27,7 @@ struct OpenRunFlags {
     bool cancelAll = false;          // the run stops after this file
     std::string loadDecision;        // "", "D", "B" or "C"
     bool showMissingChoice = false;  // the dialog offers (and applies) the missing-settings choice
-    int batchFileNumber = -1;        // -1 during an interactive open, else a batch run's file counter
+    int batchFileNumber = -1;  // -1 during an interactive open, else a batch run's file counter
 };
 
 // The buttons that close the load-error dialog.

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-
 namespace tavmir {
 
 LineScanner::LineScanner(std::string_view bytes) : m_bytes(bytes) {
@@ -11,7 +10,8 @@ LineScanner::LineScanner(std::string_view bytes) : m_bytes(bytes) {
 
 std::size_t LineScanner::nextOf(char c, std::size_t& cached) const {
     const void* hit = std::memchr(m_bytes.data() + m_pos, c, m_bytes.size() - m_pos);
-    cached = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - m_bytes.data()) : m_bytes.size();
+    cached = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - m_bytes.data())
+                 : m_bytes.size();
     return cached;
 }
 

@@ -8,7 +8,7 @@
 namespace tavmir {
 
 class LineScanner {
-public:
+  public:
     explicit LineScanner(std::string_view bytes);
 
     // The next line without its line end; false at the end of the bytes.
@@ -16,7 +16,7 @@ public:
     // Bytes consumed so far, line ends included.
     std::size_t consumed() const { return m_pos; }
 
-private:
+  private:
     // Position of the next CR / LF at or after m_pos (size() when none), each found with one
     // memchr that is repeated only once it has been passed: linear in the file's size.
     std::size_t nextOf(char c, std::size_t& cached) const;

@@ -17,8 +17,8 @@ inline constexpr std::int32_t kOptionSaveReport = 1;     // save the log to Repo
 inline constexpr std::int32_t kOptionBatchProgress = 2;  // drive a batch progress display
 
 enum ReadStatus : std::int32_t {
-    kStatusRead = 1,          // read to the end, whatever errors it has
-    kStatusReadFailed = 2,    // opening, reading or closing failed
+    kStatusRead = 1,        // read to the end, whatever errors it has
+    kStatusReadFailed = 2,  // opening, reading or closing failed
     kStatusEmpty = 3,
     kStatusUnknownForm = 4,   // neither CFG nor SET
     kStatusReportFailed = 6,  // the report file could not be written

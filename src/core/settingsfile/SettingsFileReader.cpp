@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -53,14 +53,16 @@ FileBytes readWholeFile(const std::string& path) {
         buf.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), want));
         char chunk[65536];
         while (buf.size() < want) {
-            const std::size_t n = std::fread(chunk, 1, std::min(sizeof chunk, want - buf.size()), f);
+            const std::size_t n =
+                std::fread(chunk, 1, std::min(sizeof chunk, want - buf.size()), f);
             buf.append(chunk, n);
             if (n == 0) break;
         }
         if (std::ferror(f)) {
             out.error = systemErrorText(errno != 0 ? errno : EIO);
         } else if (buf.size() > kMaxSettingsFileSize) {
-            out.error = "File is too large (more than " + std::to_string(kMaxSettingsFileSize / (1024 * 1024)) +
+            out.error = "File is too large (more than " +
+                        std::to_string(kMaxSettingsFileSize / (1024 * 1024)) +
                         " MB): it cannot be a settings file";
         } else {
             out.bytes = std::move(buf);
@@ -97,13 +99,13 @@ std::string detectFormOfBytes(const Catalogue& cat, std::string_view bytes) {
 constexpr std::int32_t kMaxListedMessages = 100000;
 
 class Reader {
-public:
+  public:
     Reader(const Catalogue& cat, SettingsFileData& data, const ReaderEnvironment& env)
         : m_cat(cat), m_data(data), m_env(env) {}
 
     void run();
 
-private:
+  private:
     void log(std::string_view text, int breaks, std::uint32_t color = kBlack, bool bold = false) {
         m_data.log->append(text, breaks, color, bold);
     }
@@ -125,7 +127,9 @@ private:
     }
     void lineError(int line, std::string_view text) {
         ++m_data.errorCount;
-        addMessage(std::to_string(m_data.errorCount) + ". Error in line " + std::to_string(line) + ": ", text);
+        addMessage(
+            std::to_string(m_data.errorCount) + ". Error in line " + std::to_string(line) + ": ",
+            text);
     }
     void warning(std::string_view text) {
         ++m_data.warningCount;
@@ -147,7 +151,8 @@ private:
     void readLines(std::string_view bytes, bool cfg);
     void cfgLine(int lineNo, std::string_view line);
     void setLine(int lineNo, std::string_view line);
-    void settingValue(int lineNo, int n, std::string_view section, std::string_view key, std::string_view value);
+    void settingValue(int lineNo, int n, std::string_view section, std::string_view key,
+                      std::string_view value);
     void progress(std::size_t consumed, std::size_t total);
     void writeErrorText();
 
@@ -190,11 +195,13 @@ void Reader::run() {
     if (file.bytes.empty()) return fixedFailure("1. Error: File is empty", kStatusEmpty);
 
     d.fileType = detectFormOfBytes(m_cat, file.bytes);
-    if (d.fileType.empty()) return fixedFailure("1. Error: File is not in CFG or SET format", kStatusUnknownForm);
+    if (d.fileType.empty())
+        return fixedFailure("1. Error: File is not in CFG or SET format", kStatusUnknownForm);
     log("File type: " + d.fileType, 1);
 
-    const std::string ext = toUpperAscii(d.fileName.size() >= 4 ? std::string_view(d.fileName).substr(d.fileName.size() - 4)
-                                                                 : std::string_view(d.fileName));
+    const std::string ext = toUpperAscii(
+        d.fileName.size() >= 4 ? std::string_view(d.fileName).substr(d.fileName.size() - 4)
+                               : std::string_view(d.fileName));
     if ((ext == ".CFG" || ext == ".SET") && ext != "." + d.fileType) d.extensionMatches = false;
 
     if (batchMode() && m_env.progress) m_env.progress(0, 0);
@@ -218,14 +225,16 @@ void Reader::run() {
             if (leadingNumber(d.values[b]) < leadingNumber(d.values[a])) {
                 d.limitWarning[a] = true;
                 const SettingDef& da = m_cat[static_cast<int>(a)];
-                warning(": " + da.section + ", " + da.key + " (" + d.values[a] + ")" + " is greater than " +
-                        m_cat[static_cast<int>(b)].key + " (" + d.values[b] + ")");
+                warning(": " + da.section + ", " + da.key + " (" + d.values[a] + ")" +
+                        " is greater than " + m_cat[static_cast<int>(b)].key + " (" + d.values[b] +
+                        ")");
             }
         }
     }
 
     if (!d.extensionMatches)
-        warning(". File extension (" + toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)) + ")" +
+        warning(". File extension (" +
+                toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)) + ")" +
                 " does not correspond to file type (" + d.fileType + ")");
 
     writeErrorText();
@@ -265,10 +274,12 @@ void Reader::readLines(std::string_view bytes, bool cfg) {
 
 void Reader::progress(std::size_t consumed, std::size_t total) {
     if (!m_env.progress) return;
-    const double share = total == 0 ? 100.0 : static_cast<double>(consumed) * 100.0 / static_cast<double>(total);
+    const double share =
+        total == 0 ? 100.0 : static_cast<double>(consumed) * 100.0 / static_cast<double>(total);
     const int file = std::min(100, static_cast<int>(roundHalfEven(share, 0)));
     const int files = std::max(1, m_env.batchFileTotal);
-    const double overallShare = (static_cast<double>(m_env.batchFileNumber - 1) * 100.0 + file) / files;
+    const double overallShare =
+        (static_cast<double>(m_env.batchFileNumber - 1) * 100.0 + file) / files;
     const int overall = std::min(100, static_cast<int>(roundHalfEven(overallShare, 0)));
     m_env.progress(file, overall);
 }
@@ -317,7 +328,8 @@ void Reader::setLine(int lineNo, std::string_view line) {
     if (n != 0) return settingValue(lineNo, n, section, key, value);
     const bool sectionKnown = m_cat.sectionExists(section);
     const auto wrongSetting = [&] {
-        lineError(lineNo, "Wrong setting name (" + std::string(section) + ":" + std::string(key) + ")");
+        lineError(lineNo,
+                  "Wrong setting name (" + std::string(section) + ":" + std::string(key) + ")");
     };
     if (sectionKnown && keyKnown) return wrongSetting();
     if (sectionKnown) return lineError(lineNo, "Wrong key name (" + std::string(key) + ")");
@@ -343,9 +355,9 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     const std::string v(value);
     switch (code) {
         case '1':
-            return lineError(lineNo, "Alphanumeric setting too long (" + sk + ". " + "Length=" +
-                                         std::to_string(value.size()) + " chars. Max is " +
-                                         std::to_string(def.maxLength) + ")");
+            return lineError(lineNo, "Alphanumeric setting too long (" + sk + ". " +
+                                         "Length=" + std::to_string(value.size()) +
+                                         " chars. Max is " + std::to_string(def.maxLength) + ")");
         case '2':
             return lineError(lineNo, "Value is not numeric (" + sk + "=" + v + ")");
         case '3':
@@ -356,8 +368,8 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
                                          std::to_string(def.lowLimit) + ")");
         default:
             return lineError(lineNo, "Value is higher than high limit (" + sk + "=" +
-                                         shortestDecimal(leadingNumber(value)) + ". High limit is " +
-                                         std::to_string(def.highLimit) + ")");
+                                         shortestDecimal(leadingNumber(value)) +
+                                         ". High limit is " + std::to_string(def.highLimit) + ")");
     }
 }
 
@@ -421,7 +433,8 @@ std::string checkValue(const Catalogue& catalogue, int n, std::string_view value
     return code ? std::string(1, code) : std::string();
 }
 
-void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data, const ReaderEnvironment& env) {
+void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
+                          const ReaderEnvironment& env) {
     StyledLog scratch;
     if (!data.log) data.log = &scratch;
     Reader(catalogue, data, env).run();

@@ -87,14 +87,14 @@ std::string toRtf(const StyledLog& log) {
     }
     out += "}\r\n{\\colortbl ;";
     for (std::uint32_t c : colors) {
-        out += "\\red" + std::to_string((c >> 16) & 0xFF) + "\\green" + std::to_string((c >> 8) & 0xFF) +
-               "\\blue" + std::to_string(c & 0xFF) + ";";
+        out += "\\red" + std::to_string((c >> 16) & 0xFF) + "\\green" +
+               std::to_string((c >> 8) & 0xFF) + "\\blue" + std::to_string(c & 0xFF) + ";";
     }
     out += "}\r\n\\pard\\plain ";
     for (const LogRun& r : log.runs()) {
         const long halfPoints = std::lround(r.size * 2);
-        out += "\\f" + std::to_string(fontIndex(r.font)) + "\\fs" + std::to_string(halfPoints) + "\\cf" +
-               std::to_string(colorIndex(r.color)) + (r.bold ? "\\b " : "\\b0 ");
+        out += "\\f" + std::to_string(fontIndex(r.font)) + "\\fs" + std::to_string(halfPoints) +
+               "\\cf" + std::to_string(colorIndex(r.color)) + (r.bold ? "\\b " : "\\b0 ");
         appendEscaped(out, r.text);
     }
     out += "}\r\n";

@@ -24,7 +24,7 @@ struct LogRun {
 };
 
 class StyledLog {
-public:
+  public:
     // AppendLog: the text, then `lineBreaks` CR LF pairs, all in one style. A run continuing
     // the style of the previous one is merged into it.
     void append(std::string_view text, int lineBreaks, std::uint32_t color, bool bold,
@@ -37,7 +37,7 @@ public:
     // The text of every run, in order.
     std::string plainText() const;
 
-private:
+  private:
     std::vector<LogRun> m_runs;
 };
 

@@ -212,7 +212,8 @@ bool FrmPreferences::savePreferencesFile() {
     std::string error;
     {
         BusyCursor busy;
-        error = savePreferences(m_context.preferencesFolder(), m_context.preferences, m_alignmentWord);
+        error =
+            savePreferences(m_context.preferencesFolder(), m_context.preferences, m_alignmentWord);
     }
     if (!error.empty()) {
         // The message names the file by its path, in the file system's own encoding.

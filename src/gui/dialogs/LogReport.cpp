@@ -9,7 +9,6 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
-
 #include "BusyCursor.h"
 #include "GuiContext.h"
 #include "UiServices.h"

@@ -17,7 +17,7 @@ namespace tavmir::gui {
 class FrmSettingsEdit : public QWidget, public EditorWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit FrmSettingsEdit(GuiContext& context, QWidget* parent = nullptr);
     ~FrmSettingsEdit() override;
 
@@ -52,7 +52,7 @@ public:
     // Re-aligns every value field after the preferences changed.
     void applyTextAlign();
 
-signals:
+  signals:
     // The focused field changed which of the two Edit commands apply.
     void editCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
     // A file was loaded (open or reload) into this editor.
@@ -63,7 +63,7 @@ signals:
     // Edit Alphanumeric Setting (false); the main window runs the command.
     void editCommandRequested(bool editSettingForAllShips);
 
-private:
+  private:
     class Impl;
     std::unique_ptr<Impl> d;
 };

@@ -10,7 +10,7 @@ namespace tavmir::gui {
 
 // What the editor hears from its cells.
 class EditorFieldEvents {
-public:
+  public:
     virtual ~EditorFieldEvents() = default;
     virtual void fieldFocused(int item) = 0;
     virtual void fieldBlurred(int item) = 0;
@@ -31,30 +31,30 @@ public:
 int typedCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text);
 
 class ValueField : public QLineEdit {
-public:
+  public:
     ValueField(int item, EditorFieldEvents& events, QWidget* parent);
     int item() const { return m_item; }
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int m_item;
     EditorFieldEvents& m_events;
 };
 
 class FieldLabel : public QLabel {
-public:
+  public:
     FieldLabel(int item, EditorFieldEvents& events, QWidget* parent);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int m_item;
     EditorFieldEvents& m_events;
 };

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/TempDir.h"
 #include "app/Startup.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
@@ -17,8 +17,8 @@ using Args = std::vector<std::string>;
 TEST(CommandLine, OnlyRegularFilesCountAsExisting) {
     test::TempDir folder;
     EXPECT_TRUE(isExistingFile(folder.file("a.cfg", "x")));
-    EXPECT_FALSE(isExistingFile(folder.path().string()) || isExistingFile(folder.path("none.cfg")) ||
-                 isExistingFile(""));
+    EXPECT_FALSE(isExistingFile(folder.path().string()) ||
+                 isExistingFile(folder.path("none.cfg")) || isExistingFile(""));
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsADamagedFileOnce) {
             expected[0] = "Error writing to file: " + folder.string() + "/tavmir.ini";
 
         Messages messages;
-        EXPECT_EQ(loadPreferences(folder, [&](const std::string& m) { messages.push_back(m); }), r.expected);
+        EXPECT_EQ(loadPreferences(folder, [&](const std::string& m) { messages.push_back(m); }),
+                  r.expected);
         EXPECT_EQ(messages, expected);
         EXPECT_EQ(r.folderIsAFile ? "" : readAll(folder / "tavmir.ini"), r.fileAfter);
     }
@@ -85,7 +86,8 @@ TEST(Preferences, FailedSaveKeepsTheOldFileAndGivesTheWriteError) {
     const std::string ini = folder.file("tavmir.ini", kDefaultFile);
     {
         const test::FileSizeLimit limit(16);
-        EXPECT_EQ(savePreferences(folder.path(), {1, 1, 1, "300"}, "right"), "Error writing to file: " + ini);
+        EXPECT_EQ(savePreferences(folder.path(), {1, 1, 1, "300"}, "right"),
+                  "Error writing to file: " + ini);
     }
     EXPECT_EQ(readAll(ini), kDefaultFile);
     EXPECT_EQ(folder.entryCount(), 2) << "a temporary file was left behind";

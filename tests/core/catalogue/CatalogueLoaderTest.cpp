@@ -31,7 +31,8 @@ TEST(CatalogueLoader, LoadsFieldsAsStoredWithTrimmingAndDescriptionLength) {
     ASSERT_TRUE(load.catalogue) << load.error;
     const Catalogue& c = *load.catalogue;
     // The description is cut by its length, never trimmed.
-    EXPECT_EQ(std::tie(c[1].section, c[1].key, c[1].defaultValue, c[1].lowLimit, c[1].highLimit, c[1].description),
+    EXPECT_EQ(std::tie(c[1].section, c[1].key, c[1].defaultValue, c[1].lowLimit, c[1].highLimit,
+                       c[1].description),
               std::make_tuple("PrizeWeight", "Bounce", "", -5, 2147483647, " padded text "));
     EXPECT_EQ(c[2].section + c[2].description, "");
     EXPECT_EQ(c[3].description, std::string(255, 'x'));
@@ -103,10 +104,12 @@ TEST(CatalogueLookups, IndexAnswersExactlyAsTheScan) {
     ASSERT_TRUE(load.catalogue);
     const Catalogue& c = *load.catalogue;
     const std::pair<std::string, std::string> probes[] = {
-        {"Gen", "G7"}, {"Warbird", "K0"}, {"Terrier", "K3"}, {"Gen", "g7"},    {"", ""},
-        {"Gen ", "G7"}, {"Shark", "K83"}, {"Shark", "K84"},  {std::string("Gen\0G", 5), "7"}};
+        {"Gen", "G7"},    {"Warbird", "K0"}, {"Terrier", "K3"},
+        {"Gen", "g7"},    {"", ""},          {"Gen ", "G7"},
+        {"Shark", "K83"}, {"Shark", "K84"},  {std::string("Gen\0G", 5), "7"}};
     for (const auto& [section, key] : probes) {
-        EXPECT_EQ(c.findSetting(section, key), c.findSettingByScan(section, key)) << section << ":" << key;
+        EXPECT_EQ(c.findSetting(section, key), c.findSettingByScan(section, key))
+            << section << ":" << key;
         EXPECT_EQ(c.sectionExists(section), c.sectionExistsByScan(section)) << section;
         EXPECT_EQ(c.keyExists(key), c.keyExistsByScan(key)) << key;
     }
@@ -117,7 +120,8 @@ TEST(CatalogueLookups, IndexAnswersExactlyAsTheScan) {
 
 TEST(StartupTables, ShipTableFollowsTheColumnOffsets) {
     // Terrier is the sixth record of a group, Weasel the fifth; column 8 is the Average Ship.
-    EXPECT_EQ((std::vector<int>{shipTable(1, 0), shipTable(1, 4), shipTable(1, 5), shipTable(1, 8), shipTable(84, 8)}),
+    EXPECT_EQ((std::vector<int>{shipTable(1, 0), shipTable(1, 4), shipTable(1, 5), shipTable(1, 8),
+                                shipTable(84, 8)}),
               (std::vector<int>{319, 324, 323, 962, 1045}));
     // Every ship setting appears exactly once.
     std::vector<int> seen(kSettingCount + 1, 0);

@@ -128,7 +128,8 @@ TEST(Document, RefusesTheFileTheUserCancels) {
         flags.moreFilesFollow = true;
         const OpenOutcome outcome =
             doc->openFile(kPath, fakeReader(fileMissing(5)), flags, dialog.callback());
-        EXPECT_EQ(outcome.result + "|" + outcome.message + "|" + flags.loadDecision, "cancel open||C");
+        EXPECT_EQ(outcome.result + "|" + outcome.message + "|" + flags.loadDecision,
+                  "cancel open||C");
         EXPECT_EQ(flags.cancelAll, r.cancelAll);
         EXPECT_EQ(doc->text(1) + doc->fileType(), "");
     }
@@ -140,8 +141,11 @@ TEST(Document, RefusesAFileThatIsNotASettingsFile) {
         int status;
     };
     // Unknown form; unreadable or empty after an earlier read left its type; cut off mid-read.
-    const Row rows[] = {{"", kStatusUnknownForm}, {"", kStatusReadFailed}, {"CFG", kStatusEmpty},
-                        {"SET", kStatusReadFailed}, {"XYZ", kStatusRead}};
+    const Row rows[] = {{"", kStatusUnknownForm},
+                        {"", kStatusReadFailed},
+                        {"CFG", kStatusEmpty},
+                        {"SET", kStatusReadFailed},
+                        {"XYZ", kStatusRead}};
     for (const Row& r : rows) {
         auto doc = newDocument();
         FakeFile file = completeFile();
@@ -194,7 +198,8 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
               "cancel open");
     FakeFile unreadable;
     unreadable.status = kStatusReadFailed;
-    EXPECT_EQ(doc->openFile(kPath, fakeReader(unreadable), flags, noDialog()).result, "cancel open");
+    EXPECT_EQ(doc->openFile(kPath, fakeReader(unreadable), flags, noDialog()).result,
+              "cancel open");
 
     EXPECT_EQ(doc->text(287) + doc->text(1), "421");
     EXPECT_TRUE(doc->modified() && doc->hasLoadErrors());

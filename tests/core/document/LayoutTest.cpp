@@ -14,7 +14,8 @@ TEST(Layout, PagesListTheirFieldsInTableOrder) {
     const auto& general1 = pageFields(1);
     ASSERT_EQ(general1.size(), 94u);
     EXPECT_EQ(general1.front(), 1);
-    EXPECT_EQ(std::vector<int>(general1.end() - 4, general1.end()), (std::vector<int>{91, 959, 960, 961}));
+    EXPECT_EQ(std::vector<int>(general1.end() - 4, general1.end()),
+              (std::vector<int>{91, 959, 960, 961}));
     EXPECT_EQ(std::tie(pageFields(2).front(), pageFields(3).back()), std::make_tuple(92, 286));
     EXPECT_EQ(pageFields(2).size() + pageFields(3).size(), 96u + 99u);
     for (int page = 4; page <= 11; ++page) {

@@ -109,7 +109,8 @@ TEST(SaveFile, SaveAsWritesTheChosenFormAndSwitchesTheEditorOnSuccess) {
     const std::string converted = dir.path("arena.set");
     out = saveFileAs(*c, test::validDocument(), state, converted, 2);
     EXPECT_TRUE(out.ok() && out.addToRecentFiles && out.pathChanged && !state.modified);
-    EXPECT_EQ(std::tie(out.caption, out.savedPath, state.filePath), std::tie(converted, converted, converted));
+    EXPECT_EQ(std::tie(out.caption, out.savedPath, state.filePath),
+              std::tie(converted, converted, converted));
     EXPECT_EQ(test::readAll(converted), setFileBytes(*c, test::validDocument()));
     EXPECT_EQ(test::readAll(original), "old");
 

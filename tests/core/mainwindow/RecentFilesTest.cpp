@@ -16,7 +16,8 @@ using Paths = std::vector<std::string>;
 // Files that exist, named f1.cfg .. fN.cfg.
 Paths makeFiles(const TempDir& dir, int count) {
     Paths paths;
-    for (int i = 1; i <= count; ++i) paths.push_back(dir.file("f" + std::to_string(i) + ".cfg", "x"));
+    for (int i = 1; i <= count; ++i)
+        paths.push_back(dir.file("f" + std::to_string(i) + ".cfg", "x"));
     return paths;
 }
 
@@ -39,8 +40,8 @@ TEST(RecentFiles, LoadsExistingFilesInOrderDroppingVanishedOnesAndStopsAtEight) 
         {linesOf({files[0], gone, files[1]}), {files[0], files[1]}},
         {linesOf(files), Paths(files.begin(), files.begin() + 8)},
         // Dropped lines do not count towards the eight.
-        {linesOf({gone, files[0], gone, files[1], files[2], files[3], files[4], files[5], files[6], gone, files[7],
-                  files[8]}),
+        {linesOf({gone, files[0], gone, files[1], files[2], files[3], files[4], files[5], files[6],
+                  gone, files[7], files[8]}),
          Paths(files.begin(), files.begin() + 8)},
         // Bare CR, bare LF, empty lines, no final line break.
         {files[0] + "\r" + files[1] + "\n\n\r\n" + files[2], {files[0], files[1], files[2]}},

@@ -18,8 +18,14 @@ TEST(ClipboardTransfer, ExportListsAllSettingsInPageOrder) {
     const struct {
         std::size_t index;
         int item;
-    } rows[] = {{0, 1},   {285, 286}, {286, shipTable(1, 0)}, {287, shipTable(2, 0)}, {370, shipTable(1, 1)},
-                {957, shipTable(84, 7)}, {958, 959}, {960, 961}};
+    } rows[] = {{0, 1},
+                {285, 286},
+                {286, shipTable(1, 0)},
+                {287, shipTable(2, 0)},
+                {370, shipTable(1, 1)},
+                {957, shipTable(84, 7)},
+                {958, 959},
+                {960, 961}};
     for (const auto& r : rows) EXPECT_EQ(list[r.index].item, r.item) << r.index;
     EXPECT_EQ(list[286], (TransferRecord{319, "Warbird", "InitialEnergy", "2000", false}));
 }
@@ -80,7 +86,8 @@ TEST(ClipboardTransfer, StopsTakingLinesPastTheRecordLimit) {
 
 TEST(ClipboardTransfer, DialogsCountAndRefuseAnEmptySelection) {
     EXPECT_EQ(selectionCountText(3, 961), "Selected: 3/961");
-    EXPECT_EQ(nothingSelectedRefusal(true, {false, false}), "There are no settings selected to export");
+    EXPECT_EQ(nothingSelectedRefusal(true, {false, false}),
+              "There are no settings selected to export");
     EXPECT_EQ(nothingSelectedRefusal(false, {}), "There are no settings selected to import");
     EXPECT_EQ(nothingSelectedRefusal(false, {false, true}), "");
 }

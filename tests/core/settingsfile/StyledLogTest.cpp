@@ -36,7 +36,8 @@ TEST(StyledLog, WritesRtfWithFontColourSizeBoldAndEscapes) {
 
 // unrtf, a separate RTF reader, must read the document back to the same text.
 TEST(StyledLog, RtfReadsBackWithUnrtf) {
-    if (std::system("command -v unrtf >/dev/null 2>&1") != 0) GTEST_SKIP() << "unrtf is not installed";
+    if (std::system("command -v unrtf >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "unrtf is not installed";
     StyledLog log;
     log.append("Validating ", 0, kBlack, false);
     log.append("/zone/{x}\\y.cfg", 1, kBlack, true);
@@ -45,7 +46,10 @@ TEST(StyledLog, RtfReadsBackWithUnrtf) {
     test::TempDir dir;
     const std::string rtfPath = dir.file("log.rtf", toRtf(log));
     const std::string outPath = dir.path("log.txt");
-    ASSERT_EQ(std::system(("unrtf --text --nopict '" + rtfPath + "' > '" + outPath + "' 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(
+        std::system(
+            ("unrtf --text --nopict '" + rtfPath + "' > '" + outPath + "' 2>/dev/null").c_str()),
+        0);
     const std::string text = test::readAll(outPath);
     EXPECT_NE(text.find("Validating /zone/{x}\\y.cfg"), std::string::npos) << text;
     EXPECT_NE(text.find("1. Error in line 3: Wrong key name (Foo)"), std::string::npos) << text;

@@ -29,7 +29,8 @@ TEST(LogReport, PrintsTheWholeLogOrTheSelectionAndKeepsTheSelection) {
     EXPECT_EQ(logPrintDocument(view, true)->toPlainText(), QStringLiteral("1. Error in line 4: x"));
     EXPECT_EQ(logPrintDocument(view, false)->toPlainText(), whole);
     for (bool selectionOnly : {false, true}) {
-        const QString pdf = folder.filePath(QString::number(selectionOnly) + QStringLiteral(".pdf"));
+        const QString pdf =
+            folder.filePath(QString::number(selectionOnly) + QStringLiteral(".pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
