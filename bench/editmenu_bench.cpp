@@ -16,7 +16,7 @@
 
 #include "GuiContext.h"
 #include "catalogue/StartupTables.h"
-#include "dialogs/frmEditSettingForAllShips.h"
+#include "dialogs/FrmEditSettingForAllShips.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
 #include "document/SettingsWriter.h"
@@ -106,7 +106,7 @@ void stepEditAllShips(benchmark::State& state) {
         s.editor->refreshFromDocument();
     };
     host.showPage = [&s](int page) { s.editor->bPag_Click(page); };
-    frmEditSettingForAllShips dialog(document.catalogue(), host, 1, s.window.get());
+    FrmEditSettingForAllShips dialog(document.catalogue(), host, 1, s.window.get());
     dialog.open(4, shipTable(1, 0), Qt::AlignLeft);
     dialog.show();
     QApplication::processEvents();

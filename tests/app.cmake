@@ -3,5 +3,4 @@ tavmir_test(app_tests
     core/app/ProfileFileTest.cpp
     core/app/PreferencesTest.cpp
     core/app/CommandLineTest.cpp
-    core/app/SharedRoutinesTest.cpp
   LIBS tavmir_core_app)

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/SharedRoutines.h"
 #include "common/Numeric.h"
 #include "common/Text.h"
 #include "settingsfile/SettingsFileReader.h"

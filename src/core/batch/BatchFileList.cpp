@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "common/SamePath.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -18,13 +19,6 @@ void BatchRow::clearResults() {
     for (std::string& c : cells) c.clear();
     mark = ResultMark::None;
     typeAlert = false;
-}
-
-std::string sameFileKey(std::string_view path) {
-    std::error_code ec;
-    fs::path p = fs::absolute(fs::path(std::string(path)), ec);
-    if (ec) p = fs::path(std::string(path));
-    return p.lexically_normal().string();
 }
 
 std::vector<std::string> BatchFileList::paths() const {

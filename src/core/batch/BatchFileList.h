@@ -67,8 +67,11 @@ class BatchFileList {
     std::unordered_set<std::string> m_keys;  // the same-file keys of the rows
 };
 
-// Two paths name the same file when their absolute, lexically normal forms are equal.
-std::string sameFileKey(std::string_view path);
+// The filters of the batch windows' file dialogs (Add Files, the origin file), in the
+// "description|patterns|..." form of the dialogs.
+inline constexpr std::string_view kBatchFilesFilter =
+    "Subspace Settings (*.cfg, *.set)|*.cfg;*.set|Subspace Settings (*.cfg)|*.cfg|Subspace "
+    "Settings (*.set)|*.set|All Files (*.*)|*.*";
 
 // The list a window keeps while it is closed (the comparison window's origin first); lives for
 // the whole run of the program.

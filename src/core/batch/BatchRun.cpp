@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/SharedRoutines.h"
 #include "batch/BatchFileList.h"
 #include "batch/BatchPacer.h"
+#include "common/ElapsedTime.h"
 
 namespace tavmir {
 

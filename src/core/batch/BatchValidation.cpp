@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/SharedRoutines.h"
 #include "common/Text.h"
 #include "settingsfile/SettingsFileReader.h"
 

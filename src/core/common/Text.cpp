@@ -18,4 +18,22 @@ std::string toLowerAscii(std::string_view s) {
 
 std::string decimal(std::int64_t n) { return std::to_string(n); }
 
+std::string zeroPadded(std::int64_t n, std::size_t digits) {
+    std::string s = std::to_string(n);
+    if (s.size() < digits) s.insert(0, digits - s.size(), '0');
+    return s;
+}
+
+std::string padText(std::string_view text, int alignment, std::int32_t width,
+                    std::string_view fill) {
+    if (alignment != 1 && alignment != 2) return {};
+    if (width < 0 || width > kPadTextWidthLimit) return {};
+    const auto w = static_cast<std::size_t>(width);
+    if (text.size() == w) return std::string(text);
+    if (text.size() > w)
+        return std::string(alignment == 1 ? text.substr(0, w) : text.substr(text.size() - w));
+    const std::string padding(w - text.size(), fill.empty() ? ' ' : fill.front());
+    return alignment == 1 ? std::string(text) + padding : padding + std::string(text);
+}
+
 }  // namespace tavmir

@@ -2,6 +2,7 @@
 // exactly as read; nothing here depends on a locale.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,5 +26,17 @@ std::string toLowerAscii(std::string_view s);
 
 // Decimal text of a whole number.
 std::string decimal(std::int64_t n);
+
+// Decimal text of n with at least digits digits, zeros in front.
+std::string zeroPadded(std::int64_t n, std::size_t digits);
+
+// Widest text padText produces; wider requests give the empty text rather than a huge string.
+inline constexpr std::int32_t kPadTextWidthLimit = 1 << 16;
+
+// text cut or filled with the first character of fill (a space when fill is empty) to width:
+// alignment 1 keeps the start and fills on the right, 2 keeps the end and fills on the left.
+// Any other alignment, or a width outside 0..kPadTextWidthLimit, gives the empty text.
+std::string padText(std::string_view text, int alignment, std::int32_t width,
+                    std::string_view fill = " ");
 
 }  // namespace tavmir

@@ -1,8 +1,8 @@
 #include "document/Editing.h"
 
-#include "app/SharedRoutines.h"
 #include "catalogue/StartupTables.h"
 #include "document/Averages.h"
+#include "document/KeyFilters.h"
 #include "document/Layout.h"
 
 namespace tavmir {

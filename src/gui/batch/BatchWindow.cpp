@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,21 +19,17 @@
 #include <QVBoxLayout>
 
 #include "BusyCursor.h"
+#include "LocalClock.h"
 #include "UiServices.h"
-#include "app/SharedRoutines.h"
 #include "batch/BatchGridModel.h"
 #include "batch/BatchPacer.h"
 #include "batch/FrmAddFolder.h"
+#include "common/ElapsedTime.h"
 #include "dialogs/LogReport.h"
 
 namespace tavmir::gui {
 
 namespace {
-
-constexpr std::string_view kSettingsFilter =
-    "Subspace Settings (*.cfg, *.set)|*.cfg;*.set|Subspace Settings (*.cfg)|*.cfg|Subspace "
-    "Settings (*.set)|*.set|"
-    "All Files (*.*)|*.*";
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -193,7 +188,7 @@ void BatchWindow::addFiles(const QStringList& paths) {
 void BatchWindow::bAddFiles_Click() {
     if (m_running) return;
     FileDialogRequest request;
-    request.filters = qtNameFilters(kSettingsFilter);
+    request.filters = qtNameFilters(kBatchFilesFilter);
     request.selectedFilter = m_filterIndex;
     const QStringList paths = ui().openFileNames(this, request);
     if (paths.isEmpty()) return;
@@ -309,12 +304,8 @@ void BatchWindow::endRun() {
 
 BatchRunHooks BatchWindow::runHooks() {
     BatchRunHooks hooks;
-    hooks.longDate = [] {
-        return toCore(QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat));
-    };
-    hooks.longTime = [] {
-        return toCore(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat));
-    };
+    hooks.longDate = longDateText;
+    hooks.longTime = longTimeText;
     hooks.rowStarted = [this](std::size_t row) {
         selectRow(static_cast<int>(row));
         lFilesDone->setText(QStringLiteral("File %1/%2").arg(row + 1).arg(m_fileCount));

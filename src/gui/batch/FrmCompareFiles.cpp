@@ -21,13 +21,6 @@
 
 namespace tavmir::gui {
 
-namespace {
-constexpr std::string_view kSettingsFilter =
-    "Subspace Settings (*.cfg, *.set)|*.cfg;*.set|Subspace Settings (*.cfg)|*.cfg|Subspace "
-    "Settings (*.set)|*.set|"
-    "All Files (*.*)|*.*";
-}
-
 FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
     : BatchWindow(BatchMode::Compare, context, parent), m_run(*context.catalogue) {
     setObjectName(QStringLiteral("FrmCompareFiles"));
@@ -69,7 +62,7 @@ void FrmCompareFiles::afterFilesAdded() {
 void FrmCompareFiles::bAddOriginFile_Click() {
     if (running()) return;
     FileDialogRequest request;
-    request.filters = qtNameFilters(kSettingsFilter);
+    request.filters = qtNameFilters(kBatchFilesFilter);
     request.selectedFilter = m_originFilterIndex;
     const QString path = ui().openFileName(this, request);
     if (path.isEmpty()) return;

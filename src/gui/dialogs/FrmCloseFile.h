@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "mainwindow/ClosePrompt.h"
+#include "session/ClosePrompt.h"
 
 class QLabel;
 class QWidget;

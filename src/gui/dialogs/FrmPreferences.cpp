@@ -19,7 +19,7 @@
 #include "BusyCursor.h"
 #include "UiServices.h"
 #include "app/Preferences.h"
-#include "app/SharedRoutines.h"
+#include "document/KeyFilters.h"
 
 namespace tavmir::gui {
 namespace {

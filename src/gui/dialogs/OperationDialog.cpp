@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/SharedRoutines.h"
+#include "document/KeyFilters.h"
 #include "widgets/EditorFieldWidgets.h"
 
 namespace tavmir::gui {

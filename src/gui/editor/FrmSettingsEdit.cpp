@@ -1,10 +1,8 @@
 #include "editor/FrmSettingsEdit.h"
 
-#include <QDate>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -14,7 +12,6 @@
 #include <QSizeGrip>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -26,12 +23,13 @@
 #include <vector>
 
 #include "BusyCursor.h"
+#include "LocalClock.h"
 #include "UiServices.h"
 #include "app/Preferences.h"
 #include "dialogs/LoadErrorDialogs.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
-#include "mainwindow/MainModule.h"
+#include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
 #include "widgets/EditorFieldWidgets.h"
 
@@ -568,12 +566,8 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
                                    batch = flags.batchFileNumber](SettingsFileData& data) {
         ReaderEnvironment env;
         env.batchFileNumber = batch;
-        env.longDate = [] {
-            return toCore(QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat));
-        };
-        env.longTime = [] {
-            return toCore(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat));
-        };
+        env.longDate = longDateText;
+        env.longTime = longTimeText;
         validateSettingsFile(catalogue, data, env);
     };
     const LoadErrorDialog dialog = [this, &busy](const LoadErrorRequest& request) {

@@ -10,7 +10,7 @@
 
 #include "GuiContext.h"
 #include "document/EditorDocument.h"
-#include "mainwindow/EditorWindow.h"
+#include "session/EditorWindow.h"
 
 namespace tavmir::gui {
 

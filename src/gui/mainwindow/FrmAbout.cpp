@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "UiServices.h"
-#include "mainwindow/MainTexts.h"
+#include "session/MainTexts.h"
 
 namespace tavmir::gui {
 

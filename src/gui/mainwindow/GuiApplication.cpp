@@ -16,10 +16,10 @@
 
 #include "UiServices.h"
 #include "app/Preferences.h"
-#include "app/SharedRoutines.h"
 #include "app/Startup.h"
 #include "batch/BatchMenu.h"
 #include "catalogue/Catalogue.h"
+#include "common/TemporaryName.h"
 #include "mainwindow/MDIFormMain.h"
 
 // Resources of a static library are registered by hand, outside any namespace.

@@ -19,10 +19,10 @@
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
 #include "mainwindow/GuiApplication.h"
-#include "mainwindow/MainTexts.h"
-#include "mainwindow/OpenDialogMemory.h"
-#include "mainwindow/RecentFiles.h"
 #include "operations/EditMenuController.h"
+#include "session/MainTexts.h"
+#include "session/OpenDialogMemory.h"
+#include "session/RecentFiles.h"
 
 namespace tavmir::gui {
 namespace {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "GuiContext.h"
-#include "mainwindow/MainModule.h"
-#include "mainwindow/MainWindowUi.h"
+#include "session/MainModule.h"
+#include "session/MainWindowUi.h"
 
 class QAction;
 class QMdiArea;

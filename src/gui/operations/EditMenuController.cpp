@@ -7,11 +7,11 @@
 #include "UiServices.h"
 #include "dialogs/FrmCopyShipSettings.h"
 #include "dialogs/FrmEditAlphanum.h"
+#include "dialogs/FrmEditSettingForAllShips.h"
 #include "dialogs/FrmExportSettings.h"
 #include "dialogs/FrmFindSetting.h"
 #include "dialogs/FrmImportSettings.h"
 #include "dialogs/FrmSwapShipSettings.h"
-#include "dialogs/frmEditSettingForAllShips.h"
 #include "document/Editing.h"
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/MDIFormMain.h"
@@ -76,7 +76,7 @@ void EditMenuController::editSettingForAllShips() {
         target->refreshFromDocument();
     };
     host.showPage = [target](int page) { target->bPag_Click(page); };
-    frmEditSettingForAllShips dialog(catalogue, host, row, &m_main);
+    FrmEditSettingForAllShips dialog(catalogue, host, row, &m_main);
     dialog.setRemarkSink(remarkLineOf(*target));
     dialog.move(m_editAllPosition);
     dialog.open(document.currentPage(), document.focusedItem(),

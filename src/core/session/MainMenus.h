@@ -2,7 +2,7 @@
 // alone: they apply as soon as one editor holds a loaded file and stop when none does.
 #pragma once
 
-#include "mainwindow/EditorRegistry.h"
+#include "session/EditorRegistry.h"
 
 namespace tavmir {
 

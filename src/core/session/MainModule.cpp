@@ -1,6 +1,6 @@
-#include "mainwindow/MainModule.h"
+#include "session/MainModule.h"
 
-#include "mainwindow/MainTexts.h"
+#include "session/MainTexts.h"
 
 namespace tavmir {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/RecentFiles.h"
+#include "session/RecentFiles.h"
 
 #include <cerrno>
 #include <fstream>
@@ -7,7 +7,7 @@
 #include "common/AtomicFile.h"
 #include "common/SystemError.h"
 #include "common/Text.h"
-#include "mainwindow/SamePath.h"
+#include "common/SamePath.h"
 
 namespace tavmir {
 namespace {

@@ -1,4 +1,4 @@
-#include "mainwindow/MainMenus.h"
+#include "session/MainMenus.h"
 
 namespace tavmir {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/EditorWindow.h"
+#include "session/EditorWindow.h"
 
 namespace tavmir {
 

@@ -1,6 +1,6 @@
-#include "mainwindow/EditorRegistry.h"
+#include "session/EditorRegistry.h"
 
-#include "mainwindow/SamePath.h"
+#include "common/SamePath.h"
 
 namespace tavmir {
 

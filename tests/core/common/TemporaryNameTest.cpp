@@ -1,4 +1,4 @@
-#include "app/SharedRoutines.h"
+#include "common/TemporaryName.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ RandomSource scripted(std::vector<double> draws) {
     return [draws, i = std::size_t{0}]() mutable { return draws[std::min(i++, draws.size() - 1)]; };
 }
 
-TEST(SharedRoutines, TemporaryNamesAreTwoLettersSixDigitsAndFree) {
+TEST(TemporaryName, TemporaryNamesAreTwoLettersSixDigitsAndFree) {
     test::TempDir folder;
     const std::string dir = folder.path().string();
     struct Row {

@@ -1,4 +1,4 @@
-#include "mainwindow/MainTexts.h"
+#include "session/MainTexts.h"
 
 #include "app/Version.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "mainwindow/ClosePrompt.h"
-#include "mainwindow/EditorWindow.h"
-#include "mainwindow/OpenDialogMemory.h"
+#include "session/ClosePrompt.h"
+#include "session/EditorWindow.h"
+#include "session/OpenDialogMemory.h"
 
 namespace tavmir {
 

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/EditorRegistry.h"
-#include "mainwindow/MainMenus.h"
-#include "mainwindow/MainWindowUi.h"
-#include "mainwindow/OpenDialogMemory.h"
-#include "mainwindow/RecentFiles.h"
-#include "mainwindow/RunFlags.h"
+#include "session/EditorRegistry.h"
+#include "session/MainMenus.h"
+#include "session/MainWindowUi.h"
+#include "session/OpenDialogMemory.h"
+#include "session/RecentFiles.h"
+#include "session/RunFlags.h"
 
 namespace tavmir {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/ClosePrompt.h"
+#include "session/ClosePrompt.h"
 
 namespace tavmir {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/OpenDialogMemory.h"
+#include "session/OpenDialogMemory.h"
 
 #include <filesystem>
 

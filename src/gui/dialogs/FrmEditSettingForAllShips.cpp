@@ -1,4 +1,4 @@
-#include "dialogs/frmEditSettingForAllShips.h"
+#include "dialogs/FrmEditSettingForAllShips.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -20,7 +20,7 @@ constexpr int kFrameWidth = 9 * kColumnStep + 14;
 
 }  // namespace
 
-frmEditSettingForAllShips::frmEditSettingForAllShips(const Catalogue& catalogue,
+FrmEditSettingForAllShips::FrmEditSettingForAllShips(const Catalogue& catalogue,
                                                      EditAllShipsHost host, int shownRow,
                                                      QWidget* parent)
     : OperationDialog(QStringLiteral("frmEditSettingForAllShips"),
@@ -69,21 +69,21 @@ frmEditSettingForAllShips::frmEditSettingForAllShips(const Catalogue& catalogue,
     bClose =
         addButton("bClose", QStringLiteral("&Close"), {kFrameLeft + kFrameWidth - 96, 114, 96, 28});
     connect(bPreviousSetting, &QPushButton::clicked, this,
-            &frmEditSettingForAllShips::bPreviousSetting_Click);
+            &FrmEditSettingForAllShips::bPreviousSetting_Click);
     connect(bNextSetting, &QPushButton::clicked, this,
-            &frmEditSettingForAllShips::bNextSetting_Click);
-    connect(bClose, &QPushButton::clicked, this, &frmEditSettingForAllShips::bClose_Click);
+            &FrmEditSettingForAllShips::bNextSetting_Click);
+    connect(bClose, &QPushButton::clicked, this, &FrmEditSettingForAllShips::bClose_Click);
     setFixedSize(kFrameLeft * 2 + kFrameWidth, 150);
 }
 
-void frmEditSettingForAllShips::open(int currentPage, int focusedField, Qt::Alignment alignment) {
+void FrmEditSettingForAllShips::open(int currentPage, int focusedField, Qt::Alignment alignment) {
     for (QLineEdit* box : tSet) box->setAlignment(alignment);
     const int box = m_session.open(*m_host.fields, currentPage, focusedField);
     showSession();
     tSet[static_cast<std::size_t>(box)]->setFocus(Qt::OtherFocusReason);
 }
 
-void frmEditSettingForAllShips::showSession() {
+void FrmEditSettingForAllShips::showSession() {
     m_filling = true;
     for (int k = 0; k <= kEditAllAverageBox; ++k)
         tSet[static_cast<std::size_t>(k)]->setText(fromCore(m_session.boxText(k)));
@@ -101,22 +101,22 @@ void frmEditSettingForAllShips::showSession() {
     }
 }
 
-void frmEditSettingForAllShips::showPercents() {
+void FrmEditSettingForAllShips::showPercents() {
     for (int k = 0; k < kEditAllAverageBox; ++k)
         lAvg[static_cast<std::size_t>(k)]->setText(fromCore(m_session.percentText(k)));
 }
 
-void frmEditSettingForAllShips::bPreviousSetting_Click() {
+void FrmEditSettingForAllShips::bPreviousSetting_Click() {
     m_session.previousSetting(*m_host.fields, m_host.apply);
     showSession();
 }
 
-void frmEditSettingForAllShips::bNextSetting_Click() {
+void FrmEditSettingForAllShips::bNextSetting_Click() {
     m_session.nextSetting(*m_host.fields, m_host.apply);
     showSession();
 }
 
-void frmEditSettingForAllShips::bClose_Click() {
+void FrmEditSettingForAllShips::bClose_Click() {
     if (m_closed) return;
     m_closed = true;
     m_closing = m_session.close(*m_host.fields, m_host.apply);
@@ -124,7 +124,7 @@ void frmEditSettingForAllShips::bClose_Click() {
     done(QDialog::Accepted);
 }
 
-int frmEditSettingForAllShips::boxOf(const QObject* object) const {
+int FrmEditSettingForAllShips::boxOf(const QObject* object) const {
     for (int k = 0; k <= kEditAllAverageBox; ++k) {
         const auto n = static_cast<std::size_t>(k);
         if (object == tSet[n] || object == Label1[n]) return k;
@@ -133,13 +133,13 @@ int frmEditSettingForAllShips::boxOf(const QObject* object) const {
     return -1;
 }
 
-void frmEditSettingForAllShips::showFocusedShipPage() {
+void FrmEditSettingForAllShips::showFocusedShipPage() {
     if (m_host.showPage) m_host.showPage(m_session.pageOfFocusedBox());
     const int focused = m_session.focusedShip();
     if (focused >= 0) tSet[static_cast<std::size_t>(focused)]->setFocus(Qt::OtherFocusReason);
 }
 
-bool frmEditSettingForAllShips::eventFilter(QObject* watched, QEvent* event) {
+bool FrmEditSettingForAllShips::eventFilter(QObject* watched, QEvent* event) {
     const int k = boxOf(watched);
     if (k < 0) return OperationDialog::eventFilter(watched, event);
     QLineEdit* box = tSet[static_cast<std::size_t>(k)];

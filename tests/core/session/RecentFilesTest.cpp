@@ -1,4 +1,4 @@
-#include "mainwindow/RecentFiles.h"
+#include "session/RecentFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
-// frmEditSettingForAllShips ("Edit Setting For All Ships"): one per-ship setting for the
-// eight ships side by side, with their plain average and each ship's distance from it, the
-// previous and next setting, and the values written back on every step and every close.
-// The rules live in EditAllShipsSession; this dialog shows its state and forwards typing,
-// focus and clicks. Every way of closing (Close, Escape, Enter, the close box) writes back.
+// FrmEditSettingForAllShips ("Edit Setting For All Ships", object name
+// frmEditSettingForAllShips): one per-ship setting for the eight ships side by side, with their
+// plain average and each ship's distance from it, the previous and next setting, and the values
+// written back on every step and every close. The rules live in EditAllShipsSession; this dialog
+// shows its state and forwards typing, focus and clicks. Every way of closing (Close, Escape,
+// Enter, the close box) writes back.
 #pragma once
 
 #include <QPoint>
@@ -27,11 +28,11 @@ struct EditAllShipsHost {
     std::function<void(int page)> showPage;  // the editor's page selector
 };
 
-class frmEditSettingForAllShips : public OperationDialog {
+class FrmEditSettingForAllShips : public OperationDialog {
     Q_OBJECT
 
   public:
-    frmEditSettingForAllShips(const Catalogue& catalogue, EditAllShipsHost host, int shownRow,
+    FrmEditSettingForAllShips(const Catalogue& catalogue, EditAllShipsHost host, int shownRow,
                               QWidget* parent = nullptr);
 
     // Opening: fills the boxes, aligns them as the preferences say and focuses the box of

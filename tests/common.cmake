@@ -1,0 +1,3 @@
+tavmir_test(common_tests
+  SOURCES core/common/TemporaryNameTest.cpp
+  LIBS tavmir_core_common)

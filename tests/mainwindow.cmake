@@ -1,4 +1,0 @@
-tavmir_test(mainwindow_tests
-  SOURCES core/mainwindow/RecentFilesTest.cpp
-         
-  LIBS tavmir_core_mainwindow)

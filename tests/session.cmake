@@ -1,0 +1,3 @@
+tavmir_test(session_tests
+  SOURCES core/session/RecentFilesTest.cpp
+  LIBS tavmir_core_session)
