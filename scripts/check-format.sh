@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 
 mapfile -t files < <(git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
   'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 'tools/*.cpp' 'tools/*.h')
+present=()
+for f in "${files[@]}"; do [ -f "$f" ] && present+=("$f"); done
+files=("${present[@]}")
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"
   exit 0
@@ -13,7 +16,6 @@ fi
 
 bad=0
 for f in "${files[@]}"; do
-  [ -f "$f" ] || continue
   if ! clang-format "$f" | cmp -s - "$f"; then
     echo "not formatted: $f"
     clang-format "$f" | diff -u "$f" - | sed -n '3,12p' || true
