@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "common/AtomicFile.h"
+#include "common/SamePath.h"
 #include "common/SystemError.h"
 #include "common/Text.h"
-#include "common/SamePath.h"
 
 namespace tavmir {
 namespace {
