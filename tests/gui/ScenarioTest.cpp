@@ -81,6 +81,7 @@
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MDIFormMain.h"
 #include "support/Escapes.h"
+#include "support/TextDiff.h"
 
 namespace tavmir::gui::test {
 namespace {
@@ -822,7 +823,9 @@ TEST_P(Scenarios, TranscriptMatchesTheExpectedFile) {
         std::ofstream(expectedPath, std::ios::binary) << transcript;
         return;
     }
-    EXPECT_EQ(transcript, readBytes(expectedPath)) << expectedPath;
+    const std::string difference =
+        tavmir::test::firstDifference(transcript, readBytes(expectedPath));
+    EXPECT_TRUE(difference.empty()) << expectedPath << ": " << difference;
 }
 
 INSTANTIATE_TEST_SUITE_P(Gui, Scenarios, ::testing::ValuesIn(scenarios()), [](const auto& info) {
