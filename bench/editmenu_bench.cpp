@@ -52,7 +52,7 @@ struct Session {
         window->show();
         window->openFiles({path});
         editor = window->editors().front();
-        for (int page = 1; page <= kPageCount; ++page) editor->bPag_Click(page);
+        for (int page = 1; page <= kPageCount; ++page) editor->showPage(page);
         QApplication::processEvents();
         ui.clipboard = fromCore(exportText([this] {
                                     auto list = buildExportList(*context.catalogue,
@@ -105,7 +105,7 @@ void stepEditAllShips(benchmark::State& state) {
         applyTypedWrites(s.editor->document(), writes);
         s.editor->refreshFromDocument();
     };
-    host.showPage = [&s](int page) { s.editor->bPag_Click(page); };
+    host.showPage = [&s](int page) { s.editor->showPage(page); };
     FrmEditSettingForAllShips dialog(document.catalogue(), host, 1, s.window.get());
     dialog.open(4, shipTable(1, 0), Qt::AlignLeft);
     dialog.show();

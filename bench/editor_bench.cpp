@@ -52,7 +52,7 @@ void openCompleteFileIntoNewEditor(benchmark::State& state) {
         auto editor = std::make_unique<FrmSettingsEdit>(context());
         editor->setFilePath(path);
         if (!editor->openFile(path).empty()) state.SkipWithError("the file was refused");
-        editor->bPag_Click(1);
+        editor->showPage(1);
         editor->show();
         QApplication::processEvents();
         state.PauseTiming();
@@ -70,12 +70,12 @@ void switchPage(benchmark::State& state) {
     FrmSettingsEdit editor(context());
     editor.openFile(completeFile());
     editor.show();
-    for (int page = 1; page <= tavmir::kPageCount; ++page) editor.bPag_Click(page);
+    for (int page = 1; page <= tavmir::kPageCount; ++page) editor.showPage(page);
     QApplication::processEvents();
     int page = 1;
     for (auto _ : state) {
         page = page % tavmir::kPageCount + 1;
-        editor.bPag_Click(page);
+        editor.showPage(page);
         if (painting) QApplication::processEvents();
     }
     QApplication::processEvents();
@@ -88,11 +88,11 @@ void firstVisitOfAPage(benchmark::State& state) {
         state.PauseTiming();
         auto editor = std::make_unique<FrmSettingsEdit>(context());
         editor->openFile(completeFile());
-        editor->bPag_Click(1);
+        editor->showPage(1);
         editor->show();
         QApplication::processEvents();
         state.ResumeTiming();
-        editor->bPag_Click(4);
+        editor->showPage(4);
         QApplication::processEvents();
         state.PauseTiming();
         editor.reset();

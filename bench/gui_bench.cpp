@@ -150,7 +150,7 @@ void BM_PageSwitch(benchmark::State& state) {
         return;
     }
     if (!firstVisit)
-        for (int page = 1; page <= 12; ++page) editor->bPag_Click(page);
+        for (int page = 1; page <= 12; ++page) editor->showPage(page);
     settle();
     int page = 1;
     for (auto _ : state) {
@@ -166,7 +166,7 @@ void BM_PageSwitch(benchmark::State& state) {
             page = 2;
             state.ResumeTiming();
         }
-        editor->bPag_Click(page);
+        editor->showPage(page);
         QApplication::processEvents();  // the page painted
     }
 }
@@ -180,7 +180,7 @@ void BM_EightEditorsResident(benchmark::State& state) {
         for (int i = 1; i <= 8; ++i) files.push_back(completeFile(i));
         main.window->openFiles(files);
         for (FrmSettingsEdit* editor : main.window->editors())
-            for (int page = 1; page <= 12; ++page) editor->bPag_Click(page);
+            for (int page = 1; page <= 12; ++page) editor->showPage(page);
         settle();
         state.counters["editors"] = static_cast<double>(main.window->editors().size());
         state.counters["resident_MB"] = residentMegabytes();

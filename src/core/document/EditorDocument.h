@@ -129,7 +129,7 @@ class EditorDocument {
     // 0 until the first page is shown, then 1..12.
     int currentPage() const { return m_currentPage; }
     bool pageSwitching() const { return m_pageSwitching; }
-    // bPag_Click: shows page 1..12; false when it is already shown or out of range.
+    // showPage: shows page 1..12; false when it is already shown or out of range.
     bool showPage(int page, const PageSwitchApply& apply = {});
     // SetPageForItem: shows the page of field `item`; false when the page stays.
     bool setPageForItem(int item, const PageSwitchApply& apply = {});

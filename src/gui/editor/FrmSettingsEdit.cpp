@@ -181,7 +181,7 @@ void FrmSettingsEdit::Impl::buildCanvas() {
         auto* button = new QPushButton(fromCore(std::string(pageButtonCaption(page))), p1);
         button->setObjectName(QStringLiteral("bPag_%1").arg(page));
         button->setGeometry(static_cast<int>(std::lround(left)), 2, kButtonWidth, kButtonHeight);
-        QObject::connect(button, &QPushButton::clicked, this, [this, page] { q.bPag_Click(page); });
+        QObject::connect(button, &QPushButton::clicked, this, [this, page] { q.showPage(page); });
         bPag[static_cast<std::size_t>(page)] = button;
         left += kButtonWidth + 1.5;
     }
@@ -510,7 +510,7 @@ void FrmSettingsEdit::Impl::snapBack() {
 std::string FrmSettingsEdit::Impl::finishSave(const SaveOutcome& outcome, const SaveState& state) {
     document.setFileType(state.fileType);
     if (!outcome.ok()) {
-        if (outcome.page != 0) q.bPag_Click(outcome.page);
+        if (outcome.page != 0) q.showPage(outcome.page);
         if (!outcome.errorMessage.empty()) showCritical(&q, fromCore(outcome.errorMessage));
         if (outcome.focusSetting != 0) q.focusItem(outcome.focusSetting);
         if (!outcome.caption.empty()) q.setWindowTitle(fromCore(outcome.caption));
@@ -626,7 +626,7 @@ int FrmSettingsEdit::slotNumber() const { return d->document.slotNumber(); }
 
 void FrmSettingsEdit::setSlotNumber(int slot) { d->document.setSlotNumber(slot); }
 
-void FrmSettingsEdit::bPag_Click(int page) {
+void FrmSettingsEdit::showPage(int page) {
     if (page == d->document.currentPage() || page < 1 || page > kPageCount) return;
     BusyCursor busy;
     d->document.showPage(page, d->applier());

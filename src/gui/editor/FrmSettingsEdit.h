@@ -35,8 +35,8 @@ class FrmSettingsEdit : public QWidget, public EditorWindow {
     int slotNumber() const;
     void setSlotNumber(int slot);
 
-    // Shows page 1..12 (bPag_Click) / the page of a setting or field number.
-    void bPag_Click(int page);
+    // Shows page 1..12 / the page of a setting or field number.
+    void showPage(int page);
     void setPageForItem(int item);
     int currentPage() const;
     // Puts the focus into the value field of a setting (showing its page).

@@ -504,7 +504,7 @@ void MDIFormMain::showEditor(EditorWindow& editor) {
     const EditorEntry* entry = entryOf(&editor);
     if (entry == nullptr) return;
     entry->subWindow->showMaximized();
-    entry->editor->bPag_Click(1);
+    entry->editor->showPage(1);
     m_mdiArea->setActiveSubWindow(entry->subWindow);
     updateMenus();
 }
@@ -617,7 +617,7 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event) {
             FrmSettingsEdit* editor = activeEditor();
             if (editor == nullptr) break;
             const int page = editor->currentPage();
-            editor->bPag_Click(key->key() == Qt::Key_PageUp ? pageUp(page) : pageDown(page));
+            editor->showPage(key->key() == Qt::Key_PageUp ? pageUp(page) : pageDown(page));
             return true;
         }
         default:

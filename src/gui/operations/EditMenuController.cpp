@@ -75,7 +75,7 @@ void EditMenuController::editSettingForAllShips() {
         applyTypedWrites(target->document(), writes);
         target->refreshFromDocument();
     };
-    host.showPage = [target](int page) { target->bPag_Click(page); };
+    host.showPage = [target](int page) { target->showPage(page); };
     FrmEditSettingForAllShips dialog(catalogue, host, row, &m_main);
     dialog.setRemarkSink(remarkLineOf(*target));
     dialog.move(m_editAllPosition);
