@@ -57,8 +57,8 @@ class UiServices {
     virtual QString existingDirectory(QWidget* parent, const QString& caption,
                                       const QString& start) = 0;
 
-    // Print dialog then printing; `selectionOnly` offers printing the selection. False when
-    // cancelled or printing failed.
+    // Print dialog then printing; `selectionAvailable` offers printing `selection` instead of
+    // the whole `document`. False when cancelled or printing failed.
     virtual bool print(QWidget* parent, QTextDocument& document, bool selectionAvailable,
                        QTextDocument* selection) = 0;
 

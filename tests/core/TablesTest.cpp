@@ -126,6 +126,8 @@ const std::map<std::string, Adapter>& adapters() {
          [](const Cells& c) {
              return shortestDecimal(roundHalfEven(std::stod(c[0]), num(c[1])) + 0.0);
          }},
+        {"progress-percent",
+         [](const Cells& c) { return std::to_string(progressPercent(std::stod(c[0]))); }},
         // Reader: value codes and the form of a file.
         {"check-value",
          [](const Cells& c) { return checkValue(*test::readerCatalogue(), num(c[0]), c[1]); }},

@@ -99,11 +99,10 @@ PairResult BatchComparison::comparePair(const SettingsFileData& one, const Setti
     for (int k = 1; k <= kSettingCount; ++k) {
         if (hooks.yield && m_pacer.eventsDue()) hooks.yield();
         if (hooks.progress && k % 10 == 0 && m_pacer.repaintDue()) {
-            const int file =
-                std::min(100, static_cast<int>(std::lround(k * 100.0 / kSettingCount)));
+            const int file = progressPercent(k * 100.0 / kSettingCount);
             const double all = ((number - 1) * 100.0 + file) /
                                static_cast<double>(std::max<std::size_t>(total, 1));
-            hooks.progress(file, std::min(100, static_cast<int>(std::lround(all))));
+            hooks.progress(file, progressPercent(all));
         }
         const auto i = static_cast<std::size_t>(k);
         if (!one.found[i] && !two.found[i]) continue;

@@ -1,5 +1,6 @@
 #include "common/Numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -179,6 +180,10 @@ double roundHalfEven(double x, int decimals) {
     const std::string text = kept + "e" + std::to_string(-decimals);
     const double v = std::strtod(text.c_str(), nullptr);
     return x < 0 ? -v : v;
+}
+
+int progressPercent(double share) {
+    return std::min(100, static_cast<int>(roundHalfEven(share, 0)));
 }
 
 }  // namespace tavmir

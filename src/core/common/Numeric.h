@@ -29,4 +29,9 @@ std::string shortestDecimal(double x);
 // so 0.125 gives 0.12 and 0.375 gives 0.38).
 double roundHalfEven(double x, int decimals);
 
+// A share of 100 as the progress bars and their labels show it: rounded to a whole number,
+// halves to the even one, never above 100. The reader's and the comparison's progress both
+// use it.
+int progressPercent(double share);
+
 }  // namespace tavmir

@@ -11,15 +11,15 @@
 namespace tavmir {
 namespace {
 
-std::string valueMessage(const SettingDef& def, std::string_view code) {
+std::string valueMessage(const SettingDef& def, ValueCheck check) {
     std::string text = "Wrong value for " + def.section + ":" + def.key;
     text += kCrLf;
     text += kCrLf;
-    if (code == "2") {
+    if (check == ValueCheck::NotNumeric) {
         text += "Value is not numeric";
-    } else if (code == "3") {
+    } else if (check == ValueCheck::Overflow) {
         text += "Value is too high (overflow)";
-    } else if (code == "4") {
+    } else if (check == ValueCheck::BelowLow) {
         text += "Min value is " + decimal(def.lowLimit);
     } else {
         text += "Max value is " + decimal(def.highLimit);
@@ -35,11 +35,11 @@ int pageToShow(const Catalogue& catalogue, int n) { return pageForItem(catalogue
 std::optional<SaveCheckFailure> checkBeforeSave(const Catalogue& catalogue,
                                                 const FieldTexts& texts) {
     for (int n = 1; n <= kSettingCount; ++n) {
-        const std::string code = checkValue(catalogue, n, trimSpaces(texts[n]));
-        // A text longer than its setting allows ("1") cannot come from the field, which cuts
-        // it to its maximum length, so only the numeric codes stop the save.
-        if (code.empty() || code == "1") continue;
-        return SaveCheckFailure{n, pageToShow(catalogue, n), valueMessage(catalogue[n], code)};
+        const ValueCheck check = checkSettingValue(catalogue, n, trimSpaces(texts[n]));
+        // A text longer than its setting allows cannot come from the field, which cuts it to
+        // its maximum length, so only the numeric checks stop the save.
+        if (check == ValueCheck::Accepted || check == ValueCheck::TooLong) continue;
+        return SaveCheckFailure{n, pageToShow(catalogue, n), valueMessage(catalogue[n], check)};
     }
 
     for (int ship = 0; ship < kShipCount; ++ship) {

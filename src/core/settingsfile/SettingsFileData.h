@@ -1,5 +1,6 @@
-// The record one run of the settings-file reader fills for one file, and the reader's entry
-// points: the form detection, the value check and the reader/validator itself.
+// The record one run of the settings-file reader fills for one file (values, per-setting flags,
+// counters, form and status), and what the caller tells the reader (options, report, clock and
+// progress). The reader itself is in SettingsFileReader.h.
 #pragma once
 
 #include <array>

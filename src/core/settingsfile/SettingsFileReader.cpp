@@ -276,11 +276,11 @@ void Reader::progress(std::size_t consumed, std::size_t total) {
     if (!m_env.progress) return;
     const double share =
         total == 0 ? 100.0 : static_cast<double>(consumed) * 100.0 / static_cast<double>(total);
-    const int file = std::min(100, static_cast<int>(roundHalfEven(share, 0)));
+    const int file = progressPercent(share);
     const int files = std::max(1, m_env.batchFileTotal);
     const double overallShare =
         (static_cast<double>(m_env.batchFileNumber - 1) * 100.0 + file) / files;
-    const int overall = std::min(100, static_cast<int>(roundHalfEven(overallShare, 0)));
+    const int overall = progressPercent(overallShare);
     m_env.progress(file, overall);
 }
 
@@ -347,26 +347,28 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     m_data.values[i] = value;
     if (value.empty()) return;
 
-    const char code = checkValueCode(m_cat, n, value);
-    if (code == 0) return;
+    const ValueCheck check = checkSettingValue(m_cat, n, value);
+    if (check == ValueCheck::Accepted) return;
     m_data.valueError[i] = true;
     const SettingDef& def = m_cat[n];
     const std::string sk = std::string(section) + ":" + std::string(key);
     const std::string v(value);
-    switch (code) {
-        case '1':
+    switch (check) {
+        case ValueCheck::Accepted:
+            return;
+        case ValueCheck::TooLong:
             return lineError(lineNo, "Alphanumeric setting too long (" + sk + ". " +
                                          "Length=" + std::to_string(value.size()) +
                                          " chars. Max is " + std::to_string(def.maxLength) + ")");
-        case '2':
+        case ValueCheck::NotNumeric:
             return lineError(lineNo, "Value is not numeric (" + sk + "=" + v + ")");
-        case '3':
+        case ValueCheck::Overflow:
             return lineError(lineNo, "Overflow (" + sk + "=" + v + ")");
-        case '4':
+        case ValueCheck::BelowLow:
             return lineError(lineNo, "Value is lower than low limit (" + sk + "=" +
                                          shortestDecimal(leadingNumber(value)) + ". Low limit is " +
                                          std::to_string(def.lowLimit) + ")");
-        default:
+        case ValueCheck::AboveHigh:
             return lineError(lineNo, "Value is higher than high limit (" + sk + "=" +
                                          shortestDecimal(leadingNumber(value)) +
                                          ". High limit is " + std::to_string(def.highLimit) + ")");
@@ -393,9 +395,9 @@ std::string detectFileType(const Catalogue& catalogue, const std::string& path) 
     return detectFormOfBytes(catalogue, file.bytes);
 }
 
-char checkValueCode(const Catalogue& catalogue, int n, std::string_view value) {
+ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value) {
     const SettingDef& def = catalogue[n];
-    if (def.isText()) return static_cast<std::int64_t>(value.size()) > def.maxLength ? '1' : 0;
+    if (def.isText()) return static_cast<std::int64_t>(value.size()) > def.maxLength ? ValueCheck::TooLong : ValueCheck::Accepted;
 
     std::string_view v = trimSpaces(value);
     if (v.empty()) v = "0";
@@ -408,29 +410,46 @@ char checkValueCode(const Catalogue& catalogue, int n, std::string_view value) {
         for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) x = x * 10 + (v[i] - '0');
         if (i == v.size() && i > (negative ? 1u : 0u)) {
             if (negative) x = -x;
-            if (x > 2147483647) return '3';
-            if (!def.hasRange()) return 0;
-            if (x < def.lowLimit) return '4';
-            if (x > def.highLimit) return '5';
-            return 0;
+            if (x > 2147483647) return ValueCheck::Overflow;
+            if (!def.hasRange()) return ValueCheck::Accepted;
+            if (x < def.lowLimit) return ValueCheck::BelowLow;
+            if (x > def.highLimit) return ValueCheck::AboveHigh;
+            return ValueCheck::Accepted;
         }
     }
     const std::optional<double> number = numberValue(v);
-    if (!number) return '2';
-    if (v.size() > 10) return '3';
+    if (!number) return ValueCheck::NotNumeric;
+    if (v.size() > 10) return ValueCheck::Overflow;
     // The fixed-point conversion with four decimals holds about +-9.2e14.
     const double fixed = roundHalfEven(*number, 4);
-    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0) return '3';
-    if (!def.hasRange()) return 0;
+    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0) return ValueCheck::Overflow;
+    if (!def.hasRange()) return ValueCheck::Accepted;
     const double x = leadingNumber(v);
-    if (x < def.lowLimit) return '4';
-    if (x > def.highLimit) return '5';
-    return 0;
+    if (x < def.lowLimit) return ValueCheck::BelowLow;
+    if (x > def.highLimit) return ValueCheck::AboveHigh;
+    return ValueCheck::Accepted;
+}
+
+std::string_view valueCheckCode(ValueCheck check) {
+    switch (check) {
+        case ValueCheck::Accepted:
+            return "";
+        case ValueCheck::TooLong:
+            return "1";
+        case ValueCheck::NotNumeric:
+            return "2";
+        case ValueCheck::Overflow:
+            return "3";
+        case ValueCheck::BelowLow:
+            return "4";
+        case ValueCheck::AboveHigh:
+            return "5";
+    }
+    return "";
 }
 
 std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
-    const char code = checkValueCode(catalogue, n, value);
-    return code ? std::string(1, code) : std::string();
+    return std::string(valueCheckCode(checkSettingValue(catalogue, n, value)));
 }
 
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
