@@ -397,7 +397,9 @@ std::string detectFileType(const Catalogue& catalogue, const std::string& path) 
 
 ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value) {
     const SettingDef& def = catalogue[n];
-    if (def.isText()) return static_cast<std::int64_t>(value.size()) > def.maxLength ? ValueCheck::TooLong : ValueCheck::Accepted;
+    if (def.isText())
+        return static_cast<std::int64_t>(value.size()) > def.maxLength ? ValueCheck::TooLong
+                                                                       : ValueCheck::Accepted;
 
     std::string_view v = trimSpaces(value);
     if (v.empty()) v = "0";
@@ -422,7 +424,8 @@ ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view
     if (v.size() > 10) return ValueCheck::Overflow;
     // The fixed-point conversion with four decimals holds about +-9.2e14.
     const double fixed = roundHalfEven(*number, 4);
-    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0) return ValueCheck::Overflow;
+    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0)
+        return ValueCheck::Overflow;
     if (!def.hasRange()) return ValueCheck::Accepted;
     const double x = leadingNumber(v);
     if (x < def.lowLimit) return ValueCheck::BelowLow;
