@@ -7,6 +7,7 @@
 // (review the diff); a normal run never writes.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -60,7 +61,17 @@ Cells split(const std::string& s, char sep) {
     return cells;
 }
 
-int num(const std::string& s) { return std::stoi(s); }
+// Numbers of the cells, read without the locale ("." is the decimal point).
+int num(const std::string& s) {
+    int v = 0;
+    std::from_chars(s.data() + (s.starts_with('+') ? 1 : 0), s.data() + s.size(), v);
+    return v;
+}
+double real(const std::string& s) {
+    double v = 0;
+    std::from_chars(s.data() + (s.starts_with('+') ? 1 : 0), s.data() + s.size(), v);
+    return v;
+}
 bool yes(const std::string& s) { return s == "yes"; }
 std::string yes(bool b) { return b ? "yes" : "no"; }
 // A field number, or "row/column" of the ship table.
@@ -121,13 +132,13 @@ const std::map<std::string, Adapter>& adapters() {
         // Numbers as the checks and averages read them.
         {"is-number", [](const Cells& c) { return yes(isNumber(c[0])); }},
         {"leading-number", [](const Cells& c) { return shortestDecimal(leadingNumber(c[0])); }},
-        {"shortest-decimal", [](const Cells& c) { return shortestDecimal(std::stod(c[0])); }},
+        {"shortest-decimal", [](const Cells& c) { return shortestDecimal(real(c[0])); }},
         {"round-half-even",
          [](const Cells& c) {
-             return shortestDecimal(roundHalfEven(std::stod(c[0]), num(c[1])) + 0.0);
+             return shortestDecimal(roundHalfEven(real(c[0]), num(c[1])) + 0.0);
          }},
         {"progress-percent",
-         [](const Cells& c) { return std::to_string(progressPercent(std::stod(c[0]))); }},
+         [](const Cells& c) { return std::to_string(progressPercent(real(c[0]))); }},
         // Reader: value codes and the form of a file.
         {"check-value",
          [](const Cells& c) { return checkValue(*test::readerCatalogue(), num(c[0]), c[1]); }},
