@@ -25,6 +25,7 @@
 #include "common/Numeric.h"
 #include "common/SamePath.h"
 #include "common/Text.h"
+#include "core/common/SaveScript.h"
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
 #include "core/operations/TestCatalogue.h"
@@ -132,6 +133,8 @@ const std::map<std::string, Adapter>& adapters() {
         // Numbers as the checks and averages read them.
         {"is-number", [](const Cells& c) { return yes(isNumber(c[0])); }},
         {"leading-number", [](const Cells& c) { return shortestDecimal(leadingNumber(c[0])); }},
+        // Saving a whole file into a folder as a script builds it.
+        {"atomic-save", [](const Cells& c) { return test::runSaveScript(c[0], c[1]); }},
         {"shortest-decimal", [](const Cells& c) { return shortestDecimal(real(c[0])); }},
         {"round-half-even",
          [](const Cells& c) {
