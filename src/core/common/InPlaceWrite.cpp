@@ -16,8 +16,8 @@ namespace {
 bool writeAllAt(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   static_cast<off_t>(done));
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;

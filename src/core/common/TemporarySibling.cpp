@@ -49,12 +49,10 @@ TemporarySibling::Claim TemporarySibling::claim(const std::string& name, mode_t 
         // still under the name it was opened by.
         struct stat held {};
         struct stat named {};
-        const bool ours = ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-                          held.st_nlink == 1 && held.st_uid == ::geteuid() &&
-                          ::lstat(name.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
-                          named.st_ino == held.st_ino;
-        if (!ours || ::ftruncate(fd, 0) != 0 ||
-            ::fchmod(fd, mode & ~currentUmask() & 07777) != 0) {
+        const bool ours = ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_nlink == 1 &&
+                          held.st_uid == ::geteuid() && ::lstat(name.c_str(), &named) == 0 &&
+                          named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+        if (!ours || ::ftruncate(fd, 0) != 0 || ::fchmod(fd, mode & ~currentUmask() & 07777) != 0) {
             ::close(fd);
             return Claim::TryAnother;
         }

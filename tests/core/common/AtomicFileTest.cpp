@@ -95,11 +95,13 @@ TEST(AtomicFile, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
         constexpr int kCalibration = 5;
         for (int i = 0; i < kCalibration; ++i) {
             const pid_t pid = ::fork();
-            if (pid == 0) ::_exit(writeFileAtomically(target, current, durabilityOf(d)).ok() ? 0 : 1);
+            if (pid == 0)
+                ::_exit(writeFileAtomically(target, current, durabilityOf(d)).ok() ? 0 : 1);
             ::waitpid(pid, nullptr, 0);
         }
-        micros[d] = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start)
-                        .count() / kCalibration;
+        micros[d] =
+            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count() /
+            kCalibration;
     }
 
     const unsigned seed = std::random_device{}();
@@ -129,8 +131,8 @@ TEST(AtomicFile, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
         ASSERT_EQ(dir.entryCount(), 1) << "run " << run << ": a temporary file stayed";
         ASSERT_EQ(test::readAll(target), current);
     }
-    std::printf("%d kills: %d before the rename (%d left a temporary file), %d after it\n",
-                kRuns, unchanged, leftovers, replaced);
+    std::printf("%d kills: %d before the rename (%d left a temporary file), %d after it\n", kRuns,
+                unchanged, leftovers, replaced);
 }
 
 }  // namespace
