@@ -1,77 +1,15 @@
 #include "settingsfile/SettingsFileReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cmath>
-#include <cstdio>
-#include <optional>
 
 #include "catalogue/StartupTables.h"
 #include "common/AtomicFile.h"
 #include "common/Numeric.h"
-#include "common/SystemError.h"
 #include "common/Text.h"
 #include "settingsfile/LineScanner.h"
 
 namespace tavmir {
 namespace {
-
-// A file's whole content, or the reason it could not be had.
-struct FileBytes {
-    std::string bytes;
-    std::string error;  // the system's description; empty on success
-};
-
-FileBytes readWholeFile(const std::string& path) {
-    FileBytes out;
-    errno = 0;
-    // Opened without waiting: a FIFO would otherwise block until some writer appears. Only a
-    // regular file is read; O_NONBLOCK changes nothing for one.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    std::FILE* f = fd < 0 ? nullptr : ::fdopen(fd, "rb");
-    if (!f) {
-        out.error = systemErrorText(errno);
-        if (fd >= 0) ::close(fd);
-        return out;
-    }
-    struct stat st {};
-    if (::fstat(fileno(f), &st) != 0) {
-        out.error = systemErrorText(errno);
-    } else if (S_ISDIR(st.st_mode)) {
-        out.error = systemErrorText(EISDIR);
-    } else if (!S_ISREG(st.st_mode)) {
-        out.error = std::string(kNotRegularFileError);
-    } else {
-        // Read at most one byte past the limit: enough to know the file is too large even
-        // when it grows while it is read.
-        std::string buf;
-        const std::size_t want = static_cast<std::size_t>(kMaxSettingsFileSize) + 1;
-        buf.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), want));
-        char chunk[65536];
-        while (buf.size() < want) {
-            const std::size_t n =
-                std::fread(chunk, 1, std::min(sizeof chunk, want - buf.size()), f);
-            buf.append(chunk, n);
-            if (n == 0) break;
-        }
-        if (std::ferror(f)) {
-            out.error = systemErrorText(errno != 0 ? errno : EIO);
-        } else if (buf.size() > kMaxSettingsFileSize) {
-            out.error = "File is too large (more than " +
-                        std::to_string(kMaxSettingsFileSize / (1024 * 1024)) +
-                        " MB): it cannot be a settings file";
-        } else {
-            out.bytes = std::move(buf);
-        }
-    }
-    if (std::fclose(f) != 0 && out.error.empty()) out.error = systemErrorText(errno);
-    if (!out.error.empty()) out.bytes.clear();
-    return out;
-}
 
 // The form decided by the first 50 lines, or "".
 std::string detectFormOfBytes(const Catalogue& cat, std::string_view bytes) {
@@ -103,7 +41,8 @@ class Reader {
     Reader(const Catalogue& cat, SettingsFileData& data, const ReaderEnvironment& env)
         : m_cat(cat), m_data(data), m_env(env) {}
 
-    void run();
+    // Reads data.fileName, or takes `given` as its content.
+    void run(const std::string_view* given);
 
   private:
     void log(std::string_view text, int breaks, std::uint32_t color = kBlack, bool bold = false) {
@@ -168,7 +107,7 @@ class Reader {
     std::string m_wrongSection;  // empty when none is remembered
 };
 
-void Reader::run() {
+void Reader::run(const std::string_view* given) {
     SettingsFileData& d = m_data;
     d.stopRequested = false;
     for (std::string& v : d.values) v.clear();  // keeps capacity for the next file
@@ -190,11 +129,14 @@ void Reader::run() {
     }
     log(d.fileName, 1, kBlack, true);
 
-    const FileBytes file = readWholeFile(d.fileName);
+    SettingsFileBytes file;
+    if (!given) file = readSettingsFileBytes(d.fileName);
+    const std::string_view bytes = given ? *given : std::string_view(file.bytes);
+    if (given && bytes.size() > kMaxSettingsFileSize) file.error = tooLargeFileError();
     if (!file.error.empty()) return readFailure(file.error);
-    if (file.bytes.empty()) return fixedFailure("1. Error: File is empty", kStatusEmpty);
+    if (bytes.empty()) return fixedFailure("1. Error: File is empty", kStatusEmpty);
 
-    d.fileType = detectFormOfBytes(m_cat, file.bytes);
+    d.fileType = detectFormOfBytes(m_cat, bytes);
     if (d.fileType.empty())
         return fixedFailure("1. Error: File is not in CFG or SET format", kStatusUnknownForm);
     log("File type: " + d.fileType, 1);
@@ -205,7 +147,7 @@ void Reader::run() {
     if ((ext == ".CFG" || ext == ".SET") && ext != "." + d.fileType) d.extensionMatches = false;
 
     if (batchMode() && m_env.progress) m_env.progress(0, 0);
-    readLines(file.bytes, d.fileType == "CFG");
+    readLines(bytes, d.fileType == "CFG");
 
     if (d.foundCount < kSettingCount) {
         for (int n = 1; n <= kSettingCount; ++n) {
@@ -390,76 +332,24 @@ void Reader::writeErrorText() {
 }  // namespace
 
 std::string detectFileType(const Catalogue& catalogue, const std::string& path) {
-    const FileBytes file = readWholeFile(path);
+    const SettingsFileBytes file = readSettingsFileBytes(path);
     if (!file.error.empty()) return "";
     return detectFormOfBytes(catalogue, file.bytes);
-}
-
-ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value) {
-    const SettingDef& def = catalogue[n];
-    if (def.isText())
-        return static_cast<std::int64_t>(value.size()) > def.maxLength ? ValueCheck::TooLong
-                                                                       : ValueCheck::Accepted;
-
-    std::string_view v = trimSpaces(value);
-    if (v.empty()) v = "0";
-
-    // Nearly every value is a plain whole number: decide those without the general parser.
-    if (v.size() <= 10) {
-        const bool negative = v[0] == '-';
-        std::size_t i = negative ? 1 : 0;
-        std::int64_t x = 0;
-        for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) x = x * 10 + (v[i] - '0');
-        if (i == v.size() && i > (negative ? 1u : 0u)) {
-            if (negative) x = -x;
-            if (x > 2147483647) return ValueCheck::Overflow;
-            if (!def.hasRange()) return ValueCheck::Accepted;
-            if (x < def.lowLimit) return ValueCheck::BelowLow;
-            if (x > def.highLimit) return ValueCheck::AboveHigh;
-            return ValueCheck::Accepted;
-        }
-    }
-    const std::optional<double> number = numberValue(v);
-    if (!number) return ValueCheck::NotNumeric;
-    if (v.size() > 10) return ValueCheck::Overflow;
-    // The fixed-point conversion with four decimals holds about +-9.2e14.
-    const double fixed = roundHalfEven(*number, 4);
-    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0)
-        return ValueCheck::Overflow;
-    if (!def.hasRange()) return ValueCheck::Accepted;
-    const double x = leadingNumber(v);
-    if (x < def.lowLimit) return ValueCheck::BelowLow;
-    if (x > def.highLimit) return ValueCheck::AboveHigh;
-    return ValueCheck::Accepted;
-}
-
-std::string_view valueCheckCode(ValueCheck check) {
-    switch (check) {
-        case ValueCheck::Accepted:
-            return "";
-        case ValueCheck::TooLong:
-            return "1";
-        case ValueCheck::NotNumeric:
-            return "2";
-        case ValueCheck::Overflow:
-            return "3";
-        case ValueCheck::BelowLow:
-            return "4";
-        case ValueCheck::AboveHigh:
-            return "5";
-    }
-    return "";
-}
-
-std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
-    return std::string(valueCheckCode(checkSettingValue(catalogue, n, value)));
 }
 
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
                           const ReaderEnvironment& env) {
     StyledLog scratch;
     if (!data.log) data.log = &scratch;
-    Reader(catalogue, data, env).run();
+    Reader(catalogue, data, env).run(nullptr);
+    if (data.log == &scratch) data.log = nullptr;
+}
+
+void validateSettingsBytes(const Catalogue& catalogue, SettingsFileData& data,
+                           const ReaderEnvironment& env, std::string_view bytes) {
+    StyledLog scratch;
+    if (!data.log) data.log = &scratch;
+    Reader(catalogue, data, env).run(&bytes);
     if (data.log == &scratch) data.log = nullptr;
 }
 

@@ -7,15 +7,10 @@
 #include <string_view>
 
 #include "catalogue/Catalogue.h"
+#include "settingsfile/SettingsFileBytes.h"
 #include "settingsfile/SettingsFileData.h"
 
 namespace tavmir {
-
-// Files larger than this are refused as unreadable: a settings file is a few tens of KB.
-inline constexpr std::uintmax_t kMaxSettingsFileSize = 16u * 1024u * 1024u;
-// The reason given for a FIFO, device or socket, which is never read (it could block).
-inline constexpr std::string_view kNotRegularFileError =
-    "Not a regular file: it cannot be a settings file";
 
 // "CFG", "SET", or "" when the first 50 lines decide nothing or the file cannot be opened.
 std::string detectFileType(const Catalogue& catalogue, const std::string& path);
@@ -44,5 +39,11 @@ std::string checkValue(const Catalogue& catalogue, int n, std::string_view value
 // reported in the log and in data.status.
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
                           const ReaderEnvironment& env);
+
+// ValidateSettingsFile on bytes already in memory, taken as the content of data.fileName (which
+// still names the file in the log and decides the extension warning; nothing is read from
+// disk): it reports exactly what validateSettingsFile reports for a file holding these bytes.
+void validateSettingsBytes(const Catalogue& catalogue, SettingsFileData& data,
+                           const ReaderEnvironment& env, std::string_view bytes);
 
 }  // namespace tavmir
