@@ -2,8 +2,10 @@
 # Checks the formatting of the C++ files, builds everything and runs every test (a second time
 # under a locale with a comma as the decimal point), builds core and tests again with Clang and
 # runs them, then builds and runs the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and prints the size of the test code against the source (scripts/test-ratio.sh; a warning above 35 %). Warnings are errors in all of these
-# builds, which are the workflow presets of CMakePresets.json (dev, clang, asan).
+# UndefinedBehaviorSanitizer, builds every fuzz target and runs each for a few seconds, and
+# prints the size of the test code against the source (scripts/test-ratio.sh; a warning above
+# 35 %). Warnings are errors in all of these builds, which are the presets of CMakePresets.json
+# (dev, dev-de, clang, asan, fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -33,3 +35,9 @@ scripts/test-ratio.sh
 cmake --workflow --preset clang
 
 cmake --workflow --preset asan
+
+# Every fuzz target built (clang, AddressSanitizer and UndefinedBehaviorSanitizer) and run a
+# few seconds on its seed corpus, so that none can rot; scripts/fuzz.sh SECONDS runs them longer.
+cmake --preset fuzz
+cmake --build --preset fuzz
+scripts/fuzz.sh 3

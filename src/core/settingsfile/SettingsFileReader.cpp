@@ -1,6 +1,9 @@
 #include "settingsfile/SettingsFileReader.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "catalogue/StartupTables.h"
 #include "common/AtomicFile.h"
@@ -39,7 +42,17 @@ constexpr std::int32_t kMaxListedMessages = 100000;
 class Reader {
   public:
     Reader(const Catalogue& cat, SettingsFileData& data, const ReaderEnvironment& env)
-        : m_cat(cat), m_data(data), m_env(env) {}
+        : m_cat(cat), m_data(data), m_env(env), m_errors(errorTextBuffer(m_ownErrors)) {
+        m_errors.clear();
+    }
+    ~Reader() {
+        if (&m_errors != &sharedErrorText()) return;
+        // What a pathological file made it grow to is not kept.
+        if (m_errors.capacity() > 1024 * 1024) std::string().swap(m_errors);
+        sharedInUse() = false;
+    }
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
 
     // Reads data.fileName, or takes `given` as its content.
     void run(const std::string_view* given);
@@ -53,26 +66,56 @@ class Reader {
     }
     bool batchMode() const { return (m_data.options & kOptionBatchProgress) != 0; }
 
-    void addMessage(std::string_view head, std::string_view text) {
+    // A message is written piece by piece (texts and whole numbers) into a line buffer and
+    // added to the error text in one piece, with no text built in between: a file can give a
+    // thousand messages. Fixed texts are copied with their length known when compiled.
+    template <std::size_t N>
+    static constexpr std::size_t partSize(const char (&)[N]) {
+        return N - 1;
+    }
+    static std::size_t partSize(std::string_view text) { return text.size(); }
+    static std::size_t partSize(std::int64_t) { return 20; }
+    template <std::size_t N>
+    static char* putPart(char* at, const char (&text)[N]) {
+        std::memcpy(at, text, N - 1);
+        return at + N - 1;
+    }
+    static char* putPart(char* at, std::string_view text) {
+        if (!text.empty()) std::memcpy(at, text.data(), text.size());
+        return at + text.size();
+    }
+    static char* putPart(char* at, std::int64_t n) { return std::to_chars(at, at + 20, n).ptr; }
+    template <typename... Parts>
+    void addMessage(const Parts&... parts) {
         if (m_listed < kMaxListedMessages) {
-            m_errors += head;
-            m_errors += text;
-            m_errors += kCrLf;
+            const std::size_t size = (partSize(parts) + ... + 2);
+            char line[256];
+            const bool fits = size <= sizeof line;
+            const std::size_t from = m_errors.size();
+            if (!fits) m_errors.resize(from + size);
+            char* const start = fits ? line : m_errors.data() + from;
+            char* at = start;
+            ((at = putPart(at, parts)), ...);
+            at = putPart(at, "\r\n");
+            if (fits)
+                m_errors.append(line, static_cast<std::size_t>(at - line));
+            else
+                m_errors.resize(from + static_cast<std::size_t>(at - start));
         } else if (m_listed == kMaxListedMessages) {
             m_errors += "Too many errors and warnings: the rest are counted but not listed";
             m_errors += kCrLf;
         }
         ++m_listed;
     }
-    void lineError(int line, std::string_view text) {
+    template <typename... Parts>
+    void lineError(int line, const Parts&... parts) {
         ++m_data.errorCount;
-        addMessage(
-            std::to_string(m_data.errorCount) + ". Error in line " + std::to_string(line) + ": ",
-            text);
+        addMessage(m_data.errorCount, ". Error in line ", line, ": ", parts...);
     }
-    void warning(std::string_view text) {
+    template <typename... Parts>
+    void warning(const Parts&... parts) {
         ++m_data.warningCount;
-        addMessage(std::to_string(m_data.warningCount) + ". Warning", text);
+        addMessage(m_data.warningCount, ". Warning", parts...);
     }
 
     void fixedFailure(std::string_view what, std::int32_t status) {
@@ -98,7 +141,25 @@ class Reader {
     const Catalogue& m_cat;
     SettingsFileData& m_data;
     const ReaderEnvironment& m_env;
-    std::string m_errors;
+    // The error text is collected in a buffer kept from call to call, so that reading file
+    // after file does not allocate (and fill fresh memory for) it each time; a call made while
+    // another is reading (from an event run during a yield) collects in a buffer of its own.
+    static std::string& sharedErrorText() {
+        static std::string buffer;
+        return buffer;
+    }
+    static bool& sharedInUse() {
+        static bool inUse = false;
+        return inUse;
+    }
+    static std::string& errorTextBuffer(std::string& own) {
+        if (sharedInUse()) return own;
+        sharedInUse() = true;
+        return sharedErrorText();
+    }
+
+    std::string m_ownErrors;
+    std::string& m_errors;
     std::int32_t m_listed = 0;
 
     // CFG state.
@@ -150,11 +211,13 @@ void Reader::run(const std::string_view* given) {
     readLines(bytes, d.fileType == "CFG");
 
     if (d.foundCount < kSettingCount) {
+        // Room for every message at once: an almost empty file lists nearly all 961.
+        m_errors.reserve(m_errors.size() +
+                         static_cast<std::size_t>(kSettingCount - d.foundCount) * 64);
         for (int n = 1; n <= kSettingCount; ++n) {
             if (d.found[static_cast<std::size_t>(n)]) continue;
             ++d.errorCount;
-            addMessage(std::to_string(d.errorCount) + ". Error: ",
-                       "Setting not found (" + m_cat[n].section + ":" + m_cat[n].key + ")");
+            addMessage(d.errorCount, ". Error: Setting not found (", m_cat.qualifiedName(n), ")");
             if (batchMode()) yield();
         }
     }
@@ -167,17 +230,16 @@ void Reader::run(const std::string_view* given) {
             if (leadingNumber(d.values[b]) < leadingNumber(d.values[a])) {
                 d.limitWarning[a] = true;
                 const SettingDef& da = m_cat[static_cast<int>(a)];
-                warning(": " + da.section + ", " + da.key + " (" + d.values[a] + ")" +
-                        " is greater than " + m_cat[static_cast<int>(b)].key + " (" + d.values[b] +
-                        ")");
+                warning(": ", da.section, ", ", da.key, " (", d.values[a], ")", " is greater than ",
+                        m_cat[static_cast<int>(b)].key, " (", d.values[b], ")");
             }
         }
     }
 
     if (!d.extensionMatches)
-        warning(". File extension (" +
-                toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)) + ")" +
-                " does not correspond to file type (" + d.fileType + ")");
+        warning(". File extension (",
+                toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)), ")",
+                " does not correspond to file type (", d.fileType, ")");
 
     writeErrorText();
     log("Errors: " + std::to_string(d.errorCount), 1);
@@ -234,7 +296,7 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
             m_lastGoodSection = name;
             m_wrongSection.clear();
         } else {
-            lineError(lineNo, "Wrong section name (" + std::string(name) + ")");
+            lineError(lineNo, "Wrong section name (", name, ")");
             m_wrongSection = name;  // "[]" names no section: nothing is remembered
             m_currentSection = m_lastGoodSection;
         }
@@ -247,10 +309,10 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
 
     const std::string_view key = trimSpaces(line.substr(0, eq));
     const auto [keyKnown, n] = m_cat.match(m_currentSection, key);
-    if (!keyKnown) return lineError(lineNo, "Wrong key name (" + std::string(key) + ")");
+    if (!keyKnown) return lineError(lineNo, "Wrong key name (", key, ")");
     if (n == 0) {
         const std::string& section = m_wrongSection.empty() ? m_currentSection : m_wrongSection;
-        return lineError(lineNo, "Wrong setting name (" + section + ":" + std::string(key) + ")");
+        return lineError(lineNo, "Wrong setting name (", section, ":", key, ")");
     }
     settingValue(lineNo, n, m_currentSection, key, trimSpaces(line.substr(eq + 1)));
 }
@@ -270,12 +332,11 @@ void Reader::setLine(int lineNo, std::string_view line) {
     if (n != 0) return settingValue(lineNo, n, section, key, value);
     const bool sectionKnown = m_cat.sectionExists(section);
     const auto wrongSetting = [&] {
-        lineError(lineNo,
-                  "Wrong setting name (" + std::string(section) + ":" + std::string(key) + ")");
+        lineError(lineNo, "Wrong setting name (", section, ":", key, ")");
     };
     if (sectionKnown && keyKnown) return wrongSetting();
-    if (sectionKnown) return lineError(lineNo, "Wrong key name (" + std::string(key) + ")");
-    if (keyKnown) return lineError(lineNo, "Wrong section name (" + std::string(section) + ")");
+    if (sectionKnown) return lineError(lineNo, "Wrong key name (", key, ")");
+    if (keyKnown) return lineError(lineNo, "Wrong section name (", section, ")");
     wrongSetting();
 }
 
@@ -293,27 +354,25 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     if (check == ValueCheck::Accepted) return;
     m_data.valueError[i] = true;
     const SettingDef& def = m_cat[n];
-    const std::string sk = std::string(section) + ":" + std::string(key);
-    const std::string v(value);
     switch (check) {
         case ValueCheck::Accepted:
             return;
         case ValueCheck::TooLong:
-            return lineError(lineNo, "Alphanumeric setting too long (" + sk + ". " +
-                                         "Length=" + std::to_string(value.size()) +
-                                         " chars. Max is " + std::to_string(def.maxLength) + ")");
+            return lineError(lineNo, "Alphanumeric setting too long (", section, ":", key, ". ",
+                             "Length=", static_cast<std::int64_t>(value.size()), " chars. Max is ",
+                             def.maxLength, ")");
         case ValueCheck::NotNumeric:
-            return lineError(lineNo, "Value is not numeric (" + sk + "=" + v + ")");
+            return lineError(lineNo, "Value is not numeric (", section, ":", key, "=", value, ")");
         case ValueCheck::Overflow:
-            return lineError(lineNo, "Overflow (" + sk + "=" + v + ")");
+            return lineError(lineNo, "Overflow (", section, ":", key, "=", value, ")");
         case ValueCheck::BelowLow:
-            return lineError(lineNo, "Value is lower than low limit (" + sk + "=" +
-                                         shortestDecimal(leadingNumber(value)) + ". Low limit is " +
-                                         std::to_string(def.lowLimit) + ")");
+            return lineError(lineNo, "Value is lower than low limit (", section, ":", key, "=",
+                             shortestDecimal(leadingNumber(value)), ". Low limit is ", def.lowLimit,
+                             ")");
         case ValueCheck::AboveHigh:
-            return lineError(lineNo, "Value is higher than high limit (" + sk + "=" +
-                                         shortestDecimal(leadingNumber(value)) +
-                                         ". High limit is " + std::to_string(def.highLimit) + ")");
+            return lineError(lineNo, "Value is higher than high limit (", section, ":", key, "=",
+                             shortestDecimal(leadingNumber(value)), ". High limit is ",
+                             def.highLimit, ")");
     }
 }
 
@@ -324,6 +383,8 @@ void Reader::writeErrorText() {
         // Never split a CR from its LF between two pieces.
         if (len == 4096 && m_errors[at + len - 1] == '\r') --len;
         log(std::string_view(m_errors).substr(at, len), 0, kRed);
+        // Room for the rest of the list in the run this piece began or continued.
+        if (at == 0) m_data.log->reserve(m_errors.size() - len);
         at += len;
         yield();
     }
