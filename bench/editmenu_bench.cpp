@@ -102,7 +102,7 @@ void stepEditAllShips(benchmark::State& state) {
     EditAllShipsHost host;
     host.fields = &document.fields();
     host.apply = [&s](const std::vector<FieldWrite>& writes) {
-        applyTypedWrites(s.editor->document(), writes);
+        applyTypedWrites(s.editor->document(), writes, std::string(kEditSettingForAllShipsStep));
         s.editor->refreshFromDocument();
     };
     host.showPage = [&s](int page) { s.editor->showPage(page); };
@@ -130,7 +130,8 @@ void importAllSettings(benchmark::State& state) {
     for (FieldWrite& w : other.writes) w.text = w.text.empty() ? "1" : w.text.substr(1);
     bool flip = false;
     for (auto _ : state) {
-        applyBulkWrites(s.editor->document(), (flip = !flip) ? other.writes : writes.writes);
+        applyBulkWrites(s.editor->document(), (flip = !flip) ? other.writes : writes.writes,
+                        std::string(kImportSettingsStep));
         s.editor->refreshFromDocument();
     }
     state.counters["settings"] = writes.count;

@@ -35,6 +35,7 @@
 #include "document/LoadDecision.h"
 #include "document/SaveChecks.h"
 #include "operations/ClipboardTransfer.h"
+#include "operations/DocumentEdits.h"
 #include "operations/EditAllShips.h"
 #include "operations/FindSetting.h"
 #include "operations/ShipCopySwap.h"
@@ -114,6 +115,57 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& ship
     doc->calculateAverageShipPage();
     doc->showPage(page);
     return doc;
+}
+
+// Runs a script of editing actions on a document at the defaults ("0" everywhere), separated
+// by ";": "type ITEM TEXT" (focus and type), "blur", "typed|bulk NAME ITEM=TEXT,...",
+// "begin NAME" and "end" around a dialog's session, "undo [N]", "redo", "save", "steps N" (N
+// one-field bulk steps). Then shows the Edit menu's names, the
+// mark, the history's size and the fields listed in `shown`.
+std::string historyAfter(const std::string& script, const std::string& shown) {
+    EditorDocument doc(documenttest::testCatalogue());
+    for (int i = 1; i <= kSettingCount; ++i) doc.fields()[i] = "0";
+    doc.calculateAverageShipPage();
+    for (const std::string& action : split(script, ';')) {
+        std::istringstream words(action);
+        std::string verb, a, b;
+        words >> verb >> a;
+        std::getline(words >> std::ws, b);
+        if (verb == "type") {
+            doc.focusField(item(a));
+            doc.editField(item(a), b);
+        } else if (verb == "blur") {
+            doc.blurField();
+        } else if (verb == "typed" || verb == "bulk") {
+            std::vector<FieldWrite> writes;
+            for (const std::string& w : split(b, ',')) {
+                const std::size_t eq = w.find('=');
+                writes.push_back({item(w.substr(0, eq)), w.substr(eq + 1)});
+            }
+            if (verb == "typed")
+                applyTypedWrites(doc, writes, a);
+            else
+                applyBulkWrites(doc, writes, a);
+        } else if (verb == "undo") {
+            for (int n = a.empty() ? 1 : num(a); n > 0; --n) doc.undo();
+        } else if (verb == "begin") {
+            doc.beginStep(a, StepKind::Typed);
+        } else if (verb == "end") {
+            doc.endStep();
+        } else if (verb == "redo") {
+            doc.redo();
+        } else if (verb == "save") {
+            doc.markSaved();
+        } else if (verb == "steps") {
+            for (int n = 0; n < num(a); ++n) applyBulkWrites(doc, {{1, std::to_string(n)}}, "S");
+        }
+    }
+    std::string out = "undo[" + doc.undoName() + "] redo[" + doc.redoName() +
+                      "] modified:" + yes(doc.modified()) +
+                      " steps:" + std::to_string(doc.history().stepCount());
+    if (shown != "-")
+        for (const std::string& f : split(shown, ',')) out += " " + f + "=" + doc.text(item(f));
+    return out;
 }
 
 const std::map<std::string, Adapter>& adapters() {
@@ -350,6 +402,7 @@ const std::map<std::string, Adapter>& adapters() {
              return std::to_string(findNextSetting(*testing::madeUpCatalogue(), s,
                                                    {yes(f[0]), num(f[1]), num(f[2])}));
          }},
+        {"edit-history", [](const Cells& c) { return historyAfter(c[0], c[1]); }},
         {"clipboard-import",
          [](const Cells& c) {
              const ImportParse p = parseImportText(*testing::madeUpCatalogue(), c[0]);

@@ -39,9 +39,10 @@ std::function<void(const QString&)> remarkLineOf(FrmSettingsEdit& editor) {
     };
 }
 
-void applyBulk(FrmSettingsEdit& editor, const std::vector<FieldWrite>& writes) {
+void applyBulk(FrmSettingsEdit& editor, const std::vector<FieldWrite>& writes,
+               std::string_view stepName) {
     BusyCursor busy;
-    applyBulkWrites(editor.document(), writes);
+    applyBulkWrites(editor.document(), writes, std::string(stepName));
     editor.refreshFromDocument();
 }
 
@@ -72,7 +73,7 @@ void EditMenuController::editSettingForAllShips() {
     EditAllShipsHost host;
     host.fields = &document.fields();
     host.apply = [target](const std::vector<FieldWrite>& writes) {
-        applyTypedWrites(target->document(), writes);
+        applyTypedWrites(target->document(), writes, std::string(kEditSettingForAllShipsStep));
         target->refreshFromDocument();
     };
     host.showPage = [target](int page) { target->showPage(page); };
@@ -96,7 +97,7 @@ void EditMenuController::editAlphanum() {
     dialog.setRemarkSink(remarkLineOf(*target));
     ui().exec(dialog);
     if (!dialog.writes().empty()) {
-        applyTypedWrites(document, dialog.writes());
+        applyTypedWrites(document, dialog.writes(), std::string(kEditAlphanumericSettingStep));
         target->refreshFromDocument();
     }
     target->focusItem(item);
@@ -107,7 +108,7 @@ void EditMenuController::swapSettings() {
     if (target == nullptr) return;
     FrmSwapShipSettings dialog(target->document().fields(), &m_main);
     if (ui().exec(dialog) == QDialog::Accepted && !dialog.writes().empty())
-        applyBulk(*target, dialog.writes());
+        applyBulk(*target, dialog.writes(), kSwapShipSettingsStep);
 }
 
 void EditMenuController::copySettings() {
@@ -115,7 +116,7 @@ void EditMenuController::copySettings() {
     if (target == nullptr) return;
     FrmCopyShipSettings dialog(target->document().fields(), &m_main);
     if (ui().exec(dialog) == QDialog::Accepted && !dialog.writes().empty())
-        applyBulk(*target, dialog.writes());
+        applyBulk(*target, dialog.writes(), kCopyShipSettingsStep);
 }
 
 void EditMenuController::findSetting() {
@@ -185,7 +186,7 @@ void EditMenuController::importSettingsFromClipboard() {
     ui().exec(dialog);
     if (dialog.cancelled()) return;
     const ImportWrites writes = importSelected(parsed.records);
-    applyBulk(*target, writes.writes);
+    applyBulk(*target, writes.writes, kImportSettingsStep);
     showInformation(&m_main, fromCore(importedMessage(writes.count)));
 }
 
