@@ -25,7 +25,8 @@ void EditHistory::record(EditStep step) {
 }
 
 void EditHistory::trim() {
-    while (m_steps.size() > 1 && (m_steps.size() > kMaxHistorySteps || m_bytes > kMaxHistoryBytes)) {
+    while (m_steps.size() > 1 &&
+           (m_steps.size() > kMaxHistorySteps || m_bytes > kMaxHistoryBytes)) {
         m_bytes -= m_steps.front().bytes();
         m_steps.pop_front();
         --m_cursor;
