@@ -5,8 +5,11 @@
 // Cells are byte-exact after these escapes: \r \n \t \0 \\ and \xHH. Lines starting with "#"
 // are comments. TAVMIR_REGENERATE=1 rewrites the expected cells from what the code answers
 // (review the diff); a normal run never writes.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +24,7 @@
 #include "app/Startup.h"
 #include "catalogue/StartupTables.h"
 #include "common/ElapsedTime.h"
+#include "common/FileIdentity.h"
 #include "common/Numeric.h"
 #include "common/SamePath.h"
 #include "common/Text.h"
@@ -166,6 +170,41 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
     if (shown != "-")
         for (const std::string& f : split(shown, ',')) out += " " + f + "=" + doc.text(item(f));
     return out;
+}
+
+// Makes a.cfg ("abc"), takes its identity, does what `action` says as another program would
+// ("touch", "same" rewrite, "other" bytes, "longer", "delete", "rename", "folder", "fifo",
+// "replace" by a new file with the same bytes, "none"), and names the change seen.
+std::string diskChangeAfter(const std::string& action) {
+    const test::TempDir dir;
+    const std::string path = dir.file("a.cfg", "abc");
+    const FileIdentity before = identifyFile(path);
+    const std::filesystem::path p(path);
+    if (action == "touch") {
+        std::filesystem::last_write_time(
+            p, std::filesystem::last_write_time(p) + std::chrono::seconds(5));
+    } else if (action == "same") {
+        test::writeBytes(p, "abc");
+    } else if (action == "other") {
+        test::writeBytes(p, "abd");
+    } else if (action == "longer") {
+        test::writeBytes(p, "abcd");
+    } else if (action == "delete") {
+        std::filesystem::remove(p);
+    } else if (action == "rename") {
+        std::filesystem::rename(p, dir.path("b.cfg"));
+    } else if (action == "folder") {
+        std::filesystem::remove(p);
+        std::filesystem::create_directory(p);
+    } else if (action == "fifo") {
+        std::filesystem::remove(p);
+        ::mkfifo(path.c_str(), 0644);
+    } else if (action == "replace") {
+        dir.file("new.cfg", "abc");
+        std::filesystem::rename(dir.path("new.cfg"), p);
+    }
+    static const char* const kNames[] = {"none", "changed", "deleted", "not regular", "unreadable"};
+    return kNames[static_cast<int>(diskChange(before, identifyFile(path)))];
 }
 
 const std::map<std::string, Adapter>& adapters() {
@@ -402,6 +441,7 @@ const std::map<std::string, Adapter>& adapters() {
              return std::to_string(findNextSetting(*testing::madeUpCatalogue(), s,
                                                    {yes(f[0]), num(f[1]), num(f[2])}));
          }},
+        {"disk-change", [](const Cells& c) { return diskChangeAfter(c[0]); }},
         {"edit-history", [](const Cells& c) { return historyAfter(c[0], c[1]); }},
         {"clipboard-import",
          [](const Cells& c) {
