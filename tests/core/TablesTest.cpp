@@ -100,6 +100,7 @@ const test::TempDir& pathFolder() {
     static const test::TempDir dir;
     static const bool made = [] {
         std::filesystem::create_symlink(dir.file("a.cfg", "x"), dir.path("link.cfg"));
+        std::filesystem::create_hard_link(dir.path("a.cfg"), dir.path("hard.cfg"));
         dir.file("A.cfg", "y");
         dir.file("sub/b.set", "z");
         return true;
