@@ -37,6 +37,7 @@
 #include "document/KeyFilters.h"
 #include "document/Layout.h"
 #include "document/LoadDecision.h"
+#include "document/OriginalBackup.h"
 #include "document/SaveChecks.h"
 #include "operations/ClipboardTransfer.h"
 #include "operations/DocumentEdits.h"
@@ -206,6 +207,27 @@ std::string diskChangeAfter(const std::string& action) {
     }
     static const char* const kNames[] = {"none", "changed", "deleted", "not regular", "unreadable"};
     return kNames[static_cast<int>(diskChange(before, identifyFile(path)))];
+}
+
+// Sets up a.cfg as `setup` says ("file" holding "v1", "none", "folder", "fifo", and
+// "+old" for an older a.cfg.bak, "+bakfolder" for a folder in its place), keeps the original,
+// and shows whether there was one to keep, the result and the backup's bytes.
+std::string backupAfter(const std::string& setup) {
+    const test::TempDir dir;
+    const std::string path = dir.path("a.cfg");
+    if (setup.starts_with("file")) dir.file("a.cfg", "v1\r\nx=1");
+    if (setup.starts_with("folder")) std::filesystem::create_directory(path);
+    if (setup.starts_with("fifo")) ::mkfifo(path.c_str(), 0644);
+    if (setup.find("+old") != std::string::npos) dir.file("a.cfg.bak", "old");
+    if (setup.find("+bakfolder") != std::string::npos)
+        std::filesystem::create_directory(backupPathFor(path));
+    std::string out = yes(hasOriginalToKeep(path)) + " | ";
+    const WriteResult r = keepOriginal(path);
+    out += r.ok() ? "kept" : r.reason;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(backupPathFor(path), ec))
+        out += " | " + test::readAll(backupPathFor(path));
+    return out;
 }
 
 const std::map<std::string, Adapter>& adapters() {
@@ -443,6 +465,7 @@ const std::map<std::string, Adapter>& adapters() {
                                                    {yes(f[0]), num(f[1]), num(f[2])}));
          }},
         {"disk-change", [](const Cells& c) { return diskChangeAfter(c[0]); }},
+        {"original-backup", [](const Cells& c) { return backupAfter(c[0]); }},
         {"edit-history", [](const Cells& c) { return historyAfter(c[0], c[1]); }},
         {"clipboard-import",
          [](const Cells& c) {
