@@ -43,19 +43,15 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
                 exitCode = std::max(exitCode, int{kExitFindings});
                 break;
             case kStatusReportFailed:
-                out << file << ": the report could not be written to " << data.reportFile << "\n";
+                out << file << ": the report could not be written to " << data.reportFile << ": "
+                    << data.failureReason << "\n";
                 exitCode = kExitFailure;
                 break;
-            default: {
-                // The log holds the header and then the system's description of the failure.
-                std::string reason = log.plainText();
-                const std::size_t at = reason.find_last_not_of("\r\n");
-                reason.erase(at == std::string::npos ? 0 : at + 1);
-                reason.erase(0, reason.find_last_of('\n') + 1);
-                out << file << ": cannot be read: " << reason << "; no report written\n";
+            default:
+                out << file << ": cannot be read: " << data.failureReason
+                    << "; no report written\n";
                 exitCode = kExitFailure;
                 break;
-            }
         }
     }
     return exitCode;

@@ -48,6 +48,9 @@ struct SettingsFileData {
     std::string fileType;  // "CFG", "SET" or empty
     bool extensionMatches = true;
     std::int32_t status = kStatusRead;
+    // Why the file could not be read (kStatusReadFailed) or its report could not be written
+    // (kStatusReportFailed): the system's description of the failure; empty otherwise.
+    std::string failureReason;
 };
 
 // What the reader needs from its surroundings. Every member may be left empty.

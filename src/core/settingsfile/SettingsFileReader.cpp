@@ -146,6 +146,7 @@ class Reader {
     void readFailure(const std::string& reason) {
         log(std::string(kCrLf) + reason, 2, kRed);
         m_data.status = kStatusReadFailed;
+        m_data.failureReason = reason;
     }
 
     void readLines(std::string_view bytes, bool cfg);
@@ -179,6 +180,7 @@ void Reader::run() {
     d.fileType.clear();
     d.extensionMatches = true;
     d.status = kStatusRead;
+    d.failureReason.clear();
 
     if (m_env.batchFileNumber != -1) {
         log(std::to_string(m_env.batchFileNumber) + ". Validating ", 0);
@@ -244,11 +246,15 @@ void Reader::run() {
     if (d.options & kOptionSaveReport) {
         if (d.reportFormat != 0 && d.reportFormat != 1) {
             d.status = kStatusReportFailed;
+            d.failureReason = "Unknown report format (" + std::to_string(d.reportFormat) + ")";
         } else {
             const std::string bytes = d.reportFormat == 0 ? toRtf(*d.log) : d.log->plainText();
             // A report can be made again from its file: no flush to disk per report.
-            if (!writeFileAtomically(d.reportFile, bytes, Durability::Derived).ok())
+            WriteResult written = writeFileAtomically(d.reportFile, bytes, Durability::Derived);
+            if (!written.ok()) {
                 d.status = kStatusReportFailed;
+                d.failureReason = std::move(written.reason);
+            }
         }
     }
 }
