@@ -29,8 +29,7 @@ std::string comparisonJson(const Catalogue& catalogue, const std::string& origin
         entry["file"] = pair.file;
         entry["comparable"] = pair.comparable;
         entry["equal"] = pair.comparable && pair.differences.empty();
-        entry["reason"] =
-            pair.comparable ? Json() : Json(std::string(kCantCompareLine));
+        entry["reason"] = pair.comparable ? Json() : Json(std::string(kCantCompareLine));
         entry["readFailure"] = pair.readStatus == kStatusReadFailed && !pair.failureReason.empty()
                                    ? Json(pair.failureReason)
                                    : Json();

@@ -45,7 +45,8 @@ void ValidationJson::add(const SettingsFileData& data, const std::vector<Finding
     file["warnings"] = data.warningCount;
     file["findings"] = std::move(list);
     file["report"] = reportAsked && data.status == kStatusRead ? Json(data.reportFile) : Json();
-    file["readFailure"] = data.status == kStatusReadFailed ? textOrNull(data.failureReason) : Json();
+    file["readFailure"] =
+        data.status == kStatusReadFailed ? textOrNull(data.failureReason) : Json();
     file["reportFailure"] =
         data.status == kStatusReportFailed ? textOrNull(data.failureReason) : Json();
     m_files.push_back(std::move(file));

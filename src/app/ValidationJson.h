@@ -15,8 +15,7 @@ namespace tavmir {
 class ValidationJson {
   public:
     // Adds the file that `data` was filled for; `reportAsked`: a report was to be written.
-    void add(const SettingsFileData& data, const std::vector<Finding>& findings,
-             bool reportAsked);
+    void add(const SettingsFileData& data, const std::vector<Finding>& findings, bool reportAsked);
     // The whole document, indented by two spaces, ending in LF.
     std::string text() const;
 
