@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libqt6svg6
   unrtf
   clang clang-format ccache
-  dpkg-dev file lintian appstream man-db
+  dpkg-dev file lintian appstream man-db bash-completion
 )
 
 missing=()
