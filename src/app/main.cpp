@@ -85,5 +85,11 @@ int main(int argc, char** argv) {
                                 std::cerr)
             : runConsoleValidation(*load.catalogue, request.commandFiles,
                                    {request.format, request.writeReports}, std::cout, std::cerr);
+    // A full disk or a closed pipe under the results must not pass for a clean run.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "tavmir: the results could not be written to standard output\n";
+        return kExitFailure;
+    }
     return std::max(status, skippedStatus);
 }
