@@ -77,7 +77,8 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
                 out << summaryLine(data, options.writeReports);
                 break;
             case OutputFormat::Gnu:
-                out << gnuLines(file, findings);
+                out << gnuLines(file, findings,
+                                static_cast<std::size_t>(data.errorCount + data.warningCount));
                 if (exitStatusOf(data) == kExitFailure)
                     err << summaryLine(data, options.writeReports);
                 break;

@@ -19,7 +19,8 @@ std::string withoutControls(std::string_view text) {
     return out;
 }
 
-std::string gnuLines(std::string_view file, const std::vector<Finding>& findings) {
+std::string gnuLines(std::string_view file, const std::vector<Finding>& findings,
+                     std::size_t counted) {
     const std::string name = withoutControls(file);
     std::string out;
     for (const Finding& f : findings) {
@@ -32,6 +33,8 @@ std::string gnuLines(std::string_view file, const std::vector<Finding>& findings
         out += withoutControls(f.text);
         out += '\n';
     }
+    if (counted > findings.size())
+        out += name + ": note: Too many errors and warnings: the rest are counted but not listed\n";
     return out;
 }
 

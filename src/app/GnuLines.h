@@ -12,8 +12,10 @@
 
 namespace tavmir {
 
-// One line per finding, each ending in LF.
-std::string gnuLines(std::string_view file, const std::vector<Finding>& findings);
+// One line per finding, each ending in LF. When the file had more findings than were listed
+// (`counted`, errors and warnings), a closing "FILE: note: " line says so.
+std::string gnuLines(std::string_view file, const std::vector<Finding>& findings,
+                     std::size_t counted);
 
 // The text with every control character but the tab (bytes 0 to 31 and 127) written as \xHH,
 // so that bytes of a binary file can neither end a line early nor drive the terminal.

@@ -127,8 +127,8 @@ void checkJson(const std::string& out, const std::string& where) {
 // twin, %f being the shortest text that ":LINE:" follows), or the same without ":%l" for a
 // finding about no line; the file it names is one of the work folder's.
 void checkGnu(const std::string& out, const fs::path& work, const std::string& where) {
-    static const std::regex withLine(R"(^(.+?):([0-9]+): (error|warning): (.+)$)");
-    static const std::regex noLine(R"(^(.+?): (error|warning): (.+)$)");
+    static const std::regex withLine(R"(^(.+?):([0-9]+): (error|warning|note): (.+)$)");
+    static const std::regex noLine(R"(^(.+?): (error|warning|note): (.+)$)");
     for (const std::string& line : split(out, '\n')) {
         std::smatch m;
         if (line.empty()) continue;
