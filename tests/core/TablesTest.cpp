@@ -276,9 +276,11 @@ const std::map<std::string, Adapter>& adapters() {
                                                      : PathKind::Missing;
              });
              const char* modes[] = {"editor", "validate", "compare", "help", "version", "refused"};
+             const char* formats[] = {"", " format=gnu", " format=json"};
              return modes[static_cast<int>(r.mode)] + (" " + bracketed(r.commandFiles)) +
                     bracketed(r.operands) + (r.skipped.empty() ? "" : " skips ") +
-                    bracketed(r.skipped) + r.error;
+                    bracketed(r.skipped) + r.error + formats[static_cast<int>(r.format)] +
+                    (r.writeReports ? "" : " no-report");
          }},
         {"program-folders",
          [](const Cells& c) {

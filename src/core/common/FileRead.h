@@ -8,14 +8,22 @@
 
 namespace tavmir {
 
-struct FileReadResult {
-    std::string bytes;
-    std::string error;  // "" when read; else the system's description or why it was refused
-
-    bool ok() const { return error.empty(); }
+enum class FileReadFailure {
+    None,
+    System,      // the system refused (no such file, permissions, a folder, a read error)
+    NotRegular,  // a FIFO, device or socket, never read
+    TooLarge,    // more than the limit, or grew past it while read
 };
 
-// The reason given for a folder, FIFO, device or socket.
+struct FileReadResult {
+    std::string bytes;
+    FileReadFailure failure = FileReadFailure::None;
+    std::string error;  // "" when read; else the system's description or why it was refused
+
+    bool ok() const { return failure == FileReadFailure::None; }
+};
+
+// The reason given for a FIFO, device or socket.
 inline constexpr const char* kNotRegularFileText = "Not a regular file";
 
 FileReadResult readRegularFile(const std::string& path, std::uint64_t maxBytes);

@@ -1,77 +1,18 @@
 #include "settingsfile/SettingsFileReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "catalogue/StartupTables.h"
 #include "common/AtomicFile.h"
 #include "common/Numeric.h"
-#include "common/SystemError.h"
 #include "common/Text.h"
+#include "settingsfile/FileBytes.h"
 #include "settingsfile/LineScanner.h"
 
 namespace tavmir {
 namespace {
-
-// A file's whole content, or the reason it could not be had.
-struct FileBytes {
-    std::string bytes;
-    std::string error;  // the system's description; empty on success
-};
-
-FileBytes readWholeFile(const std::string& path) {
-    FileBytes out;
-    errno = 0;
-    // Opened without waiting: a FIFO would otherwise block until some writer appears. Only a
-    // regular file is read; O_NONBLOCK changes nothing for one.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    std::FILE* f = fd < 0 ? nullptr : ::fdopen(fd, "rb");
-    if (!f) {
-        out.error = systemErrorText(errno);
-        if (fd >= 0) ::close(fd);
-        return out;
-    }
-    struct stat st {};
-    if (::fstat(fileno(f), &st) != 0) {
-        out.error = systemErrorText(errno);
-    } else if (S_ISDIR(st.st_mode)) {
-        out.error = systemErrorText(EISDIR);
-    } else if (!S_ISREG(st.st_mode)) {
-        out.error = std::string(kNotRegularFileError);
-    } else {
-        // Read at most one byte past the limit: enough to know the file is too large even
-        // when it grows while it is read.
-        std::string buf;
-        const std::size_t want = static_cast<std::size_t>(kMaxSettingsFileSize) + 1;
-        buf.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), want));
-        char chunk[65536];
-        while (buf.size() < want) {
-            const std::size_t n =
-                std::fread(chunk, 1, std::min(sizeof chunk, want - buf.size()), f);
-            buf.append(chunk, n);
-            if (n == 0) break;
-        }
-        if (std::ferror(f)) {
-            out.error = systemErrorText(errno != 0 ? errno : EIO);
-        } else if (buf.size() > kMaxSettingsFileSize) {
-            out.error = "File is too large (more than " +
-                        std::to_string(kMaxSettingsFileSize / (1024 * 1024)) +
-                        " MB): it cannot be a settings file";
-        } else {
-            out.bytes = std::move(buf);
-        }
-    }
-    if (std::fclose(f) != 0 && out.error.empty()) out.error = systemErrorText(errno);
-    if (!out.error.empty()) out.bytes.clear();
-    return out;
-}
 
 // The form decided by the first 50 lines, or "".
 std::string detectFormOfBytes(const Catalogue& cat, std::string_view bytes) {
@@ -114,38 +55,64 @@ class Reader {
     }
     bool batchMode() const { return (m_data.options & kOptionBatchProgress) != 0; }
 
-    void addMessage(std::string_view head, std::string_view text) {
+    // Where a message is about, for the findings: its kind, line (0: none), section and key.
+    struct Place {
+        FindingKind kind = FindingKind::Error;
+        int line = 0;
+        std::string_view section, key;
+    };
+    // Adds one message to the error text (and to the findings when the caller wants them).
+    // `head` is its number and kind ("3. Error in line 7: "); `text` the message itself.
+    void addMessage(std::string_view head, std::string_view text, const Place& place) {
         if (m_listed < kMaxListedMessages) {
             m_errors += head;
             m_errors += text;
             m_errors += kCrLf;
+            if (m_data.findings)
+                m_data.findings->push_back({place.kind, place.line, std::string(text),
+                                            std::string(place.section), std::string(place.key)});
         } else if (m_listed == kMaxListedMessages) {
             m_errors += "Too many errors and warnings: the rest are counted but not listed";
             m_errors += kCrLf;
         }
         ++m_listed;
     }
-    void lineError(int line, std::string_view text) {
+    void lineError(int line, std::string_view text, std::string_view section = {},
+                   std::string_view key = {}) {
         ++m_data.errorCount;
         addMessage(
             std::to_string(m_data.errorCount) + ". Error in line " + std::to_string(line) + ": ",
-            text);
+            text, {FindingKind::Error, line, section, key});
     }
-    void warning(std::string_view text) {
+    void missingSetting(const SettingDef& def) {
+        ++m_data.errorCount;
+        addMessage(std::to_string(m_data.errorCount) + ". Error: ",
+                   "Setting not found (" + def.section + ":" + def.key + ")",
+                   {FindingKind::Error, 0, def.section, def.key});
+    }
+    // `separator` is what the log puts between "Warning" and the text (": " or ". ").
+    void warning(std::string_view separator, std::string_view text, const SettingDef* def) {
         ++m_data.warningCount;
-        addMessage(std::to_string(m_data.warningCount) + ". Warning", text);
+        Place place{FindingKind::Warning, 0, {}, {}};
+        if (def) place.section = def->section, place.key = def->key;
+        addMessage(std::to_string(m_data.warningCount) + ". Warning" + std::string(separator), text,
+                   place);
     }
 
+    // The empty file and the undecided form: a fixed log naming one error; the counters stay 0.
     void fixedFailure(std::string_view what, std::int32_t status) {
         log("File type: unknown", 1);
-        log(what, 1, kRed);
+        log("1. Error: " + std::string(what), 1, kRed);
         log("Errors: 1", 1);
         log("Warnings: 0", 2);
         m_data.status = status;
+        if (m_data.findings)
+            m_data.findings->push_back({FindingKind::Error, 0, std::string(what), {}, {}});
     }
     void readFailure(const std::string& reason) {
         log(std::string(kCrLf) + reason, 2, kRed);
         m_data.status = kStatusReadFailed;
+        m_data.failureReason = reason;
     }
 
     void readLines(std::string_view bytes, bool cfg);
@@ -179,6 +146,8 @@ void Reader::run() {
     d.fileType.clear();
     d.extensionMatches = true;
     d.status = kStatusRead;
+    d.failureReason.clear();
+    if (d.findings) d.findings->clear();
 
     if (m_env.batchFileNumber != -1) {
         log(std::to_string(m_env.batchFileNumber) + ". Validating ", 0);
@@ -192,11 +161,11 @@ void Reader::run() {
 
     const FileBytes file = readWholeFile(d.fileName);
     if (!file.error.empty()) return readFailure(file.error);
-    if (file.bytes.empty()) return fixedFailure("1. Error: File is empty", kStatusEmpty);
+    if (file.bytes.empty()) return fixedFailure("File is empty", kStatusEmpty);
 
     d.fileType = detectFormOfBytes(m_cat, file.bytes);
     if (d.fileType.empty())
-        return fixedFailure("1. Error: File is not in CFG or SET format", kStatusUnknownForm);
+        return fixedFailure("File is not in CFG or SET format", kStatusUnknownForm);
     log("File type: " + d.fileType, 1);
 
     const std::string ext = toUpperAscii(
@@ -210,9 +179,7 @@ void Reader::run() {
     if (d.foundCount < kSettingCount) {
         for (int n = 1; n <= kSettingCount; ++n) {
             if (d.found[static_cast<std::size_t>(n)]) continue;
-            ++d.errorCount;
-            addMessage(std::to_string(d.errorCount) + ". Error: ",
-                       "Setting not found (" + m_cat[n].section + ":" + m_cat[n].key + ")");
+            missingSetting(m_cat[n]);
             if (batchMode()) yield();
         }
     }
@@ -225,17 +192,21 @@ void Reader::run() {
             if (leadingNumber(d.values[b]) < leadingNumber(d.values[a])) {
                 d.limitWarning[a] = true;
                 const SettingDef& da = m_cat[static_cast<int>(a)];
-                warning(": " + da.section + ", " + da.key + " (" + d.values[a] + ")" +
-                        " is greater than " + m_cat[static_cast<int>(b)].key + " (" + d.values[b] +
-                        ")");
+                warning(": ",
+                        da.section + ", " + da.key + " (" + d.values[a] + ")" +
+                            " is greater than " + m_cat[static_cast<int>(b)].key + " (" +
+                            d.values[b] + ")",
+                        &da);
             }
         }
     }
 
     if (!d.extensionMatches)
-        warning(". File extension (" +
-                toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)) + ")" +
-                " does not correspond to file type (" + d.fileType + ")");
+        warning(". ",
+                "File extension (" +
+                    toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)) + ")" +
+                    " does not correspond to file type (" + d.fileType + ")",
+                nullptr);
 
     writeErrorText();
     log("Errors: " + std::to_string(d.errorCount), 1);
@@ -244,11 +215,15 @@ void Reader::run() {
     if (d.options & kOptionSaveReport) {
         if (d.reportFormat != 0 && d.reportFormat != 1) {
             d.status = kStatusReportFailed;
+            d.failureReason = "Unknown report format (" + std::to_string(d.reportFormat) + ")";
         } else {
             const std::string bytes = d.reportFormat == 0 ? toRtf(*d.log) : d.log->plainText();
             // A report can be made again from its file: no flush to disk per report.
-            if (!writeFileAtomically(d.reportFile, bytes, Durability::Derived).ok())
+            WriteResult written = writeFileAtomically(d.reportFile, bytes, Durability::Derived);
+            if (!written.ok()) {
                 d.status = kStatusReportFailed;
+                d.failureReason = std::move(written.reason);
+            }
         }
     }
 }
@@ -292,7 +267,7 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
             m_lastGoodSection = name;
             m_wrongSection.clear();
         } else {
-            lineError(lineNo, "Wrong section name (" + std::string(name) + ")");
+            lineError(lineNo, "Wrong section name (" + std::string(name) + ")", name);
             m_wrongSection = name;  // "[]" names no section: nothing is remembered
             m_currentSection = m_lastGoodSection;
         }
@@ -305,10 +280,13 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
 
     const std::string_view key = trimSpaces(line.substr(0, eq));
     const auto [keyKnown, n] = m_cat.match(m_currentSection, key);
-    if (!keyKnown) return lineError(lineNo, "Wrong key name (" + std::string(key) + ")");
+    if (!keyKnown)
+        return lineError(lineNo, "Wrong key name (" + std::string(key) + ")", m_currentSection,
+                         key);
     if (n == 0) {
         const std::string& section = m_wrongSection.empty() ? m_currentSection : m_wrongSection;
-        return lineError(lineNo, "Wrong setting name (" + section + ":" + std::string(key) + ")");
+        return lineError(lineNo, "Wrong setting name (" + section + ":" + std::string(key) + ")",
+                         section, key);
     }
     settingValue(lineNo, n, m_currentSection, key, trimSpaces(line.substr(eq + 1)));
 }
@@ -329,11 +307,14 @@ void Reader::setLine(int lineNo, std::string_view line) {
     const bool sectionKnown = m_cat.sectionExists(section);
     const auto wrongSetting = [&] {
         lineError(lineNo,
-                  "Wrong setting name (" + std::string(section) + ":" + std::string(key) + ")");
+                  "Wrong setting name (" + std::string(section) + ":" + std::string(key) + ")",
+                  section, key);
     };
     if (sectionKnown && keyKnown) return wrongSetting();
-    if (sectionKnown) return lineError(lineNo, "Wrong key name (" + std::string(key) + ")");
-    if (keyKnown) return lineError(lineNo, "Wrong section name (" + std::string(section) + ")");
+    if (sectionKnown)
+        return lineError(lineNo, "Wrong key name (" + std::string(key) + ")", section, key);
+    if (keyKnown)
+        return lineError(lineNo, "Wrong section name (" + std::string(section) + ")", section, key);
     wrongSetting();
 }
 
@@ -353,25 +334,26 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     const SettingDef& def = m_cat[n];
     const std::string sk = std::string(section) + ":" + std::string(key);
     const std::string v(value);
+    const auto error = [&](const std::string& text) { lineError(lineNo, text, section, key); };
     switch (check) {
         case ValueCheck::Accepted:
             return;
         case ValueCheck::TooLong:
-            return lineError(lineNo, "Alphanumeric setting too long (" + sk + ". " +
-                                         "Length=" + std::to_string(value.size()) +
-                                         " chars. Max is " + std::to_string(def.maxLength) + ")");
+            return error("Alphanumeric setting too long (" + sk + ". " +
+                         "Length=" + std::to_string(value.size()) + " chars. Max is " +
+                         std::to_string(def.maxLength) + ")");
         case ValueCheck::NotNumeric:
-            return lineError(lineNo, "Value is not numeric (" + sk + "=" + v + ")");
+            return error("Value is not numeric (" + sk + "=" + v + ")");
         case ValueCheck::Overflow:
-            return lineError(lineNo, "Overflow (" + sk + "=" + v + ")");
+            return error("Overflow (" + sk + "=" + v + ")");
         case ValueCheck::BelowLow:
-            return lineError(lineNo, "Value is lower than low limit (" + sk + "=" +
-                                         shortestDecimal(leadingNumber(value)) + ". Low limit is " +
-                                         std::to_string(def.lowLimit) + ")");
+            return error("Value is lower than low limit (" + sk + "=" +
+                         shortestDecimal(leadingNumber(value)) + ". Low limit is " +
+                         std::to_string(def.lowLimit) + ")");
         case ValueCheck::AboveHigh:
-            return lineError(lineNo, "Value is higher than high limit (" + sk + "=" +
-                                         shortestDecimal(leadingNumber(value)) +
-                                         ". High limit is " + std::to_string(def.highLimit) + ")");
+            return error("Value is higher than high limit (" + sk + "=" +
+                         shortestDecimal(leadingNumber(value)) + ". High limit is " +
+                         std::to_string(def.highLimit) + ")");
     }
 }
 

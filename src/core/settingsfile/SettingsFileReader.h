@@ -7,15 +7,10 @@
 #include <string_view>
 
 #include "catalogue/Catalogue.h"
+#include "settingsfile/FileBytes.h"
 #include "settingsfile/SettingsFileData.h"
 
 namespace tavmir {
-
-// Files larger than this are refused as unreadable: a settings file is a few tens of KB.
-inline constexpr std::uintmax_t kMaxSettingsFileSize = 16u * 1024u * 1024u;
-// The reason given for a FIFO, device or socket, which is never read (it could block).
-inline constexpr std::string_view kNotRegularFileError =
-    "Not a regular file: it cannot be a settings file";
 
 // "CFG", "SET", or "" when the first 50 lines decide nothing or the file cannot be opened.
 std::string detectFileType(const Catalogue& catalogue, const std::string& path);
