@@ -32,6 +32,7 @@
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
 #include "widgets/EditorFieldWidgets.h"
+#include "widgets/FieldAlignment.h"
 
 namespace tavmir::gui {
 namespace {
@@ -48,17 +49,6 @@ constexpr int kButtonWidth = 83;
 constexpr int kButtonHeight = 26;
 // One wheel notch as Qt reports it.
 constexpr int kWheelNotch = 120;
-
-Qt::Alignment alignmentOf(int textAlign) {
-    switch (textAlign) {
-        case 1:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case 2:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
 
 // Pixels one wheel notch moves the canvas: MouseWheelSpeed 1 is low, 3 high, anything else
 // medium.
@@ -279,7 +269,7 @@ QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
         return tabIndexes[static_cast<std::size_t>(a)] < tabIndexes[static_cast<std::size_t>(b)];
     });
     const Catalogue& catalogue = *context.catalogue;
-    const Qt::Alignment align = alignmentOf(context.preferences.textAlign);
+    const Qt::Alignment align = fieldAlignment(context.preferences.textAlign);
     QStyle* style = fieldStyle();
     QPalette averagePalette;
     averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
@@ -659,7 +649,7 @@ void FrmSettingsEdit::refreshFromDocument() {
 }
 
 void FrmSettingsEdit::applyTextAlign() {
-    const Qt::Alignment align = alignmentOf(d->context.preferences.textAlign);
+    const Qt::Alignment align = fieldAlignment(d->context.preferences.textAlign);
     for (ValueField* field : d->text1)
         if (field != nullptr) field->setAlignment(align);
 }
