@@ -31,8 +31,10 @@
 #include "document/SaveFile.h"
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
-#include "widgets/EditorFieldWidgets.h"
+#include "widgets/EditorFieldEvents.h"
 #include "widgets/FieldAlignment.h"
+#include "widgets/FieldLabel.h"
+#include "widgets/ValueField.h"
 
 namespace tavmir::gui {
 namespace {
