@@ -1,20 +1,13 @@
 #include "editor/FrmSettingsEdit.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMdiSubWindow>
-#include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
-#include <QSizeGrip>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +22,7 @@
 #include "dialogs/LoadErrorDialogs.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
+#include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
 #include "widgets/EditorFieldEvents.h"
@@ -49,17 +43,6 @@ constexpr int kFieldHeight = 19;
 constexpr int kLabelHeight = 17;
 constexpr int kButtonWidth = 83;
 constexpr int kButtonHeight = 26;
-// One wheel notch as Qt reports it.
-constexpr int kWheelNotch = 120;
-
-// Pixels one wheel notch moves the canvas: MouseWheelSpeed 1 is low, 3 high, anything else
-// medium.
-int wheelPixels(int mouseWheelSpeed) {
-    if (mouseWheelSpeed == 1) return 25;
-    if (mouseWheelSpeed == 3) return 100;
-    return 50;
-}
-
 // The classic flat look for the cells: a page repaints 190 of them at every switch, and the
 // plain sunken frame costs a fraction of the default style's shaded one.
 QStyle* fieldStyle() {
@@ -86,8 +69,6 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     int filterKey(int item, int code) override;
     void labelClicked(int item, bool doubleClick) override;
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     void buildCanvas();
     QWidget* pageContainer(int page);
     // Builds the pages not visited yet, one per turn of the event loop once it is idle, so a
@@ -98,20 +79,6 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     void syncAllBuilt();
     void showRemark();
     void refreshCaption();
-    void wheel(QWheelEvent* event);
-    void snapBack();
-    // The grip shows only while both bars do; decided after the scroll area laid out its bars.
-    void queueGripUpdate() {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                const QScrollBar* h = scrollArea->horizontalScrollBar();
-                const QScrollBar* v = scrollArea->verticalScrollBar();
-                grip->setVisible(h->maximum() > h->minimum() && v->maximum() > v->minimum());
-            },
-            Qt::QueuedConnection);
-    }
-    void watchFrame();
     std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
     PageSwitchApply applier() {
         return [this](int from, int to) { applyPageSwitch(from, to); };
@@ -122,7 +89,7 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     EditorDocument document;
     OpenRunFlags ownRunFlags;  // used when no main module runs the open
 
-    QScrollArea* scrollArea = nullptr;
+    EditorScrollArea* scrollArea = nullptr;
     QWidget* p1 = nullptr;
     std::array<QPushButton*, kPageCount + 1> bPag{};
     QLabel* lTitle = nullptr;
@@ -132,12 +99,6 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     std::array<ValueField*, kFieldCount + 1> text1{};
     std::array<FieldLabel*, kFieldCount + 1> label1{};
     std::vector<int> tabIndexes;
-
-    QChar lastScrollbarClicked = QLatin1Char('V');
-    int wheelRemainder = 0;
-    QPointer<QWidget> watchedFrame;
-    QWidget* grip = nullptr;
-    bool snapping = false;
 };
 
 FrmSettingsEdit::Impl::Impl(FrmSettingsEdit& window, GuiContext& ctx)
@@ -148,16 +109,7 @@ FrmSettingsEdit::Impl::Impl(FrmSettingsEdit& window, GuiContext& ctx)
 void FrmSettingsEdit::Impl::buildCanvas() {
     auto* layout = new QVBoxLayout(&q);
     layout->setContentsMargins(0, 0, 0, 0);
-    scrollArea = new QScrollArea(&q);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidgetResizable(false);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->horizontalScrollBar()->setObjectName(QStringLiteral("scbH"));
-    scrollArea->verticalScrollBar()->setObjectName(QStringLiteral("scbV"));
-    scrollArea->horizontalScrollBar()->setSingleStep(20);
-    scrollArea->verticalScrollBar()->setSingleStep(20);
+    scrollArea = new EditorScrollArea(context.preferences, &q);
     layout->addWidget(scrollArea);
 
     p1 = new QWidget;
@@ -213,27 +165,6 @@ void FrmSettingsEdit::Impl::buildCanvas() {
     lRemark->setWordWrap(true);
 
     scrollArea->setWidget(p1);
-    // The size grip sits in the corner between the two bars and shows only when both do; it
-    // resizes the editor's frame (the MDI subwindow, or the editor's own window).
-    // The grip shows and hides itself as its window's state changes, so it lives in a holder
-    // whose visibility the scroll area alone decides.
-    auto* pGrab = new QWidget(scrollArea);
-    pGrab->setObjectName(QStringLiteral("pGrab"));
-    auto* gripLayout = new QVBoxLayout(pGrab);
-    gripLayout->setContentsMargins(0, 0, 0, 0);
-    gripLayout->addWidget(new QSizeGrip(pGrab), 0, Qt::AlignRight | Qt::AlignBottom);
-    scrollArea->setCornerWidget(pGrab);
-    grip = pGrab;
-    scrollArea->installEventFilter(this);
-    for (QScrollBar* bar : {scrollArea->horizontalScrollBar(), scrollArea->verticalScrollBar()})
-        QObject::connect(bar, &QScrollBar::rangeChanged, this, [this] { queueGripUpdate(); });
-    scrollArea->viewport()->installEventFilter(this);
-    q.installEventFilter(this);
-    auto lastBar = [this](QChar bar) { return [this, bar](int) { lastScrollbarClicked = bar; }; };
-    QObject::connect(scrollArea->verticalScrollBar(), &QScrollBar::actionTriggered, this,
-                     lastBar(QLatin1Char('V')));
-    QObject::connect(scrollArea->horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-                     lastBar(QLatin1Char('H')));
 
     // The window sees the page keys before its fields (buttons and the scroll area included).
     for (bool down : {false, true}) {
@@ -423,82 +354,6 @@ void FrmSettingsEdit::Impl::labelClicked(int item, bool doubleClick) {
     if (doubleClick) fieldActivated(item);
 }
 
-bool FrmSettingsEdit::Impl::eventFilter(QObject* watched, QEvent* event) {
-    if (scrollArea != nullptr && watched == scrollArea->viewport() &&
-        event->type() == QEvent::Wheel) {
-        wheel(static_cast<QWheelEvent*>(event));
-        return true;
-    }
-    if (watched == scrollArea &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
-        queueGripUpdate();
-    if (watched == &q && (event->type() == QEvent::ParentChange || event->type() == QEvent::Show))
-        watchFrame();
-    // The frame's layout has not yet resized the editor when the frame hears of its new size.
-    if (watched == watchedFrame && event->type() == QEvent::Resize && !snapping)
-        QMetaObject::invokeMethod(
-            this, [this] { snapBack(); }, Qt::QueuedConnection);
-    return QObject::eventFilter(watched, event);
-}
-
-// The wheel moves the bar used last while it is shown, else the only bar shown, by the
-// preference's pixels per notch; turning it towards the user scrolls down (or right).
-void FrmSettingsEdit::Impl::wheel(QWheelEvent* event) {
-    event->accept();
-    QScrollBar* vertical = scrollArea->verticalScrollBar();
-    QScrollBar* horizontal = scrollArea->horizontalScrollBar();
-    const bool vShown = vertical->maximum() > vertical->minimum();
-    const bool hShown = horizontal->maximum() > horizontal->minimum();
-    QScrollBar* bar = nullptr;
-    if (vShown && lastScrollbarClicked == QLatin1Char('V')) {
-        bar = vertical;
-    } else if (hShown && lastScrollbarClicked == QLatin1Char('H')) {
-        bar = horizontal;
-    } else if (vShown) {
-        bar = vertical;
-        lastScrollbarClicked = QLatin1Char('V');
-    } else if (hShown) {
-        bar = horizontal;
-        lastScrollbarClicked = QLatin1Char('H');
-    }
-    const QPoint angle = event->angleDelta();
-    wheelRemainder += angle.y() != 0 ? angle.y() : angle.x();
-    const int notches = wheelRemainder / kWheelNotch;
-    wheelRemainder -= notches * kWheelNotch;
-    if (bar == nullptr || notches == 0) return;
-    const int step = wheelPixels(context.preferences.mouseWheelSpeed);
-    bar->setValue(std::clamp(bar->value() - notches * step, bar->minimum(), bar->maximum()));
-}
-
-// The frame whose size the snap-back governs: the MDI subwindow around the editor, or the
-// editor itself when it is a window of its own.
-void FrmSettingsEdit::Impl::watchFrame() {
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(q.parentWidget());
-    if (frame == nullptr && q.isWindow()) frame = &q;
-    if (frame == watchedFrame) return;
-    if (watchedFrame != nullptr) watchedFrame->removeEventFilter(this);
-    watchedFrame = frame;
-    if (watchedFrame != nullptr) watchedFrame->installEventFilter(this);
-}
-
-// A normal-state editor is never larger than the canvas plus its frame: a larger size snaps
-// back, so no empty band shows beside or below the canvas.
-void FrmSettingsEdit::Impl::snapBack() {
-    if (snapping || watchedFrame == nullptr) return;
-    if (watchedFrame->windowState() &
-        (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-        return;
-    // The client area counts the scroll bars in, as the canvas's own frame does.
-    const QSize client = scrollArea->size();
-    const int extraWidth = client.width() - kCanvasWidth;
-    const int extraHeight = client.height() - kCanvasHeight;
-    if (extraWidth <= 0 && extraHeight <= 0) return;
-    snapping = true;
-    watchedFrame->resize(watchedFrame->width() - std::max(0, extraWidth),
-                         watchedFrame->height() - std::max(0, extraHeight));
-    snapping = false;
-}
-
 std::string FrmSettingsEdit::Impl::finishSave(const SaveOutcome& outcome, const SaveState& state) {
     document.setFileType(state.fileType);
     if (!outcome.ok()) {
@@ -532,13 +387,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
 }
 
 FrmSettingsEdit::~FrmSettingsEdit() {
-    // The fields report focus changes while they are destroyed; stop listening first.
-    if (d->watchedFrame != nullptr && d->watchedFrame != this)
-        d->watchedFrame->removeEventFilter(d.get());
-    if (d->scrollArea != nullptr) {
-        d->scrollArea->viewport()->removeEventFilter(d.get());
-        d->scrollArea->removeEventFilter(d.get());
-    }
+    // The fields report focus changes while they are destroyed; delete them first.
     for (QWidget* page : d->pages) delete page;
     d->pages = {};
     d->text1 = {};
