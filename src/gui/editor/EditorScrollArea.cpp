@@ -62,7 +62,9 @@ EditorScrollArea::EditorScrollArea(const Preferences& preferences, QWidget* edit
 void EditorScrollArea::queueGripUpdate() {
     QMetaObject::invokeMethod(
         this,
-        [this] { m_grip->setVisible(shown(*horizontalScrollBar()) && shown(*verticalScrollBar())); },
+        [this] {
+            m_grip->setVisible(shown(*horizontalScrollBar()) && shown(*verticalScrollBar()));
+        },
         Qt::QueuedConnection);
 }
 

@@ -1,8 +1,5 @@
 #include "editor/FrmSettingsEdit.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
@@ -11,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -22,6 +18,7 @@
 #include "dialogs/LoadErrorDialogs.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
+#include "editor/EditorCanvas.h"
 #include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
@@ -33,16 +30,10 @@
 namespace tavmir::gui {
 namespace {
 
-constexpr int kCanvasWidth = 1020;
-constexpr int kCanvasHeight = 688;
-// The page containers cover the band between the two separator lines, so the page buttons,
-// the title and the remark line above and below them stay clickable.
-constexpr int kPageTop = 70;
-constexpr int kPageHeight = 650 - kPageTop;
+constexpr int kPageTop = EditorCanvas::kPageTop;
+constexpr int kPageHeight = EditorCanvas::kPageBottom - kPageTop;
 constexpr int kFieldHeight = 19;
 constexpr int kLabelHeight = 17;
-constexpr int kButtonWidth = 83;
-constexpr int kButtonHeight = 26;
 // The classic flat look for the cells: a page repaints 190 of them at every switch, and the
 // plain sunken frame costs a fraction of the default style's shaded one.
 QStyle* fieldStyle() {
@@ -90,11 +81,7 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     OpenRunFlags ownRunFlags;  // used when no main module runs the open
 
     EditorScrollArea* scrollArea = nullptr;
-    QWidget* p1 = nullptr;
-    std::array<QPushButton*, kPageCount + 1> bPag{};
-    QLabel* lTitle = nullptr;
-    QLabel* lRemark = nullptr;
-    QPushButton* bViewLoadErrors = nullptr;
+    EditorCanvas* p1 = nullptr;
     std::array<QWidget*, kPageCount + 1> pages{};
     std::array<ValueField*, kFieldCount + 1> text1{};
     std::array<FieldLabel*, kFieldCount + 1> label1{};
@@ -112,58 +99,12 @@ void FrmSettingsEdit::Impl::buildCanvas() {
     scrollArea = new EditorScrollArea(context.preferences, &q);
     layout->addWidget(scrollArea);
 
-    p1 = new QWidget;
-    p1->setObjectName(QStringLiteral("p1"));
-    p1->setFixedSize(kCanvasWidth, kCanvasHeight);
-    QFont font = p1->font();
-    font.setPixelSize(11);
-    p1->setFont(font);
-
-    // The page buttons come first, so they lead the keyboard order as on the original form.
-    double left = 0;
-    for (int page = 1; page <= kPageCount; ++page) {
-        auto* button = new QPushButton(fromCore(std::string(pageButtonCaption(page))), p1);
-        button->setObjectName(QStringLiteral("bPag_%1").arg(page));
-        button->setGeometry(static_cast<int>(std::lround(left)), 2, kButtonWidth, kButtonHeight);
-        QObject::connect(button, &QPushButton::clicked, this, [this, page] { q.showPage(page); });
-        bPag[static_cast<std::size_t>(page)] = button;
-        left += kButtonWidth + 1.5;
-    }
-
-    lTitle = new QLabel(p1);
-    lTitle->setObjectName(QStringLiteral("lTitle"));
-    lTitle->setTextFormat(Qt::PlainText);
-    QFont titleFont = font;
-    titleFont.setBold(true);
-    titleFont.setPixelSize(15);
-    lTitle->setFont(titleFont);
-    lTitle->setGeometry(8, 38, 600, 24);
-
-    bViewLoadErrors = new QPushButton(QStringLiteral("View load e&rrors"), p1);
-    bViewLoadErrors->setObjectName(QStringLiteral("bViewLoadErrors"));
-    bViewLoadErrors->setGeometry(kCanvasWidth - 8 - 130, 37, 130, kButtonHeight);
-    bViewLoadErrors->hide();
-    QObject::connect(bViewLoadErrors, &QPushButton::clicked, this, [this] {
+    p1 = new EditorCanvas;
+    QObject::connect(p1, &EditorCanvas::pageButtonClicked, this,
+                     [this](int page) { q.showPage(page); });
+    QObject::connect(p1, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
         showLoadErrors(&q, document.loadLog(), fromCore(document.filePath()), &context);
     });
-
-    auto line = [this](const char* name, int y) {
-        auto* frame = new QFrame(p1);
-        frame->setObjectName(QLatin1String(name));
-        frame->setFrameShape(QFrame::HLine);
-        frame->setFrameShadow(QFrame::Sunken);
-        frame->setGeometry(0, y - 1, 1024, 3);
-    };
-    line("Line1", 68);
-    line("Line2", 650);
-
-    lRemark = new QLabel(p1);
-    lRemark->setObjectName(QStringLiteral("lRemark"));
-    lRemark->setTextFormat(Qt::PlainText);
-    lRemark->setGeometry(8, 655, kCanvasWidth - 16, 28);
-    lRemark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lRemark->setWordWrap(true);
-
     scrollArea->setWidget(p1);
 
     // The window sees the page keys before its fields (buttons and the scroll area included).
@@ -193,7 +134,7 @@ QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
 
     container = new QWidget(p1);
     container->setObjectName(QStringLiteral("page_%1").arg(page));
-    container->setGeometry(0, kPageTop, kCanvasWidth, kPageHeight);
+    container->setGeometry(0, kPageTop, EditorCanvas::kWidth, kPageHeight);
     container->hide();
 
     // Widgets are made in tab order: Qt's keyboard order within the page is creation order.
@@ -255,8 +196,7 @@ void FrmSettingsEdit::Impl::applyPageSwitch(int from, int to) {
     if (from >= 1 && from <= kPageCount && pages[static_cast<std::size_t>(from)] != nullptr)
         pages[static_cast<std::size_t>(from)]->hide();
     next->show();
-    lTitle->setText(fromCore(std::string(pageTitle(to))));
-    bPag[static_cast<std::size_t>(to)]->raise();
+    p1->showPageTitle(to);
 }
 
 // Brings the widgets of a built page up to the document: operations outside the window
@@ -283,7 +223,7 @@ void FrmSettingsEdit::Impl::syncAllBuilt() {
     for (int page = 1; page <= kPageCount; ++page) syncPage(page);
 }
 
-void FrmSettingsEdit::Impl::showRemark() { lRemark->setText(fromCore(document.remark())); }
+void FrmSettingsEdit::Impl::showRemark() { p1->showRemark(fromCore(document.remark())); }
 
 void FrmSettingsEdit::Impl::refreshCaption() { q.setWindowTitle(fromCore(document.caption())); }
 
@@ -383,7 +323,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
     setObjectName(QStringLiteral("FrmSettingsEdit"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     d->buildCanvas();
-    resize(kCanvasWidth, kCanvasHeight);
+    resize(EditorCanvas::kWidth, EditorCanvas::kHeight);
 }
 
 FrmSettingsEdit::~FrmSettingsEdit() {
@@ -422,7 +362,7 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
 
     busy.emplace();
     d->syncAllBuilt();
-    d->bViewLoadErrors->setVisible(d->document.hasLoadErrors());
+    d->p1->showLoadErrorsButton(d->document.hasLoadErrors());
     d->refreshCaption();
     if (d->context.mainModule != nullptr) d->context.mainModule->recentFiles().addToFront(path);
     busy.reset();
@@ -495,7 +435,7 @@ const EditorDocument& FrmSettingsEdit::document() const { return d->document; }
 
 void FrmSettingsEdit::refreshFromDocument() {
     d->syncAllBuilt();
-    d->bViewLoadErrors->setVisible(d->document.hasLoadErrors());
+    d->p1->showLoadErrorsButton(d->document.hasLoadErrors());
     d->refreshCaption();
 }
 
