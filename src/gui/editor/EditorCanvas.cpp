@@ -38,7 +38,8 @@ EditorCanvas::EditorCanvas(QWidget* parent) : QWidget(parent) {
         auto* button = new QPushButton(fromCore(std::string(pageButtonCaption(page))), this);
         button->setObjectName(QStringLiteral("bPag_%1").arg(page));
         button->setGeometry(static_cast<int>(std::lround(left)), 2, kButtonWidth, kButtonHeight);
-        connect(button, &QPushButton::clicked, this, [this, page] { emit pageButtonClicked(page); });
+        connect(button, &QPushButton::clicked, this,
+                [this, page] { emit pageButtonClicked(page); });
         m_pageButtons[static_cast<std::size_t>(page)] = button;
         left += kButtonWidth + 1.5;
     }

@@ -1,15 +1,10 @@
 #include "editor/FrmSettingsEdit.h"
 
 #include <QShortcut>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 #include <optional>
-#include <vector>
 
 #include "BusyCursor.h"
 #include "LocalClock.h"
@@ -19,33 +14,15 @@
 #include "document/Layout.h"
 #include "document/SaveFile.h"
 #include "editor/EditorCanvas.h"
+#include "editor/EditorPages.h"
 #include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
 #include "widgets/EditorFieldEvents.h"
 #include "widgets/FieldAlignment.h"
-#include "widgets/FieldLabel.h"
 #include "widgets/ValueField.h"
 
 namespace tavmir::gui {
-namespace {
-
-constexpr int kPageTop = EditorCanvas::kPageTop;
-constexpr int kPageHeight = EditorCanvas::kPageBottom - kPageTop;
-constexpr int kFieldHeight = 19;
-constexpr int kLabelHeight = 17;
-// The classic flat look for the cells: a page repaints 190 of them at every switch, and the
-// plain sunken frame costs a fraction of the default style's shaded one.
-QStyle* fieldStyle() {
-    static QStyle* style = [] {
-        QStyle* s = QStyleFactory::create(QStringLiteral("Windows"));
-        if (s != nullptr) s->setParent(qApp);
-        return s;
-    }();
-    return style;
-}
-
-}  // namespace
 
 class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
   public:
@@ -61,13 +38,7 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
     void labelClicked(int item, bool doubleClick) override;
 
     void buildCanvas();
-    QWidget* pageContainer(int page);
-    // Builds the pages not visited yet, one per turn of the event loop once it is idle, so a
-    // later page switch only shows a container (a first visit would also build it).
-    void buildRemainingPagesWhenIdle();
     void applyPageSwitch(int from, int to);
-    void syncPage(int page);
-    void syncAllBuilt();
     void showRemark();
     void refreshCaption();
     std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
@@ -82,16 +53,11 @@ class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
 
     EditorScrollArea* scrollArea = nullptr;
     EditorCanvas* p1 = nullptr;
-    std::array<QWidget*, kPageCount + 1> pages{};
-    std::array<ValueField*, kFieldCount + 1> text1{};
-    std::array<FieldLabel*, kFieldCount + 1> label1{};
-    std::vector<int> tabIndexes;
+    std::optional<EditorPages> pages;
 };
 
 FrmSettingsEdit::Impl::Impl(FrmSettingsEdit& window, GuiContext& ctx)
-    : q(window), context(ctx), document(ctx.catalogue) {
-    tabIndexes = fieldTabIndexes(*context.catalogue);
-}
+    : q(window), context(ctx), document(ctx.catalogue) {}
 
 void FrmSettingsEdit::Impl::buildCanvas() {
     auto* layout = new QVBoxLayout(&q);
@@ -106,6 +72,7 @@ void FrmSettingsEdit::Impl::buildCanvas() {
         showLoadErrors(&q, document.loadLog(), fromCore(document.filePath()), &context);
     });
     scrollArea->setWidget(p1);
+    pages.emplace(*p1, document, context.preferences, *this);
 
     // The window sees the page keys before its fields (buttons and the scroll area included).
     for (bool down : {false, true}) {
@@ -115,112 +82,9 @@ void FrmSettingsEdit::Impl::buildCanvas() {
     }
 }
 
-void FrmSettingsEdit::Impl::buildRemainingPagesWhenIdle() {
-    QTimer::singleShot(0, &q, [this] {
-        // A closed (hidden, about to be deleted) editor builds nothing more.
-        if (!q.isVisible()) return;
-        for (int page = 1; page <= kPageCount; ++page) {
-            if (pages[static_cast<std::size_t>(page)] != nullptr) continue;
-            pageContainer(page);
-            buildRemainingPagesWhenIdle();
-            return;
-        }
-    });
-}
-
-QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
-    QWidget*& container = pages[static_cast<std::size_t>(page)];
-    if (container != nullptr) return container;
-
-    container = new QWidget(p1);
-    container->setObjectName(QStringLiteral("page_%1").arg(page));
-    container->setGeometry(0, kPageTop, EditorCanvas::kWidth, kPageHeight);
-    container->hide();
-
-    // Widgets are made in tab order: Qt's keyboard order within the page is creation order.
-    std::vector<int> items = pageFields(page);
-    std::stable_sort(items.begin(), items.end(), [this](int a, int b) {
-        return tabIndexes[static_cast<std::size_t>(a)] < tabIndexes[static_cast<std::size_t>(b)];
-    });
-    const Catalogue& catalogue = *context.catalogue;
-    const Qt::Alignment align = fieldAlignment(context.preferences.textAlign);
-    QStyle* style = fieldStyle();
-    QPalette averagePalette;
-    averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
-    // Labels a little smaller than the values, so the long setting names fit their boxes.
-    QFont labelFont = p1->font();
-    labelFont.setPixelSize(10);
-    for (int item : items) {
-        const FieldPlacement place = fieldPlacement(catalogue, item);
-        const QString tip = fromCore(document.tooltip(item));
-
-        auto* label = new FieldLabel(item, *this, container);
-        label->setObjectName(QStringLiteral("Label1_%1").arg(item));
-        label->setText(fromCore(labelCaption(catalogue, item)));
-        label->setGeometry(place.label.x, place.label.y - kPageTop, kLabelWidth, kLabelHeight);
-        label->setContentsMargins(labelTextIndent(place), 0, 0, 0);
-        label->setFont(labelFont);
-        label->setToolTip(tip);
-
-        auto* field = new ValueField(item, *this, container);
-        field->setObjectName(QStringLiteral("Text1_%1").arg(item));
-        const int maxLength = fieldMaxLength(catalogue, item);
-        if (maxLength > 0) field->setMaxLength(maxLength);
-        field->setGeometry(place.field.x, place.field.y - kPageTop, kFieldWidth, kFieldHeight);
-        field->setAlignment(align);
-        if (style != nullptr) {
-            field->setStyle(style);
-            label->setStyle(style);
-        }
-        field->setText(fromCore(document.text(item)));
-        field->setCursorPosition(0);
-        field->setToolTip(tip);
-        if (isAverageField(item)) {
-            field->setReadOnly(true);
-            field->setPalette(averagePalette);
-        }
-        label1[static_cast<std::size_t>(item)] = label;
-        text1[static_cast<std::size_t>(item)] = field;
-    }
-    // Fields above every label: a label box may reach under the field of the column to its
-    // left, and the field must stay whole.
-    for (int item : items) text1[static_cast<std::size_t>(item)]->raise();
-    return container;
-}
-
 void FrmSettingsEdit::Impl::applyPageSwitch(int from, int to) {
-    QWidget* next = pageContainer(to);
-    syncPage(to);
-    // Hide first: a focused field of the old page hands the focus on along the keyboard
-    // order, which must not land on a field of the new page unasked.
-    if (from >= 1 && from <= kPageCount && pages[static_cast<std::size_t>(from)] != nullptr)
-        pages[static_cast<std::size_t>(from)]->hide();
-    next->show();
+    pages->switchPage(from, to);
     p1->showPageTitle(to);
-}
-
-// Brings the widgets of a built page up to the document: operations outside the window
-// (copy, swap, import, edit for all ships) write the document's texts directly.
-void FrmSettingsEdit::Impl::syncPage(int page) {
-    if (pages[static_cast<std::size_t>(page)] == nullptr) return;
-    for (int item : pageFields(page)) {
-        const auto n = static_cast<std::size_t>(item);
-        if (text1[n] == nullptr) continue;
-        const QString text = fromCore(document.text(item));
-        if (text1[n]->text() != text) {
-            text1[n]->setText(text);
-            text1[n]->setCursorPosition(0);
-        }
-        const QString tip = fromCore(document.tooltip(item));
-        if (text1[n]->toolTip() != tip) {
-            text1[n]->setToolTip(tip);
-            label1[n]->setToolTip(tip);
-        }
-    }
-}
-
-void FrmSettingsEdit::Impl::syncAllBuilt() {
-    for (int page = 1; page <= kPageCount; ++page) syncPage(page);
 }
 
 void FrmSettingsEdit::Impl::showRemark() { p1->showRemark(fromCore(document.remark())); }
@@ -229,8 +93,7 @@ void FrmSettingsEdit::Impl::refreshCaption() { q.setWindowTitle(fromCore(documen
 
 void FrmSettingsEdit::Impl::fieldFocused(int item) {
     if (!document.focusField(item)) return;
-    ValueField* field = text1[static_cast<std::size_t>(item)];
-    if (field != nullptr) field->selectAll();
+    if (ValueField* field = pages->field(item)) field->selectAll();
     showRemark();
     const EditCommands& commands = document.editCommands();
     emit q.editCommandsChanged(commands.editSettingForAllShips, commands.editAlphanumericSetting);
@@ -257,7 +120,7 @@ void FrmSettingsEdit::Impl::fieldActivated(int item) {
 
 void FrmSettingsEdit::Impl::fieldEdited(int item, const QString& text) {
     const FieldChange change = document.editField(item, toCore(text));
-    ValueField* field = text1[static_cast<std::size_t>(item)];
+    ValueField* field = pages->field(item);
     // Characters outside Latin-1 (pasted) are kept as the document keeps them.
     const QString kept = fromCore(document.text(item));
     if (field != nullptr && field->text() != kept) {
@@ -266,14 +129,10 @@ void FrmSettingsEdit::Impl::fieldEdited(int item, const QString& text) {
         field->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
     }
     if (change.averageField != 0) {
-        ValueField* average = text1[static_cast<std::size_t>(change.averageField)];
-        if (average != nullptr) average->setText(fromCore(document.text(change.averageField)));
+        if (ValueField* average = pages->field(change.averageField))
+            average->setText(fromCore(document.text(change.averageField)));
     }
-    if (change.tooltip) {
-        const QString tip = fromCore(document.tooltip(item));
-        if (field != nullptr) field->setToolTip(tip);
-        if (FieldLabel* label = label1[static_cast<std::size_t>(item)]) label->setToolTip(tip);
-    }
+    if (change.tooltip) pages->showTooltip(item, fromCore(document.tooltip(item)));
     if (change.remark) showRemark();
     if (change.caption) refreshCaption();
 }
@@ -289,8 +148,7 @@ void FrmSettingsEdit::Impl::pageKey(bool down) {
 int FrmSettingsEdit::Impl::filterKey(int item, int code) { return document.filterKey(item, code); }
 
 void FrmSettingsEdit::Impl::labelClicked(int item, bool doubleClick) {
-    if (ValueField* field = text1[static_cast<std::size_t>(item)])
-        field->setFocus(Qt::MouseFocusReason);
+    if (ValueField* field = pages->field(item)) field->setFocus(Qt::MouseFocusReason);
     if (doubleClick) fieldActivated(item);
 }
 
@@ -326,13 +184,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
     resize(EditorCanvas::kWidth, EditorCanvas::kHeight);
 }
 
-FrmSettingsEdit::~FrmSettingsEdit() {
-    // The fields report focus changes while they are destroyed; delete them first.
-    for (QWidget* page : d->pages) delete page;
-    d->pages = {};
-    d->text1 = {};
-    d->label1 = {};
-}
+FrmSettingsEdit::~FrmSettingsEdit() = default;
 
 std::string FrmSettingsEdit::filePath() const { return d->document.filePath(); }
 
@@ -361,13 +213,13 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     if (!outcome.loaded()) return outcome.result;
 
     busy.emplace();
-    d->syncAllBuilt();
+    d->pages->syncAll();
     d->p1->showLoadErrorsButton(d->document.hasLoadErrors());
     d->refreshCaption();
     if (d->context.mainModule != nullptr) d->context.mainModule->recentFiles().addToFront(path);
     busy.reset();
     emit fileLoaded(fromCore(path));
-    d->buildRemainingPagesWhenIdle();
+    d->pages->buildRemainingWhenIdle();
     return {};
 }
 
@@ -420,7 +272,7 @@ int FrmSettingsEdit::currentPage() const { return d->document.currentPage(); }
 void FrmSettingsEdit::focusItem(int item) {
     if (item < 1 || item > kFieldCount) return;
     setPageForItem(item);
-    ValueField* field = d->text1[static_cast<std::size_t>(item)];
+    ValueField* field = d->pages->field(item);
     if (field == nullptr || !field->isVisibleTo(d->p1)) return;
     d->scrollArea->ensureWidgetVisible(field);
     field->setFocus(Qt::OtherFocusReason);
@@ -434,15 +286,13 @@ EditorDocument& FrmSettingsEdit::document() { return d->document; }
 const EditorDocument& FrmSettingsEdit::document() const { return d->document; }
 
 void FrmSettingsEdit::refreshFromDocument() {
-    d->syncAllBuilt();
+    d->pages->syncAll();
     d->p1->showLoadErrorsButton(d->document.hasLoadErrors());
     d->refreshCaption();
 }
 
 void FrmSettingsEdit::applyTextAlign() {
-    const Qt::Alignment align = fieldAlignment(d->context.preferences.textAlign);
-    for (ValueField* field : d->text1)
-        if (field != nullptr) field->setAlignment(align);
+    d->pages->applyAlignment(fieldAlignment(d->context.preferences.textAlign));
 }
 
 }  // namespace tavmir::gui
