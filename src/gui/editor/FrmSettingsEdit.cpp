@@ -24,177 +24,141 @@
 
 namespace tavmir::gui {
 
-class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
-  public:
-    Impl(FrmSettingsEdit& window, GuiContext& context);
-
-    // EditorFieldEvents.
-    void fieldFocused(int item) override;
-    void fieldBlurred(int item) override;
-    void fieldActivated(int item) override;
-    void fieldEdited(int item, const QString& text) override;
-    void pageKey(bool down) override;
-    int filterKey(int item, int code) override;
-    void labelClicked(int item, bool doubleClick) override;
-
-    void buildCanvas();
-    void applyPageSwitch(int from, int to);
-    void showRemark();
-    void refreshCaption();
-    std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
-    PageSwitchApply applier() {
-        return [this](int from, int to) { applyPageSwitch(from, to); };
-    }
-
-    FrmSettingsEdit& q;
-    GuiContext& context;
-    EditorDocument document;
-    OpenRunFlags ownRunFlags;  // used when no main module runs the open
-
-    EditorScrollArea* scrollArea = nullptr;
-    EditorCanvas* p1 = nullptr;
-    std::optional<EditorPages> pages;
-};
-
-FrmSettingsEdit::Impl::Impl(FrmSettingsEdit& window, GuiContext& ctx)
-    : q(window), context(ctx), document(ctx.catalogue) {}
-
-void FrmSettingsEdit::Impl::buildCanvas() {
-    auto* layout = new QVBoxLayout(&q);
+FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
+    : QWidget(parent),
+      m_context(context),
+      m_document(context.catalogue),
+      m_scrollArea(new EditorScrollArea(context.preferences, this)),
+      m_canvas(new EditorCanvas),
+      m_pages(*m_canvas, m_document, context.preferences, *this) {
+    setObjectName(QStringLiteral("FrmSettingsEdit"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    scrollArea = new EditorScrollArea(context.preferences, &q);
-    layout->addWidget(scrollArea);
-
-    p1 = new EditorCanvas;
-    QObject::connect(p1, &EditorCanvas::pageButtonClicked, this,
-                     [this](int page) { q.showPage(page); });
-    QObject::connect(p1, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
-        showLoadErrors(&q, document.loadLog(), fromCore(document.filePath()), &context);
+    layout->addWidget(m_scrollArea);
+    m_scrollArea->setWidget(m_canvas);
+    connect(m_canvas, &EditorCanvas::pageButtonClicked, this, &FrmSettingsEdit::showPage);
+    connect(m_canvas, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
+        showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()), &m_context);
     });
-    scrollArea->setWidget(p1);
-    pages.emplace(*p1, document, context.preferences, *this);
 
     // The window sees the page keys before its fields (buttons and the scroll area included).
     for (bool down : {false, true}) {
-        auto* shortcut = new QShortcut(QKeySequence(down ? Qt::Key_PageDown : Qt::Key_PageUp), &q);
+        auto* shortcut =
+            new QShortcut(QKeySequence(down ? Qt::Key_PageDown : Qt::Key_PageUp), this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, this, [this, down] { pageKey(down); });
+        connect(shortcut, &QShortcut::activated, this, [this, down] { pageKey(down); });
     }
+    resize(EditorCanvas::kWidth, EditorCanvas::kHeight);
 }
 
-void FrmSettingsEdit::Impl::applyPageSwitch(int from, int to) {
-    pages->switchPage(from, to);
-    p1->showPageTitle(to);
+FrmSettingsEdit::~FrmSettingsEdit() = default;
+
+PageSwitchApply FrmSettingsEdit::pageSwitcher() {
+    return [this](int from, int to) { applyPageSwitch(from, to); };
 }
 
-void FrmSettingsEdit::Impl::showRemark() { p1->showRemark(fromCore(document.remark())); }
+void FrmSettingsEdit::applyPageSwitch(int from, int to) {
+    m_pages.switchPage(from, to);
+    m_canvas->showPageTitle(to);
+}
 
-void FrmSettingsEdit::Impl::refreshCaption() { q.setWindowTitle(fromCore(document.caption())); }
+void FrmSettingsEdit::showRemark() { m_canvas->showRemark(fromCore(m_document.remark())); }
 
-void FrmSettingsEdit::Impl::fieldFocused(int item) {
-    if (!document.focusField(item)) return;
-    if (ValueField* field = pages->field(item)) field->selectAll();
+void FrmSettingsEdit::refreshCaption() { setWindowTitle(fromCore(m_document.caption())); }
+
+void FrmSettingsEdit::fieldFocused(int item) {
+    if (!m_document.focusField(item)) return;
+    if (ValueField* field = m_pages.field(item)) field->selectAll();
     showRemark();
-    const EditCommands& commands = document.editCommands();
-    emit q.editCommandsChanged(commands.editSettingForAllShips, commands.editAlphanumericSetting);
+    const EditCommands& commands = m_document.editCommands();
+    emit editCommandsChanged(commands.editSettingForAllShips, commands.editAlphanumericSetting);
 }
 
-void FrmSettingsEdit::Impl::fieldBlurred(int) {
-    if (!document.blurField()) return;
+void FrmSettingsEdit::fieldBlurred(int) {
+    if (!m_document.blurField()) return;
     showRemark();
-    emit q.editCommandsChanged(false, false);
+    emit editCommandsChanged(false, false);
 }
 
-void FrmSettingsEdit::Impl::fieldActivated(int item) {
-    switch (document.doubleClick(item)) {
+void FrmSettingsEdit::fieldActivated(int item) {
+    switch (m_document.doubleClick(item)) {
         case FieldCommand::kEditSettingForAllShips:
-            emit q.editCommandRequested(true);
+            emit editCommandRequested(true);
             break;
         case FieldCommand::kEditAlphanumericSetting:
-            emit q.editCommandRequested(false);
+            emit editCommandRequested(false);
             break;
         case FieldCommand::kNone:
             break;
     }
 }
 
-void FrmSettingsEdit::Impl::fieldEdited(int item, const QString& text) {
-    const FieldChange change = document.editField(item, toCore(text));
-    ValueField* field = pages->field(item);
+void FrmSettingsEdit::fieldEdited(int item, const QString& text) {
+    const FieldChange change = m_document.editField(item, toCore(text));
+    ValueField* field = m_pages.field(item);
     // Characters outside Latin-1 (pasted) are kept as the document keeps them.
-    const QString kept = fromCore(document.text(item));
+    const QString kept = fromCore(m_document.text(item));
     if (field != nullptr && field->text() != kept) {
         const int cursor = field->cursorPosition();
         field->setText(kept);
         field->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
     }
     if (change.averageField != 0) {
-        if (ValueField* average = pages->field(change.averageField))
-            average->setText(fromCore(document.text(change.averageField)));
+        if (ValueField* average = m_pages.field(change.averageField))
+            average->setText(fromCore(m_document.text(change.averageField)));
     }
-    if (change.tooltip) pages->showTooltip(item, fromCore(document.tooltip(item)));
+    if (change.tooltip) m_pages.showTooltip(item, fromCore(m_document.tooltip(item)));
     if (change.remark) showRemark();
     if (change.caption) refreshCaption();
 }
 
-void FrmSettingsEdit::Impl::pageKey(bool down) {
+void FrmSettingsEdit::pageKey(bool down) {
     BusyCursor busy;
     if (down)
-        document.pageDown(applier());
+        m_document.pageDown(pageSwitcher());
     else
-        document.pageUp(applier());
+        m_document.pageUp(pageSwitcher());
 }
 
-int FrmSettingsEdit::Impl::filterKey(int item, int code) { return document.filterKey(item, code); }
+int FrmSettingsEdit::filterKey(int item, int code) { return m_document.filterKey(item, code); }
 
-void FrmSettingsEdit::Impl::labelClicked(int item, bool doubleClick) {
-    if (ValueField* field = pages->field(item)) field->setFocus(Qt::MouseFocusReason);
+void FrmSettingsEdit::labelClicked(int item, bool doubleClick) {
+    if (ValueField* field = m_pages.field(item)) field->setFocus(Qt::MouseFocusReason);
     if (doubleClick) fieldActivated(item);
 }
 
-std::string FrmSettingsEdit::Impl::finishSave(const SaveOutcome& outcome, const SaveState& state) {
-    document.setFileType(state.fileType);
+std::string FrmSettingsEdit::finishSave(const SaveOutcome& outcome, const SaveState& state) {
+    m_document.setFileType(state.fileType);
     if (!outcome.ok()) {
-        if (outcome.page != 0) q.showPage(outcome.page);
-        if (!outcome.errorMessage.empty()) showCritical(&q, fromCore(outcome.errorMessage));
-        if (outcome.focusSetting != 0) q.focusItem(outcome.focusSetting);
-        if (!outcome.caption.empty()) q.setWindowTitle(fromCore(outcome.caption));
+        if (outcome.page != 0) showPage(outcome.page);
+        if (!outcome.errorMessage.empty()) showCritical(this, fromCore(outcome.errorMessage));
+        if (outcome.focusSetting != 0) focusItem(outcome.focusSetting);
+        if (!outcome.caption.empty()) setWindowTitle(fromCore(outcome.caption));
         return outcome.result;
     }
-    document.setFilePath(state.filePath);
-    document.setModified(state.modified);
-    q.setWindowTitle(fromCore(outcome.caption.empty() ? document.caption() : outcome.caption));
-    if (outcome.addToRecentFiles && context.mainModule != nullptr)
-        context.mainModule->recentFiles().addToFront(state.filePath);
+    m_document.setFilePath(state.filePath);
+    m_document.setModified(state.modified);
+    setWindowTitle(fromCore(outcome.caption.empty() ? m_document.caption() : outcome.caption));
+    if (outcome.addToRecentFiles && m_context.mainModule != nullptr)
+        m_context.mainModule->recentFiles().addToFront(state.filePath);
     const QString saved = fromCore(outcome.savedPath.empty() ? state.filePath : outcome.savedPath);
-    if (context.showMessage)
-        context.showMessage(fromCore(std::string(kFileSavedHeading)), saved,
-                            messageTimeMilliseconds(context.preferences.messageTime));
-    emit q.fileSaved(saved, outcome.pathChanged);
+    if (m_context.showMessage)
+        m_context.showMessage(fromCore(std::string(kFileSavedHeading)), saved,
+                              messageTimeMilliseconds(m_context.preferences.messageTime));
+    emit fileSaved(saved, outcome.pathChanged);
     return {};
 }
 
-// ---------------------------------------------------------------------------------------
+std::string FrmSettingsEdit::filePath() const { return m_document.filePath(); }
 
-FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
-    : QWidget(parent), d(std::make_unique<Impl>(*this, context)) {
-    setObjectName(QStringLiteral("FrmSettingsEdit"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    d->buildCanvas();
-    resize(EditorCanvas::kWidth, EditorCanvas::kHeight);
-}
-
-FrmSettingsEdit::~FrmSettingsEdit() = default;
-
-std::string FrmSettingsEdit::filePath() const { return d->document.filePath(); }
-
-bool FrmSettingsEdit::modified() const { return d->document.modified(); }
+bool FrmSettingsEdit::modified() const { return m_document.modified(); }
 
 std::string FrmSettingsEdit::openFile(const std::string& path) {
     std::optional<BusyCursor> busy(std::in_place);
     OpenRunFlags& flags =
-        d->context.mainModule != nullptr ? d->context.mainModule->openRun() : d->ownRunFlags;
-    const Catalogue& catalogue = *d->context.catalogue;
+        m_context.mainModule != nullptr ? m_context.mainModule->openRun() : m_ownRunFlags;
+    const Catalogue& catalogue = *m_context.catalogue;
     const SettingsReader reader = [&catalogue,
                                    batch = flags.batchFileNumber](SettingsFileData& data) {
         ReaderEnvironment env;
@@ -205,94 +169,94 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     };
     const LoadErrorDialog dialog = [this, &busy](const LoadErrorRequest& request) {
         busy.reset();
-        return runLoadErrorDialog(this, request, &d->context);
+        return runLoadErrorDialog(this, request, &m_context);
     };
-    const OpenOutcome outcome = d->document.openFile(path, reader, flags, dialog);
+    const OpenOutcome outcome = m_document.openFile(path, reader, flags, dialog);
     busy.reset();
     if (!outcome.message.empty()) showCritical(this, fromCore(outcome.message));
     if (!outcome.loaded()) return outcome.result;
 
     busy.emplace();
-    d->pages->syncAll();
-    d->p1->showLoadErrorsButton(d->document.hasLoadErrors());
-    d->refreshCaption();
-    if (d->context.mainModule != nullptr) d->context.mainModule->recentFiles().addToFront(path);
+    m_pages.syncAll();
+    m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
+    refreshCaption();
+    if (m_context.mainModule != nullptr) m_context.mainModule->recentFiles().addToFront(path);
     busy.reset();
     emit fileLoaded(fromCore(path));
-    d->pages->buildRemainingWhenIdle();
+    m_pages.buildRemainingWhenIdle();
     return {};
 }
 
 std::string FrmSettingsEdit::saveFile() {
-    SaveState state{d->document.filePath(), d->document.fileType(), d->document.modified()};
+    SaveState state{m_document.filePath(), m_document.fileType(), m_document.modified()};
     SaveOutcome outcome;
     {
         BusyCursor busy;
-        outcome = tavmir::saveFile(*d->context.catalogue, d->document.fields(), state);
+        outcome = tavmir::saveFile(*m_context.catalogue, m_document.fields(), state);
     }
-    return d->finishSave(outcome, state);
+    return finishSave(outcome, state);
 }
 
 std::string FrmSettingsEdit::saveFileAs() {
     FileDialogRequest request;
-    request.directory = fromCore(d->document.filePath());
+    request.directory = fromCore(m_document.filePath());
     request.filters = qtNameFilters(kSaveAsFilter);
-    request.selectedFilter = saveAsFilterIndex(d->document.fileType()) - 1;
+    request.selectedFilter = saveAsFilterIndex(m_document.fileType()) - 1;
     const QString chosen = ui().saveFileName(this, request);
     if (chosen.isEmpty()) return "cancel";
-    SaveState state{d->document.filePath(), d->document.fileType(), d->document.modified()};
+    SaveState state{m_document.filePath(), m_document.fileType(), m_document.modified()};
     SaveOutcome outcome;
     {
         BusyCursor busy;
-        outcome = tavmir::saveFileAs(*d->context.catalogue, d->document.fields(), state,
+        outcome = tavmir::saveFileAs(*m_context.catalogue, m_document.fields(), state,
                                      toCore(chosen), request.selectedFilter + 1);
     }
-    return d->finishSave(outcome, state);
+    return finishSave(outcome, state);
 }
 
 void FrmSettingsEdit::setFilePath(const std::string& path) {
-    d->document.setFilePath(path);
-    d->refreshCaption();
+    m_document.setFilePath(path);
+    refreshCaption();
 }
 
-int FrmSettingsEdit::slotNumber() const { return d->document.slotNumber(); }
+int FrmSettingsEdit::slotNumber() const { return m_document.slotNumber(); }
 
-void FrmSettingsEdit::setSlotNumber(int slot) { d->document.setSlotNumber(slot); }
+void FrmSettingsEdit::setSlotNumber(int slot) { m_document.setSlotNumber(slot); }
 
 void FrmSettingsEdit::showPage(int page) {
-    if (page == d->document.currentPage() || page < 1 || page > kPageCount) return;
+    if (page == m_document.currentPage() || page < 1 || page > kPageCount) return;
     BusyCursor busy;
-    d->document.showPage(page, d->applier());
+    m_document.showPage(page, pageSwitcher());
 }
 
-void FrmSettingsEdit::setPageForItem(int item) { d->document.setPageForItem(item, d->applier()); }
+void FrmSettingsEdit::setPageForItem(int item) { m_document.setPageForItem(item, pageSwitcher()); }
 
-int FrmSettingsEdit::currentPage() const { return d->document.currentPage(); }
+int FrmSettingsEdit::currentPage() const { return m_document.currentPage(); }
 
 void FrmSettingsEdit::focusItem(int item) {
     if (item < 1 || item > kFieldCount) return;
     setPageForItem(item);
-    ValueField* field = d->pages->field(item);
-    if (field == nullptr || !field->isVisibleTo(d->p1)) return;
-    d->scrollArea->ensureWidgetVisible(field);
+    ValueField* field = m_pages.field(item);
+    if (field == nullptr || !field->isVisibleTo(m_canvas)) return;
+    m_scrollArea->ensureWidgetVisible(field);
     field->setFocus(Qt::OtherFocusReason);
     // An inactive window takes the focus only when it is activated; the document and the
     // remark line follow at once all the same.
-    if (!field->hasFocus()) d->fieldFocused(item);
+    if (!field->hasFocus()) fieldFocused(item);
 }
 
-EditorDocument& FrmSettingsEdit::document() { return d->document; }
+EditorDocument& FrmSettingsEdit::document() { return m_document; }
 
-const EditorDocument& FrmSettingsEdit::document() const { return d->document; }
+const EditorDocument& FrmSettingsEdit::document() const { return m_document; }
 
 void FrmSettingsEdit::refreshFromDocument() {
-    d->pages->syncAll();
-    d->p1->showLoadErrorsButton(d->document.hasLoadErrors());
-    d->refreshCaption();
+    m_pages.syncAll();
+    m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
+    refreshCaption();
 }
 
 void FrmSettingsEdit::applyTextAlign() {
-    d->pages->applyAlignment(fieldAlignment(d->context.preferences.textAlign));
+    m_pages.applyAlignment(fieldAlignment(m_context.preferences.textAlign));
 }
 
 }  // namespace tavmir::gui
