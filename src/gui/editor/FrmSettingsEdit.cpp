@@ -255,6 +255,8 @@ void FrmSettingsEdit::refreshFromDocument() {
     refreshCaption();
 }
 
+void FrmSettingsEdit::showRemarkText(const QString& text) { m_canvas->showRemark(text); }
+
 void FrmSettingsEdit::applyTextAlign() {
     m_pages.applyAlignment(fieldAlignment(m_context.preferences.textAlign));
 }

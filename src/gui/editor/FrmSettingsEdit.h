@@ -65,6 +65,10 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // Re-aligns every value field after the preferences changed.
     void applyTextAlign();
 
+    // Puts a text into the remark line (lRemark) until the next focus change: the Edit
+    // menu's dialogs show their description there while they are open.
+    void showRemarkText(const QString& text);
+
   signals:
     // The focused field changed which of the two Edit commands apply.
     void editCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);

@@ -1,7 +1,7 @@
 #include "operations/EditMenuController.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QPointer>
 
 #include "BusyCursor.h"
 #include "UiServices.h"
@@ -21,11 +21,10 @@
 namespace tavmir::gui {
 namespace {
 
-// The editor's remark line (lRemark) while one of its dialogs is open.
+// The editor's remark line while one of its dialogs is open.
 std::function<void(const QString&)> remarkLineOf(FrmSettingsEdit& editor) {
-    return [label = QPointer<QLabel>(editor.findChild<QLabel*>(QStringLiteral("lRemark")))](
-               const QString& text) {
-        if (label) label->setText(text);
+    return [target = QPointer<FrmSettingsEdit>(&editor)](const QString& text) {
+        if (target) target->showRemarkText(text);
     };
 }
 
