@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
 #include <optional>
 
 #include "BusyCursor.h"
@@ -24,12 +25,25 @@
 namespace tavmir::gui {
 namespace {
 
-QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(QLatin1String(name));
-    option->setToolTip(tip);
-    return option;
+struct Option {
+    const char* name;
+    const char* caption;
+    const char* tip;
+};
+
+// A titled frame of three options side by side, made in the order given.
+QGroupBox* optionFrame(QWidget* parent, const char* name, const QString& title,
+                       const std::array<Option, 3>& specs, std::array<QRadioButton*, 3>& options) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    auto* row = new QHBoxLayout(frame);
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        options[i] = new QRadioButton(QLatin1String(specs[i].caption), frame);
+        options[i]->setObjectName(QLatin1String(specs[i].name));
+        options[i]->setToolTip(QLatin1String(specs[i].tip));
+        row->addWidget(options[i]);
+    }
+    return frame;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
@@ -52,31 +66,26 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
 
     auto* editorTab = new QWidget(m_tabs);
-    auto* wheelFrame = new QGroupBox(QStringLiteral("Mouse Wheel Speed (scrollbars)"), editorTab);
-    wheelFrame->setObjectName(QStringLiteral("Frame3"));
-    m_wheelLowOption = makeOption(wheelFrame, "oWheelSpeedLow", QStringLiteral("Lo&w"),
-                                  QStringLiteral("Set low speed for mouse wheel"));
-    m_wheelMediumOption = makeOption(wheelFrame, "oWheelSpeedMedium", QStringLiteral("&Medium"),
-                                     QStringLiteral("Set medium speed for mouse wheel"));
-    m_wheelHighOption = makeOption(wheelFrame, "oWheelSpeedHigh", QStringLiteral("&High"),
-                                   QStringLiteral("Set high speed for mouse wheel"));
-    auto* wheelRow = new QHBoxLayout(wheelFrame);
-    wheelRow->addWidget(m_wheelLowOption);
-    wheelRow->addWidget(m_wheelMediumOption);
-    wheelRow->addWidget(m_wheelHighOption);
-
-    auto* alignFrame = new QGroupBox(QStringLiteral("Text Alignment"), editorTab);
-    alignFrame->setObjectName(QStringLiteral("Frame2"));
-    m_alignLeftOption = makeOption(alignFrame, "oTextAlignLeft", QStringLiteral("&Left"),
-                                   QStringLiteral("Align editor text to the left"));
-    m_alignCenterOption = makeOption(alignFrame, "oTextAlignCenter", QStringLiteral("&Center"),
-                                     QStringLiteral("Align editor text at center"));
-    m_alignRightOption = makeOption(alignFrame, "oTextAlignRight", QStringLiteral("&Right"),
-                                    QStringLiteral("Align editor text to the right"));
-    auto* alignRow = new QHBoxLayout(alignFrame);
-    alignRow->addWidget(m_alignLeftOption);
-    alignRow->addWidget(m_alignCenterOption);
-    alignRow->addWidget(m_alignRightOption);
+    std::array<QRadioButton*, 3> wheel{};
+    QGroupBox* wheelFrame =
+        optionFrame(editorTab, "Frame3", QStringLiteral("Mouse Wheel Speed (scrollbars)"),
+                    {{{"oWheelSpeedLow", "Lo&w", "Set low speed for mouse wheel"},
+                      {"oWheelSpeedMedium", "&Medium", "Set medium speed for mouse wheel"},
+                      {"oWheelSpeedHigh", "&High", "Set high speed for mouse wheel"}}},
+                    wheel);
+    m_wheelLowOption = wheel[0];
+    m_wheelMediumOption = wheel[1];
+    m_wheelHighOption = wheel[2];
+    std::array<QRadioButton*, 3> align{};
+    QGroupBox* alignFrame =
+        optionFrame(editorTab, "Frame2", QStringLiteral("Text Alignment"),
+                    {{{"oTextAlignLeft", "&Left", "Align editor text to the left"},
+                      {"oTextAlignCenter", "&Center", "Align editor text at center"},
+                      {"oTextAlignRight", "&Right", "Align editor text to the right"}}},
+                    align);
+    m_alignLeftOption = align[0];
+    m_alignCenterOption = align[1];
+    m_alignRightOption = align[2];
 
     auto* editorColumn = new QVBoxLayout(editorTab);
     editorColumn->addWidget(wheelFrame);
