@@ -110,12 +110,13 @@ void stepEditAllShips(benchmark::State& state) {
     dialog.open(4, shipTable(1, 0), Qt::AlignLeft);
     dialog.show();
     QApplication::processEvents();
+    auto* warbirdBox = dialog.findChild<QLineEdit*>(QStringLiteral("tSet_0"));
     int n = 0;
     for (auto _ : state) {
-        dialog.tSet[0]->setText(QString::number(++n % 1000));
-        dialog.bNextSetting_Click();
+        warbirdBox->setText(QString::number(++n % 1000));
+        dialog.showNextSetting();
     }
-    dialog.bClose_Click();
+    dialog.writeBackAndClose();
 }
 BENCHMARK(stepEditAllShips)->Unit(benchmark::kMicrosecond);
 

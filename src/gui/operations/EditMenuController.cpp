@@ -1,7 +1,7 @@
 #include "operations/EditMenuController.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QPointer>
 
 #include "BusyCursor.h"
 #include "UiServices.h"
@@ -16,26 +16,15 @@
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/MDIFormMain.h"
 #include "operations/DocumentEdits.h"
+#include "widgets/FieldAlignment.h"
 
 namespace tavmir::gui {
 namespace {
 
-Qt::Alignment alignmentOf(int textAlign) {
-    switch (textAlign) {
-        case 1:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case 2:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-// The editor's remark line (lRemark) while one of its dialogs is open.
+// The editor's remark line while one of its dialogs is open.
 std::function<void(const QString&)> remarkLineOf(FrmSettingsEdit& editor) {
-    return [label = QPointer<QLabel>(editor.findChild<QLabel*>(QStringLiteral("lRemark")))](
-               const QString& text) {
-        if (label) label->setText(text);
+    return [target = QPointer<FrmSettingsEdit>(&editor)](const QString& text) {
+        if (target) target->showRemarkText(text);
     };
 }
 
@@ -81,7 +70,7 @@ void EditMenuController::editSettingForAllShips() {
     dialog.setRemarkSink(remarkLineOf(*target));
     dialog.move(m_editAllPosition);
     dialog.open(document.currentPage(), document.focusedItem(),
-                alignmentOf(m_context.preferences.textAlign));
+                fieldAlignment(m_context.preferences.textAlign));
     ui().exec(dialog);
     m_editAllPosition = dialog.pos();
     target->focusItem(dialog.closing().focusField);
