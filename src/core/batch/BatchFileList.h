@@ -105,7 +105,6 @@ struct AddFolderSettings {
     std::string folder;
     FolderFilter filter = FolderFilter::CfgAndSet;
     bool includeSubfolders = false;
-    bool cancelled = true;
 };
 AddFolderSettings& addFolderSettings();
 

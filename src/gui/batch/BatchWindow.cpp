@@ -201,13 +201,15 @@ void BatchWindow::bAddFiles_Click() {
 void BatchWindow::bAddFolder_Click() {
     if (m_running) return;
     m_busy = true;
-    FrmAddFolder dialog(this);
-    ui().exec(dialog);
-    const AddFolderSettings& settings = addFolderSettings();
-    if (settings.cancelled) {
+    FrmAddFolder dialog(addFolderSettings(), this);
+    const bool confirmed = ui().exec(dialog) == QDialog::Accepted;
+    // Cancel keeps the changed choices for the next opening too.
+    addFolderSettings() = dialog.settings();
+    if (!confirmed) {
         m_busy = false;
         return;
     }
+    const AddFolderSettings& settings = addFolderSettings();
     BusyCursor busy;
     for (QWidget* w : std::initializer_list<QWidget*>{bAddFiles, bAddFolder, bRemoveAllFiles,
                                                       bStart, bSave, bPrint})

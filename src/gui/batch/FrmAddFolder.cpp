@@ -17,7 +17,8 @@
 
 namespace tavmir::gui {
 
-FrmAddFolder::FrmAddFolder(QWidget* parent) : QDialog(parent) {
+FrmAddFolder::FrmAddFolder(const AddFolderSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
     setObjectName(QStringLiteral("FrmAddFolder"));
     setWindowTitle(QStringLiteral("Add Folder"));
     auto* layout = new QVBoxLayout(this);
@@ -67,12 +68,10 @@ FrmAddFolder::FrmAddFolder(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(bCancel);
     layout->addLayout(buttons);
 
-    AddFolderSettings& s = addFolderSettings();
-    tFolder->setText(fromCore(s.folder));
+    tFolder->setText(fromCore(m_settings.folder));
     QRadioButton* chosen[] = {oAddBoth, oAddCFG, oAddSET, oAddAll};
-    chosen[static_cast<int>(s.filter)]->setChecked(true);
-    chIncludeSubfolders->setChecked(s.includeSubfolders);
-    s.cancelled = true;
+    chosen[static_cast<int>(m_settings.filter)]->setChecked(true);
+    chIncludeSubfolders->setChecked(m_settings.includeSubfolders);
 
     connect(bSelectFolder, &QPushButton::clicked, this, &FrmAddFolder::bSelectFolder_Click);
     connect(bAddFolder, &QPushButton::clicked, this, &FrmAddFolder::bAddFolder_Click);
@@ -80,7 +79,7 @@ FrmAddFolder::FrmAddFolder(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmAddFolder::store() {
-    AddFolderSettings& s = addFolderSettings();
+    AddFolderSettings& s = m_settings;
     s.folder = std::string(trimSpaces(toCore(tFolder->text())));
     s.filter = oAddCFG->isChecked()   ? FolderFilter::Cfg
                : oAddSET->isChecked() ? FolderFilter::Set
@@ -111,13 +110,11 @@ void FrmAddFolder::bAddFolder_Click() {
         return;
     }
     store();
-    addFolderSettings().cancelled = false;
     accept();
 }
 
 void FrmAddFolder::bCancel_Click() {
     store();
-    addFolderSettings().cancelled = true;
     reject();
 }
 

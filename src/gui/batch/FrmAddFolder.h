@@ -1,9 +1,13 @@
 // The "Add Folder" dialog: the folder (typed or browsed), which files to take, and whether to
-// include subfolders. What it shows and what it was left with last time live in the core's
-// add-folder settings for the whole run.
+// include subfolders. It opens on the settings it is given (what it was left with last time);
+// exec() returns Accepted only after Add Folder with a valid folder. settings() is what it was
+// left with: the confirmed choice, or the choices as they stood at Cancel; closed in another
+// way, it keeps what it opened with.
 #pragma once
 
 #include <QDialog>
+
+#include "batch/BatchFileList.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -16,7 +20,9 @@ class FrmAddFolder : public QDialog {
     Q_OBJECT
 
   public:
-    explicit FrmAddFolder(QWidget* parent = nullptr);
+    explicit FrmAddFolder(const AddFolderSettings& settings, QWidget* parent = nullptr);
+
+    const AddFolderSettings& settings() const { return m_settings; }
 
     QLineEdit* tFolder = nullptr;
     QPushButton* bSelectFolder = nullptr;
@@ -38,6 +44,8 @@ class FrmAddFolder : public QDialog {
 
   private:
     void store();
+
+    AddFolderSettings m_settings;
 };
 
 }  // namespace tavmir::gui
