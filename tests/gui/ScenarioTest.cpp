@@ -67,7 +67,6 @@
 #include <sstream>
 
 #include <unistd.h>
-#include "batch/BatchFileList.h"
 #include "batch/BatchMenu.h"
 #include "catalogue/StartupTables.h"
 #include "document/Layout.h"
@@ -143,8 +142,6 @@ class Scenario {
         fs::create_directories(m_folder);
         context.programFolder = m_folder;
         context.catalogue = realCatalogue();
-        retainedBatchLists() = {};  // what the batch windows keep between openings
-        addFolderSettings() = {};
     }
     ~Scenario() {
         window.reset();  // the window refers to its context

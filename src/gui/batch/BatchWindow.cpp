@@ -201,15 +201,15 @@ void BatchWindow::bAddFiles_Click() {
 void BatchWindow::bAddFolder_Click() {
     if (m_running) return;
     m_busy = true;
-    FrmAddFolder dialog(addFolderSettings(), this);
+    FrmAddFolder dialog(m_context.addFolder, this);
     const bool confirmed = ui().exec(dialog) == QDialog::Accepted;
     // Cancel keeps the changed choices for the next opening too.
-    addFolderSettings() = dialog.settings();
+    m_context.addFolder = dialog.settings();
     if (!confirmed) {
         m_busy = false;
         return;
     }
-    const AddFolderSettings& settings = addFolderSettings();
+    const AddFolderSettings& settings = m_context.addFolder;
     BusyCursor busy;
     for (QWidget* w : std::initializer_list<QWidget*>{bAddFiles, bAddFolder, bRemoveAllFiles,
                                                       bStart, bSave, bPrint})
@@ -352,8 +352,8 @@ void BatchWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    (m_list.mode() == BatchMode::Validate ? retainedBatchLists().validation
-                                          : retainedBatchLists().comparison) =
+    (m_list.mode() == BatchMode::Validate ? m_context.batchLists.validation
+                                          : m_context.batchLists.comparison) =
         listToRetain(m_list, originText());
     tLog->clear();
     m_log.clear();

@@ -42,7 +42,7 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
     resize(760, 344);
 
     const RestoredList kept =
-        restoreList(BatchMode::Compare, retainedBatchLists().comparison,
+        restoreList(BatchMode::Compare, context.batchLists.comparison,
                     [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
     tOriginFile->setText(fromCore(kept.origin));
     QStringList paths;

@@ -20,7 +20,7 @@ FrmValidateFiles::FrmValidateFiles(GuiContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Validate CFG/SET Files"));
     resize(760, 292);
     const RestoredList kept =
-        restoreList(BatchMode::Validate, retainedBatchLists().validation,
+        restoreList(BatchMode::Validate, context.batchLists.validation,
                     [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
     QStringList paths;
     for (const std::string& p : kept.files) paths << fromCore(p);
