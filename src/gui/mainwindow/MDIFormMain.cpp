@@ -135,7 +135,7 @@ void MDIFormMain::buildMenus() {
         QAction* item = mFile->addAction(QString());
         item->setObjectName(QStringLiteral("m_reciente_%1").arg(i));
         item->setVisible(false);
-        connect(item, &QAction::triggered, this, [this, i] { m_reciente_Click(i); });
+        connect(item, &QAction::triggered, this, [this, i] { openRecentCommand(i); });
         m_reciente.push_back(item);
     }
     m_sep2 = mFile->addSeparator();
@@ -182,23 +182,23 @@ void MDIFormMain::buildMenus() {
     mAbout = bar->addAction(QStringLiteral("&About"));
     mAbout->setObjectName(QStringLiteral("mAbout"));
 
-    connect(mOpenFile, &QAction::triggered, this, &MDIFormMain::mOpenFile_Click);
-    connect(mSavefile, &QAction::triggered, this, &MDIFormMain::mSavefile_Click);
-    connect(mSaveFileAs, &QAction::triggered, this, &MDIFormMain::mSaveFileAs_Click);
-    connect(mClose, &QAction::triggered, this, &MDIFormMain::mClose_Click);
-    connect(mCloseAll, &QAction::triggered, this, &MDIFormMain::mCloseAll_Click);
-    connect(mPreferences, &QAction::triggered, this, &MDIFormMain::mPreferences_Click);
-    connect(mExit, &QAction::triggered, this, &MDIFormMain::mExit_Click);
+    connect(mOpenFile, &QAction::triggered, this, &MDIFormMain::openFileCommand);
+    connect(mSavefile, &QAction::triggered, this, &MDIFormMain::saveCommand);
+    connect(mSaveFileAs, &QAction::triggered, this, &MDIFormMain::saveAsCommand);
+    connect(mClose, &QAction::triggered, this, &MDIFormMain::closeCommand);
+    connect(mCloseAll, &QAction::triggered, this, &MDIFormMain::closeAllCommand);
+    connect(mPreferences, &QAction::triggered, this, &MDIFormMain::preferencesCommand);
+    connect(mExit, &QAction::triggered, this, &MDIFormMain::exitCommand);
     connect(mEditSettingForAllShips, &QAction::triggered, this,
-            &MDIFormMain::mEditSettingForAllShips_Click);
+            &MDIFormMain::editSettingForAllShipsCommand);
     connect(mEditAlphanumericSetting, &QAction::triggered, this,
-            &MDIFormMain::mEditAlphanumericSetting_Click);
+            &MDIFormMain::editAlphanumericSettingCommand);
     connect(mMaximizeAll, &QAction::triggered, this, &MDIFormMain::mMaximizeAll_Click);
     connect(mCascade, &QAction::triggered, this, &MDIFormMain::mCascade_Click);
     connect(mTileHorizontal, &QAction::triggered, this, &MDIFormMain::mTileHorizontal_Click);
     connect(mTileVertical, &QAction::triggered, this, &MDIFormMain::mTileVertical_Click);
     connect(mArrangeIcons, &QAction::triggered, this, &MDIFormMain::mArrangeIcons_Click);
-    connect(mAbout, &QAction::triggered, this, &MDIFormMain::mAbout_Click);
+    connect(mAbout, &QAction::triggered, this, &MDIFormMain::aboutCommand);
     m_editMenu = new EditMenuController(*this, m_context);  // the other Edit items
 }
 
@@ -320,46 +320,46 @@ void MDIFormMain::onEditCommandsChanged(bool editSettingForAllShips, bool editAl
 
 // ---- menu commands ----
 
-void MDIFormMain::mOpenFile_Click() {
+void MDIFormMain::openFileCommand() {
     m_module->openCommand(*this);
     updateMenus();
 }
 
-void MDIFormMain::mSavefile_Click() {
+void MDIFormMain::saveCommand() {
     if (FrmSettingsEdit* editor = activeEditor()) editor->saveFile();
     rebuildWindowList();
 }
 
-void MDIFormMain::mSaveFileAs_Click() {
+void MDIFormMain::saveAsCommand() {
     FrmSettingsEdit* editor = activeEditor();
     if (editor == nullptr) return;
     editor->saveFileAs();
     rebuildWindowList();
 }
 
-void MDIFormMain::mClose_Click() {
+void MDIFormMain::closeCommand() {
     m_module->closeActive(*this);
     updateMenus();
 }
 
-void MDIFormMain::mCloseAll_Click() {
+void MDIFormMain::closeAllCommand() {
     m_module->closeAll(*this);
     updateMenus();
 }
 
-void MDIFormMain::mPreferences_Click() {
+void MDIFormMain::preferencesCommand() {
     showPreferences(this, m_context, [this] {
         for (FrmSettingsEdit* editor : editors()) editor->applyTextAlign();
     });
 }
 
-void MDIFormMain::mExit_Click() { close(); }
+void MDIFormMain::exitCommand() { close(); }
 
-void MDIFormMain::mEditSettingForAllShips_Click() {
+void MDIFormMain::editSettingForAllShipsCommand() {
     if (mEditSettingForAllShips->isEnabled()) m_editMenu->editSettingForAllShips();
 }
 
-void MDIFormMain::mEditAlphanumericSetting_Click() {
+void MDIFormMain::editAlphanumericSettingCommand() {
     if (mEditAlphanumericSetting->isEnabled()) m_editMenu->editAlphanum();
 }
 
@@ -441,9 +441,9 @@ void MDIFormMain::mArrangeIcons_Click() {
     }
 }
 
-void MDIFormMain::mAbout_Click() { showAbout(this); }
+void MDIFormMain::aboutCommand() { showAbout(this); }
 
-void MDIFormMain::m_reciente_Click(int index) {
+void MDIFormMain::openRecentCommand(int index) {
     m_module->openRecent(index, *this);
     updateMenus();
 }
@@ -491,9 +491,9 @@ EditorWindow* MDIFormMain::createEditor(int slot, const std::string& path) {
     connect(editor, &FrmSettingsEdit::editCommandRequested, this,
             [this](bool editSettingForAllShips) {
                 if (editSettingForAllShips)
-                    mEditSettingForAllShips_Click();
+                    editSettingForAllShipsCommand();
                 else
-                    mEditAlphanumericSetting_Click();
+                    editAlphanumericSettingCommand();
             });
 
     m_entries.push_back({editor, subWindow, slot});

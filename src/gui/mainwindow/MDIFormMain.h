@@ -51,22 +51,22 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void rebuildRecentMenu();
 
     // Menu commands (public so that editors and tests can run them).
-    void mOpenFile_Click();
-    void mSavefile_Click();
-    void mSaveFileAs_Click();
-    void mClose_Click();
-    void mCloseAll_Click();
-    void mPreferences_Click();
-    void mExit_Click();
-    void mEditSettingForAllShips_Click();
-    void mEditAlphanumericSetting_Click();
+    void openFileCommand();
+    void saveCommand();
+    void saveAsCommand();
+    void closeCommand();
+    void closeAllCommand();
+    void preferencesCommand();
+    void exitCommand();
+    void editSettingForAllShipsCommand();
+    void editAlphanumericSettingCommand();
     void mMaximizeAll_Click();
     void mCascade_Click();
     void mTileHorizontal_Click();
     void mTileVertical_Click();
     void mArrangeIcons_Click();
-    void mAbout_Click();
-    void m_reciente_Click(int index);
+    void aboutCommand();
+    void openRecentCommand(int index);
 
     // MainWindowUi.
     std::optional<OpenDialogChoice> chooseFilesToOpen(const OpenDialogStart& start) override;
