@@ -19,6 +19,7 @@
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
 #include "mainwindow/GuiApplication.h"
+#include "mainwindow/WindowArranger.h"
 #include "operations/EditMenuController.h"
 #include "session/MainTexts.h"
 #include "session/OpenDialogMemory.h"
@@ -37,11 +38,6 @@ QStringList openDialogFilters() {
     for (const FileFilter& filter : kOpenFileFilters)
         filters.append(qtNameFilter(filter.description, filter.patterns));
     return filters;
-}
-
-QString menuText(const QString& text) {
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 }  // namespace
@@ -177,7 +173,7 @@ void MDIFormMain::buildMenus() {
     mTileHorizontal = addItem(mWindow, "mTileHorizontal", QStringLiteral("Tile &Horizontal"));
     mTileVertical = addItem(mWindow, "mTileVertical", QStringLiteral("Tile &Vertical"));
     mArrangeIcons = addItem(mWindow, "mArrangeIcons", QStringLiteral("&Arrange Minimized Icons"));
-    connect(mWindow, &QMenu::aboutToShow, this, &MDIFormMain::rebuildWindowList);
+    m_arranger = new WindowArranger(*this, *mWindow);
 
     mAbout = bar->addAction(QStringLiteral("&About"));
     mAbout->setObjectName(QStringLiteral("mAbout"));
@@ -193,11 +189,11 @@ void MDIFormMain::buildMenus() {
             &MDIFormMain::editSettingForAllShipsCommand);
     connect(mEditAlphanumericSetting, &QAction::triggered, this,
             &MDIFormMain::editAlphanumericSettingCommand);
-    connect(mMaximizeAll, &QAction::triggered, this, &MDIFormMain::mMaximizeAll_Click);
-    connect(mCascade, &QAction::triggered, this, &MDIFormMain::mCascade_Click);
-    connect(mTileHorizontal, &QAction::triggered, this, &MDIFormMain::mTileHorizontal_Click);
-    connect(mTileVertical, &QAction::triggered, this, &MDIFormMain::mTileVertical_Click);
-    connect(mArrangeIcons, &QAction::triggered, this, &MDIFormMain::mArrangeIcons_Click);
+    connect(mMaximizeAll, &QAction::triggered, m_arranger, &WindowArranger::maximizeAll);
+    connect(mCascade, &QAction::triggered, m_arranger, &WindowArranger::cascade);
+    connect(mTileHorizontal, &QAction::triggered, m_arranger, &WindowArranger::tileHorizontal);
+    connect(mTileVertical, &QAction::triggered, m_arranger, &WindowArranger::tileVertical);
+    connect(mArrangeIcons, &QAction::triggered, m_arranger, &WindowArranger::arrangeIcons);
     connect(mAbout, &QAction::triggered, this, &MDIFormMain::aboutCommand);
     m_editMenu = new EditMenuController(*this, m_context);  // the other Edit items
 }
@@ -218,6 +214,12 @@ std::vector<FrmSettingsEdit*> MDIFormMain::editors() const {
 QMdiSubWindow* MDIFormMain::subWindowOf(const FrmSettingsEdit* editor) const {
     const EditorEntry* entry = entryOf(static_cast<const EditorWindow*>(editor));
     return entry ? entry->subWindow : nullptr;
+}
+
+std::vector<QMdiSubWindow*> MDIFormMain::editorWindows() const {
+    std::vector<QMdiSubWindow*> open;
+    for (const EditorEntry& entry : m_entries) open.push_back(entry.subWindow);
+    return open;
 }
 
 const MDIFormMain::EditorEntry* MDIFormMain::entryOf(const EditorWindow* editor) const {
@@ -260,7 +262,7 @@ void MDIFormMain::updateMenus() {
     mWindow->menuAction()->setEnabled(state.mWindow);
     for (QAction* item : {mMaximizeAll, mCascade, mTileHorizontal, mTileVertical, mArrangeIcons})
         item->setEnabled(state.mWindow);
-    rebuildWindowList();
+    m_arranger->rebuildWindowList();
 }
 
 void MDIFormMain::rebuildRecentMenu() {
@@ -272,35 +274,6 @@ void MDIFormMain::rebuildRecentMenu() {
         item->setVisible(used);
     }
     m_sep2->setVisible(m_module->recentFiles().separatorVisible());
-}
-
-void MDIFormMain::rebuildWindowList() {
-    for (QAction* item : m_windowList) {
-        mWindow->removeAction(item);
-        item->deleteLater();
-    }
-    m_windowList.clear();
-    if (m_entries.empty()) return;
-
-    QAction* separator = mWindow->addSeparator();
-    m_windowList.push_back(separator);
-    const QMdiSubWindow* current = m_mdiArea->activeSubWindow();
-    int number = 1;
-    for (const EditorEntry& entry : m_entries) {
-        QAction* item = mWindow->addAction(
-            QStringLiteral("&%1 %2").arg(number).arg(menuText(entry.subWindow->windowTitle())));
-        item->setObjectName(QStringLiteral("mWindowList_%1").arg(number));
-        item->setCheckable(true);
-        item->setChecked(entry.subWindow == current);
-        QMdiSubWindow* subWindow = entry.subWindow;
-        connect(item, &QAction::triggered, this, [this, subWindow] {
-            if (entryOf(subWindow) == nullptr) return;
-            if (subWindow->isMinimized()) subWindow->showNormal();
-            m_mdiArea->setActiveSubWindow(subWindow);
-        });
-        m_windowList.push_back(item);
-        ++number;
-    }
 }
 
 void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
@@ -327,14 +300,14 @@ void MDIFormMain::openFileCommand() {
 
 void MDIFormMain::saveCommand() {
     if (FrmSettingsEdit* editor = activeEditor()) editor->saveFile();
-    rebuildWindowList();
+    m_arranger->rebuildWindowList();
 }
 
 void MDIFormMain::saveAsCommand() {
     FrmSettingsEdit* editor = activeEditor();
     if (editor == nullptr) return;
     editor->saveFileAs();
-    rebuildWindowList();
+    m_arranger->rebuildWindowList();
 }
 
 void MDIFormMain::closeCommand() {
@@ -361,84 +334,6 @@ void MDIFormMain::editSettingForAllShipsCommand() {
 
 void MDIFormMain::editAlphanumericSettingCommand() {
     if (mEditAlphanumericSetting->isEnabled()) m_editMenu->editAlphanum();
-}
-
-void MDIFormMain::activateActiveEditor() {
-    if (FrmSettingsEdit* editor = activeEditor())
-        if (QMdiSubWindow* subWindow = subWindowOf(editor))
-            m_mdiArea->setActiveSubWindow(subWindow);
-}
-
-void MDIFormMain::mMaximizeAll_Click() {
-    for (const EditorEntry& entry : m_entries)
-        if (!entry.subWindow->isMaximized()) entry.subWindow->showMaximized();
-    activateActiveEditor();
-}
-
-void MDIFormMain::mCascade_Click() {
-    m_mdiArea->cascadeSubWindows();
-    activateActiveEditor();
-}
-
-void MDIFormMain::tile(Qt::Orientation orientation) {
-    std::vector<QMdiSubWindow*> windows;
-    bool anyMinimized = false;
-    for (const EditorEntry& entry : m_entries) {
-        if (entry.subWindow->isMinimized())
-            anyMinimized = true;
-        else
-            windows.push_back(entry.subWindow);
-    }
-    if (windows.empty()) return;
-    QRect area = m_mdiArea->viewport()->rect();
-    // Leave the bottom row to minimised editors, as their icons line up there.
-    if (anyMinimized)
-        area.setBottom(area.bottom() - m_entries.front().subWindow->minimumSizeHint().height());
-    const int count = static_cast<int>(windows.size());
-    for (int i = 0; i < count; ++i) {
-        QMdiSubWindow* subWindow = windows[static_cast<std::size_t>(i)];
-        if (subWindow->isMaximized()) subWindow->showNormal();
-        QRect cell;
-        if (orientation == Qt::Horizontal) {
-            // Tile Horizontal: full-width strips, one above the other.
-            const int top = area.top() + area.height() * i / count;
-            const int bottom = area.top() + area.height() * (i + 1) / count;
-            cell = QRect(area.left(), top, area.width(), bottom - top);
-        } else {
-            const int left = area.left() + area.width() * i / count;
-            const int right = area.left() + area.width() * (i + 1) / count;
-            cell = QRect(left, area.top(), right - left, area.height());
-        }
-        subWindow->setGeometry(cell);
-    }
-}
-
-void MDIFormMain::mTileHorizontal_Click() {
-    tile(Qt::Horizontal);
-    activateActiveEditor();
-}
-
-void MDIFormMain::mTileVertical_Click() {
-    tile(Qt::Vertical);
-    activateActiveEditor();
-}
-
-void MDIFormMain::mArrangeIcons_Click() {
-    // Minimised editors line up from the bottom left, left to right, rows growing upwards.
-    const QRect area = m_mdiArea->viewport()->rect();
-    int x = area.left();
-    int rowBottom = area.bottom() + 1;
-    for (const EditorEntry& entry : m_entries) {
-        QMdiSubWindow* subWindow = entry.subWindow;
-        if (!subWindow->isMinimized()) continue;
-        const QSize size = subWindow->size();
-        if (x > area.left() && x + size.width() > area.right() + 1) {
-            x = area.left();
-            rowBottom -= size.height();
-        }
-        subWindow->move(x, rowBottom - size.height());
-        x += size.width();
-    }
 }
 
 void MDIFormMain::aboutCommand() { showAbout(this); }
@@ -480,11 +375,11 @@ EditorWindow* MDIFormMain::createEditor(int slot, const std::string& path) {
     // the menus follow.
     connect(editor, &FrmSettingsEdit::fileLoaded, this, [this] {
         rebuildRecentMenu();
-        rebuildWindowList();
+        m_arranger->rebuildWindowList();
     });
     connect(editor, &FrmSettingsEdit::fileSaved, this, [this] {
         rebuildRecentMenu();
-        rebuildWindowList();
+        m_arranger->rebuildWindowList();
     });
     connect(editor, &FrmSettingsEdit::editCommandsChanged, this,
             &MDIFormMain::onEditCommandsChanged);

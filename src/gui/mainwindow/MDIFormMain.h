@@ -42,6 +42,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     std::vector<FrmSettingsEdit*> editors() const;
     // The subwindow that frames an editor, or null.
     QMdiSubWindow* subWindowOf(const FrmSettingsEdit* editor) const;
+    // The subwindows of the open editors in slot order.
+    std::vector<QMdiSubWindow*> editorWindows() const;
 
     // Opens files as one run of the Open command (after its dialog): the command line's files.
     void openFiles(const std::vector<std::string>& paths);
@@ -60,11 +62,6 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void exitCommand();
     void editSettingForAllShipsCommand();
     void editAlphanumericSettingCommand();
-    void mMaximizeAll_Click();
-    void mCascade_Click();
-    void mTileHorizontal_Click();
-    void mTileVertical_Click();
-    void mArrangeIcons_Click();
     void aboutCommand();
     void openRecentCommand(int index);
 
@@ -94,11 +91,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void buildMenus();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut = {});
-    void rebuildWindowList();
     void onSubWindowActivated(QMdiSubWindow* subWindow);
     void onEditCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
-    void tile(Qt::Orientation orientation);
-    void activateActiveEditor();
     const EditorEntry* entryOf(const EditorWindow* editor) const;
     const EditorEntry* entryOf(const QMdiSubWindow* subWindow) const;
     bool handlesShortcut(const QKeyEvent& key) const;
@@ -109,6 +103,7 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
     class EditMenuController* m_editMenu = nullptr;  // owned as a child
+    class WindowArranger* m_arranger = nullptr;      // owned as a child
     // The focused field's own state of the two Edit commands (the Edit menu may still be off).
     bool m_editAllShipsApplies = false;
     bool m_editAlphanumericApplies = false;
@@ -144,7 +139,6 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     QAction* mTileVertical = nullptr;
     QAction* mArrangeIcons = nullptr;
     QAction* mAbout = nullptr;
-    std::vector<QAction*> m_windowList;  // the open editors below the Window menu's items
 };
 
 }  // namespace tavmir::gui
