@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -14,11 +13,11 @@
 #include "UiServices.h"
 #include "dialogs/FrmCloseFile.h"
 #include "dialogs/FrmPreferences.h"
-#include "document/Layout.h"
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
 #include "mainwindow/GuiApplication.h"
+#include "mainwindow/MainKeyRouter.h"
 #include "mainwindow/WindowArranger.h"
 #include "operations/EditMenuController.h"
 #include "session/MainTexts.h"
@@ -70,11 +69,11 @@ MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
     updateMenus();
 
     // Menu shortcuts must win over the value fields' own keys (Ctrl+A, Ctrl+K, ...).
-    qApp->installEventFilter(this);
+    m_keyRouter = std::make_unique<MainKeyRouter>(*this);
 }
 
 MDIFormMain::~MDIFormMain() {
-    qApp->removeEventFilter(this);
+    m_keyRouter.reset();
     setBusyPointer(false);
     // The editors go while the module they report to still exists, and without reaching
     // this half-destroyed window through its signals.
@@ -468,20 +467,11 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
     updateMenus();
 }
 
-bool MDIFormMain::handlesShortcut(const QKeyEvent& key) const {
-    const QKeySequence pressed(key.keyCombination());
-    const QList<QAction*> items = findChildren<QAction*>();
-    return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
-        return item->isEnabled() && !item->shortcut().isEmpty() && item->shortcut() == pressed;
-    });
-}
-
 bool MDIFormMain::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::Close: {
-            // An editor's own close box: the same close request as the Close command.
-            const EditorEntry* entry = entryOf(qobject_cast<const QMdiSubWindow*>(watched));
-            if (entry == nullptr) break;
+    if (event->type() == QEvent::Close) {
+        // An editor's own close box: the same close request as the Close command.
+        const EditorEntry* entry = entryOf(qobject_cast<const QMdiSubWindow*>(watched));
+        if (entry != nullptr) {
             FrmSettingsEdit* editor = entry->editor;
             m_module->closeRun().closeCancelled = false;
             if (m_module->closeEditor(entry->slot, *this)) discardEditor(*editor);
@@ -489,34 +479,6 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event) {
             event->ignore();
             return true;
         }
-        case QEvent::ShortcutOverride: {
-            // Leaving the event unaccepted lets the menu's shortcut run instead of the field's key.
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || widget->window() != this) break;
-            if (handlesShortcut(*static_cast<QKeyEvent*>(event))) return true;
-            break;
-        }
-        case QEvent::KeyPress: {
-            // Page keys pressed outside any editor (the frame has the focus) go to the active one;
-            // inside an editor the editor handles them itself.
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || widget->window() != this) break;
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->modifiers() != Qt::NoModifier) break;
-            if (key->key() != Qt::Key_PageUp && key->key() != Qt::Key_PageDown) break;
-            const bool insideEditor =
-                std::any_of(m_entries.begin(), m_entries.end(), [widget](const EditorEntry& entry) {
-                    return entry.editor == widget || entry.editor->isAncestorOf(widget);
-                });
-            if (insideEditor) break;
-            FrmSettingsEdit* editor = activeEditor();
-            if (editor == nullptr) break;
-            const int page = editor->currentPage();
-            editor->showPage(key->key() == Qt::Key_PageUp ? pageUp(page) : pageDown(page));
-            return true;
-        }
-        default:
-            break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

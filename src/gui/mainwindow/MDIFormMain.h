@@ -23,7 +23,10 @@ class QMenu;
 
 namespace tavmir::gui {
 
+class EditMenuController;
 class FrmSettingsEdit;
+class MainKeyRouter;
+class WindowArranger;
 
 class MDIFormMain : public QMainWindow, public MainWindowUi {
     Q_OBJECT
@@ -95,15 +98,15 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void onEditCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
     const EditorEntry* entryOf(const EditorWindow* editor) const;
     const EditorEntry* entryOf(const QMdiSubWindow* subWindow) const;
-    bool handlesShortcut(const QKeyEvent& key) const;
 
     GuiContext& m_context;
     std::unique_ptr<MainModule> m_module;
+    std::unique_ptr<MainKeyRouter> m_keyRouter;  // the application-wide key filter
     QMdiArea* m_mdiArea = nullptr;
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
-    class EditMenuController* m_editMenu = nullptr;  // owned as a child
-    class WindowArranger* m_arranger = nullptr;      // owned as a child
+    EditMenuController* m_editMenu = nullptr;  // owned as a child
+    WindowArranger* m_arranger = nullptr;      // owned as a child
     // The focused field's own state of the two Edit commands (the Edit menu may still be off).
     bool m_editAllShipsApplies = false;
     bool m_editAlphanumericApplies = false;
