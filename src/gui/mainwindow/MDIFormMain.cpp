@@ -1,16 +1,15 @@
 #include "mainwindow/MDIFormMain.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
 
 #include <algorithm>
 
 #include "UiServices.h"
+#include "batch/BatchMenu.h"
 #include "dialogs/FrmCloseFile.h"
 #include "dialogs/FrmPreferences.h"
 #include "editor/FrmSettingsEdit.h"
@@ -18,6 +17,7 @@
 #include "mainwindow/FrmMessage.h"
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MainKeyRouter.h"
+#include "mainwindow/MainMenuBar.h"
 #include "mainwindow/WindowArranger.h"
 #include "operations/EditMenuController.h"
 #include "session/MainTexts.h"
@@ -54,7 +54,10 @@ MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MDIFormMain::onSubWindowActivated);
 
-    buildMenus();
+    m_menus = new MainMenuBar(*this, *menuBar());
+    m_arranger = new WindowArranger(*this, m_menus->windowMenu());
+    m_editMenu = new EditMenuController(*this, m_context);
+    m_batchMenu = new BatchMenu(*this, m_context);
     move(kMainLeft, kMainTop);
     resize(kMainWidth, kMainHeight);
 
@@ -89,112 +92,6 @@ MDIFormMain::~MDIFormMain() {
         m_context.mainModule = nullptr;
         m_context.showMessage = nullptr;
     }
-}
-
-QAction* MDIFormMain::addItem(QMenu* menu, const char* name, const QString& caption,
-                              const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    return action;
-}
-
-void MDIFormMain::buildMenus() {
-    QMenuBar* bar = menuBar();
-
-    mFile = bar->addMenu(QStringLiteral("&File"));
-    mFile->setObjectName(QStringLiteral("mFile"));
-    mOpenFile =
-        addItem(mFile, "mOpenFile", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mSavefile =
-        addItem(mFile, "mSavefile", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mSaveFileAs = addItem(mFile, "mSaveFileAs", QStringLiteral("Save &As..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_A));
-    mClose = addItem(mFile, "mClose", QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    mCloseAll = addItem(mFile, "mCloseAll", QStringLiteral("&Close All"),
-                        QKeySequence(Qt::CTRL | Qt::Key_K));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep1"));
-    mCompareFiles = addItem(mFile, "mCompareFiles", QStringLiteral("Compa&re CFG/SET Files..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_R));
-    mValidateFiles = addItem(mFile, "mValidateFiles", QStringLiteral("&Validate CFG/SET Files..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_G));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep290"));
-    mValidateTemplateSSS =
-        addItem(mFile, "mValidateTemplateSSS", QStringLiteral("Vali&date template.sss..."),
-                QKeySequence(Qt::CTRL | Qt::Key_T));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep543"));
-    mPreferences = addItem(mFile, "mPreferences", QStringLiteral("&Preferences..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_P));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep98"));
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        QAction* item = mFile->addAction(QString());
-        item->setObjectName(QStringLiteral("m_reciente_%1").arg(i));
-        item->setVisible(false);
-        connect(item, &QAction::triggered, this, [this, i] { openRecentCommand(i); });
-        m_reciente.push_back(item);
-    }
-    m_sep2 = mFile->addSeparator();
-    m_sep2->setObjectName(QStringLiteral("m_sep2"));
-    m_sep2->setVisible(false);
-    mExit = addItem(mFile, "mExit", QStringLiteral("E&xit"));
-
-    mEdit = bar->addMenu(QStringLiteral("&Edit"));
-    mEdit->setObjectName(QStringLiteral("mEdit"));
-    mEditSettingForAllShips =
-        addItem(mEdit, "mEditSettingForAllShips", QStringLiteral("&Edit Setting For All Ships..."),
-                QKeySequence(Qt::Key_F8));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep8736"));
-    mEditAlphanumericSetting =
-        addItem(mEdit, "mEditAlphanumericSetting", QStringLiteral("Edit &Alphanumeric Setting..."),
-                QKeySequence(Qt::Key_F1));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep700"));
-    mSwapShipSettings = addItem(mEdit, "mSwapShipSettings",
-                                QStringLiteral("&Swap Ship Settings..."), QKeySequence(Qt::Key_F2));
-    mCopyShipSettings = addItem(mEdit, "mCopyShipSettings",
-                                QStringLiteral("&Copy Ship Settings..."), QKeySequence(Qt::Key_F4));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep250"));
-    mFindSetting = addItem(mEdit, "mFindSetting", QStringLiteral("&Find Setting..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_F));
-    mFindNext = addItem(mEdit, "mFindNext", QStringLiteral("Find &Next"),
-                        QKeySequence(Qt::CTRL | Qt::Key_N));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep10"));
-    mExportSettingsToClipboard = addItem(mEdit, "mExportSettingsToClipboard",
-                                         QStringLiteral("&Export Settings To Clipboard..."),
-                                         QKeySequence(Qt::CTRL | Qt::Key_E));
-    mImportSettingsFromClipboard = addItem(mEdit, "mImportSettingsFromClipboard",
-                                           QStringLiteral("&Import Settings From Clipboard..."),
-                                           QKeySequence(Qt::CTRL | Qt::Key_I));
-
-    mWindow = bar->addMenu(QStringLiteral("&Window"));
-    mWindow->setObjectName(QStringLiteral("mWindow"));
-    mMaximizeAll = addItem(mWindow, "mMaximizeAll", QStringLiteral("&Maximize All"));
-    mCascade = addItem(mWindow, "mCascade", QStringLiteral("&Cascade"));
-    mTileHorizontal = addItem(mWindow, "mTileHorizontal", QStringLiteral("Tile &Horizontal"));
-    mTileVertical = addItem(mWindow, "mTileVertical", QStringLiteral("Tile &Vertical"));
-    mArrangeIcons = addItem(mWindow, "mArrangeIcons", QStringLiteral("&Arrange Minimized Icons"));
-    m_arranger = new WindowArranger(*this, *mWindow);
-
-    mAbout = bar->addAction(QStringLiteral("&About"));
-    mAbout->setObjectName(QStringLiteral("mAbout"));
-
-    connect(mOpenFile, &QAction::triggered, this, &MDIFormMain::openFileCommand);
-    connect(mSavefile, &QAction::triggered, this, &MDIFormMain::saveCommand);
-    connect(mSaveFileAs, &QAction::triggered, this, &MDIFormMain::saveAsCommand);
-    connect(mClose, &QAction::triggered, this, &MDIFormMain::closeCommand);
-    connect(mCloseAll, &QAction::triggered, this, &MDIFormMain::closeAllCommand);
-    connect(mPreferences, &QAction::triggered, this, &MDIFormMain::preferencesCommand);
-    connect(mExit, &QAction::triggered, this, &MDIFormMain::exitCommand);
-    connect(mEditSettingForAllShips, &QAction::triggered, this,
-            &MDIFormMain::editSettingForAllShipsCommand);
-    connect(mEditAlphanumericSetting, &QAction::triggered, this,
-            &MDIFormMain::editAlphanumericSettingCommand);
-    connect(mMaximizeAll, &QAction::triggered, m_arranger, &WindowArranger::maximizeAll);
-    connect(mCascade, &QAction::triggered, m_arranger, &WindowArranger::cascade);
-    connect(mTileHorizontal, &QAction::triggered, m_arranger, &WindowArranger::tileHorizontal);
-    connect(mTileVertical, &QAction::triggered, m_arranger, &WindowArranger::tileVertical);
-    connect(mArrangeIcons, &QAction::triggered, m_arranger, &WindowArranger::arrangeIcons);
-    connect(mAbout, &QAction::triggered, this, &MDIFormMain::aboutCommand);
-    m_editMenu = new EditMenuController(*this, m_context);  // the other Edit items
 }
 
 FrmSettingsEdit* MDIFormMain::activeEditor() const {
@@ -240,39 +137,14 @@ void MDIFormMain::openFiles(const std::vector<std::string>& paths) {
 }
 
 void MDIFormMain::updateMenus() {
-    const MainMenuState state = m_module->menuState();
-    if (m_module->registry().openEditorCount() == 0) {
-        m_editAllShipsApplies = false;
-        m_editAlphanumericApplies = false;
-    }
-    mSavefile->setEnabled(state.mSavefile);
-    mSaveFileAs->setEnabled(state.mSaveFileAs);
-    mClose->setEnabled(state.mClose);
-    mCloseAll->setEnabled(state.mCloseAll);
-
-    // Items of a disabled top menu are unreachable, shortcuts included.
-    mEdit->menuAction()->setEnabled(state.mEdit);
-    mEditSettingForAllShips->setEnabled(state.mEdit && m_editAllShipsApplies);
-    mEditAlphanumericSetting->setEnabled(state.mEdit && m_editAlphanumericApplies);
-    for (QAction* item : {mSwapShipSettings, mCopyShipSettings, mFindSetting, mFindNext,
-                          mExportSettingsToClipboard, mImportSettingsFromClipboard})
-        item->setEnabled(state.mEdit);
-
-    mWindow->menuAction()->setEnabled(state.mWindow);
-    for (QAction* item : {mMaximizeAll, mCascade, mTileHorizontal, mTileVertical, mArrangeIcons})
-        item->setEnabled(state.mWindow);
+    if (m_module->registry().openEditorCount() == 0) m_menus->clearFieldCommands();
+    m_menus->applyState(m_module->menuState());
     m_arranger->rebuildWindowList();
 }
 
 void MDIFormMain::rebuildRecentMenu() {
-    const std::vector<std::string> captions = m_module->recentFiles().menuCaptions();
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        QAction* item = m_reciente[static_cast<std::size_t>(i)];
-        const bool used = i < static_cast<int>(captions.size());
-        item->setText(used ? fromCore(captions[static_cast<std::size_t>(i)]) : QString());
-        item->setVisible(used);
-    }
-    m_sep2->setVisible(m_module->recentFiles().separatorVisible());
+    m_menus->showRecent(m_module->recentFiles().menuCaptions(),
+                        m_module->recentFiles().separatorVisible());
 }
 
 void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
@@ -280,14 +152,6 @@ void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
     const EditorEntry* entry = entryOf(subWindow);
     if (entry == nullptr) return;
     m_module->registry().setActiveEditor(entry->slot);
-}
-
-void MDIFormMain::onEditCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting) {
-    m_editAllShipsApplies = editSettingForAllShips;
-    m_editAlphanumericApplies = editAlphanumericSetting;
-    const bool editMenu = m_module->menuState().mEdit;
-    mEditSettingForAllShips->setEnabled(editMenu && m_editAllShipsApplies);
-    mEditAlphanumericSetting->setEnabled(editMenu && m_editAlphanumericApplies);
 }
 
 // ---- menu commands ----
@@ -328,11 +192,11 @@ void MDIFormMain::preferencesCommand() {
 void MDIFormMain::exitCommand() { close(); }
 
 void MDIFormMain::editSettingForAllShipsCommand() {
-    if (mEditSettingForAllShips->isEnabled()) m_editMenu->editSettingForAllShips();
+    if (m_menus->editSettingForAllShipsEnabled()) m_editMenu->editSettingForAllShips();
 }
 
 void MDIFormMain::editAlphanumericSettingCommand() {
-    if (mEditAlphanumericSetting->isEnabled()) m_editMenu->editAlphanum();
+    if (m_menus->editAlphanumericSettingEnabled()) m_editMenu->editAlphanum();
 }
 
 void MDIFormMain::aboutCommand() { showAbout(this); }
@@ -381,7 +245,10 @@ EditorWindow* MDIFormMain::createEditor(int slot, const std::string& path) {
         m_arranger->rebuildWindowList();
     });
     connect(editor, &FrmSettingsEdit::editCommandsChanged, this,
-            &MDIFormMain::onEditCommandsChanged);
+            [this](bool editSettingForAllShips, bool editAlphanumericSetting) {
+                m_menus->setFieldCommands(m_module->menuState(), editSettingForAllShips,
+                                          editAlphanumericSetting);
+            });
     connect(editor, &FrmSettingsEdit::editCommandRequested, this,
             [this](bool editSettingForAllShips) {
                 if (editSettingForAllShips)

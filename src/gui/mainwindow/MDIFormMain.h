@@ -1,8 +1,10 @@
 // MDIFormMain: the program's one top-level window, a multiple-document frame holding up to
 // eight editor windows. It owns the main module (editor registry, run flags, recent files) and
 // carries out what the module decides: the module says which files open, which editors may
-// close and which menus apply; this window shows the dialogs, makes and removes the editor
-// windows and keeps the menus in step.
+// close and which menus apply; this window shows the dialogs and makes and removes the editor
+// windows. Its parts do the rest: MainMenuBar (the menus and their state), WindowArranger (the
+// Window menu), MainKeyRouter (menu shortcuts and page keys), EditMenuController (the Edit
+// menu's dialogs) and BatchMenu (the batch windows).
 #pragma once
 
 #include <QMainWindow>
@@ -16,16 +18,16 @@
 #include "session/MainModule.h"
 #include "session/MainWindowUi.h"
 
-class QAction;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 
 namespace tavmir::gui {
 
+class BatchMenu;
 class EditMenuController;
 class FrmSettingsEdit;
 class MainKeyRouter;
+class MainMenuBar;
 class WindowArranger;
 
 class MDIFormMain : public QMainWindow, public MainWindowUi {
@@ -55,7 +57,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     // Rebuilds the recent-files items from the module's list.
     void rebuildRecentMenu();
 
-    // Menu commands (public so that editors and tests can run them).
+    // The menu commands (MainMenuBar runs them; tests and benchmarks may too). The items are
+    // reached by their object names ("mOpenFile", "m_reciente_0", ...).
     void openFileCommand();
     void saveCommand();
     void saveAsCommand();
@@ -67,6 +70,11 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void editAlphanumericSettingCommand();
     void aboutCommand();
     void openRecentCommand(int index);
+    // Where the other commands live: the Edit menu's dialogs, the batch windows, the
+    // arrangement of the editor windows.
+    EditMenuController& editMenu() { return *m_editMenu; }
+    BatchMenu& batchMenu() { return *m_batchMenu; }
+    WindowArranger& windowArranger() { return *m_arranger; }
 
     // MainWindowUi.
     std::optional<OpenDialogChoice> chooseFilesToOpen(const OpenDialogStart& start) override;
@@ -91,11 +99,7 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
         int slot = 0;
     };
 
-    void buildMenus();
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                     const QKeySequence& shortcut = {});
     void onSubWindowActivated(QMdiSubWindow* subWindow);
-    void onEditCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
     const EditorEntry* entryOf(const EditorWindow* editor) const;
     const EditorEntry* entryOf(const QMdiSubWindow* subWindow) const;
 
@@ -105,43 +109,11 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     QMdiArea* m_mdiArea = nullptr;
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
-    EditMenuController* m_editMenu = nullptr;  // owned as a child
-    WindowArranger* m_arranger = nullptr;      // owned as a child
-    // The focused field's own state of the two Edit commands (the Edit menu may still be off).
-    bool m_editAllShipsApplies = false;
-    bool m_editAlphanumericApplies = false;
-
-  public:
-    // The menu controls, named as the window's design names them.
-    QMenu* mFile = nullptr;
-    QAction* mOpenFile = nullptr;
-    QAction* mSavefile = nullptr;
-    QAction* mSaveFileAs = nullptr;
-    QAction* mClose = nullptr;
-    QAction* mCloseAll = nullptr;
-    QAction* mCompareFiles = nullptr;
-    QAction* mValidateFiles = nullptr;
-    QAction* mValidateTemplateSSS = nullptr;
-    QAction* mPreferences = nullptr;
-    std::vector<QAction*> m_reciente;
-    QAction* m_sep2 = nullptr;
-    QAction* mExit = nullptr;
-    QMenu* mEdit = nullptr;
-    QAction* mEditSettingForAllShips = nullptr;
-    QAction* mEditAlphanumericSetting = nullptr;
-    QAction* mSwapShipSettings = nullptr;
-    QAction* mCopyShipSettings = nullptr;
-    QAction* mFindSetting = nullptr;
-    QAction* mFindNext = nullptr;
-    QAction* mExportSettingsToClipboard = nullptr;
-    QAction* mImportSettingsFromClipboard = nullptr;
-    QMenu* mWindow = nullptr;
-    QAction* mMaximizeAll = nullptr;
-    QAction* mCascade = nullptr;
-    QAction* mTileHorizontal = nullptr;
-    QAction* mTileVertical = nullptr;
-    QAction* mArrangeIcons = nullptr;
-    QAction* mAbout = nullptr;
+    // Owned as children.
+    MainMenuBar* m_menus = nullptr;
+    WindowArranger* m_arranger = nullptr;
+    EditMenuController* m_editMenu = nullptr;
+    BatchMenu* m_batchMenu = nullptr;
 };
 
 }  // namespace tavmir::gui
