@@ -68,6 +68,11 @@ GuiContext& context() {
     return c;
 }
 
+// A button of a window, by its object name.
+QPushButton& button(QWidget& window, const char* name) {
+    return *window.findChild<QPushButton*>(QLatin1String(name));
+}
+
 test::ScriptedUiServices& services() {
     static test::ScriptedUiServices s;
     return s;
@@ -79,7 +84,7 @@ void validateInWindow(benchmark::State& state) {
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     w.show();
     w.addFiles(files().thousand);
-    for (auto _ : state) w.bStart->click();
+    for (auto _ : state) button(w, "bStartValidation").click();
 }
 BENCHMARK(validateInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -91,7 +96,7 @@ void compareInWindow(benchmark::State& state) {
     w.addFiles(files().thousand);
     services().openAnswers.push_back({QString::fromStdString(files().origin)});
     w.bAddOriginFile->click();
-    for (auto _ : state) w.bStart->click();
+    for (auto _ : state) button(w, "bStartComparison").click();
 }
 BENCHMARK(compareInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -119,9 +124,9 @@ void stopLatency(benchmark::State& state) {
         std::chrono::steady_clock::time_point clicked;
         QTimer::singleShot(200, &w, [&] {
             clicked = std::chrono::steady_clock::now();
-            w.bStop->click();
+            button(w, "bStopValidation").click();
         });
-        w.bStart->click();
+        button(w, "bStartValidation").click();
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - clicked)
                 .count();
@@ -143,7 +148,7 @@ void addFolderOf10000(benchmark::State& state) {
         FrmValidateFiles w(context());
         w.setAttribute(Qt::WA_DeleteOnClose, false);
         w.show();
-        w.bAddFolder->click();
+        button(w, "bAddFolder").click();
         QApplication::processEvents();
         if (w.list().size() != 10000) state.SkipWithError("not all files were added");
     }

@@ -37,7 +37,7 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
     bAddOriginFile->setToolTip(QStringLiteral("Choose the origin file"));
     row->addWidget(tOriginFile, 1);
     row->addWidget(bAddOriginFile);
-    m_layout->insertWidget(0, Frame3);
+    addFrameOnTop(*Frame3);
     connect(bAddOriginFile, &QPushButton::clicked, this, &FrmCompareFiles::bAddOriginFile_Click);
     resize(760, 344);
 
@@ -53,7 +53,7 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
 std::string FrmCompareFiles::originText() const { return toCore(tOriginFile->text()); }
 
 void FrmCompareFiles::afterFilesAdded() {
-    if (m_list.removeOrigin(originText())) {
+    if (list().removeOrigin(originText())) {
         refreshGrid();
         selectRow(0);
     }
@@ -74,23 +74,24 @@ void FrmCompareFiles::bAddOriginFile_Click() {
 
 void FrmCompareFiles::startRun() {
     if (running()) return;
-    const ComparisonRefusal refusal = comparisonRefusal(*m_context.catalogue, originText(), m_list);
+    const ComparisonRefusal refusal = comparisonRefusal(*context().catalogue, originText(), list());
     refreshGrid();
     if (!refusal.message.empty()) {
         showInformation(this, fromCore(refusal.message));
-        (refusal.focus == RefusalFocus::AddFiles ? static_cast<QWidget*>(bAddFiles) : tOriginFile)
+        (refusal.focus == RefusalFocus::AddFiles ? static_cast<QWidget*>(&addFilesButton())
+                                                 : tOriginFile)
             ->setFocus();
         return;
     }
     BusyCursor busy;
-    beginRun(static_cast<int>(m_list.size()));
+    beginRun(static_cast<int>(list().size()));
     Frame3->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
     tOriginFile->setEnabled(false);
     bAddOriginFile->setEnabled(false);
-    tLog->setPlainText(QStringLiteral("Comparison in progress..."));
+    logView().setPlainText(QStringLiteral("Comparison in progress..."));
     std::string report;
     BatchRunHooks hooks = runHooks();
-    m_run.run(m_list, originText(), report, hooks);
+    m_run.run(list(), originText(), report, hooks);
 
     // "Andale Mono" when it is installed (or registered at start-up), else the system's
     // fixed-pitch font: the columns of the report need one.
@@ -100,15 +101,15 @@ void FrmCompareFiles::startRun() {
     fixed.setPointSize(8);
     fixed.setFixedPitch(true);
     fixed.setStyleHint(QFont::TypeWriter);
-    m_log.clear();
-    m_log.append(report, 0, kBlack, false, toCore(fixed.family()), 8);
-    showLog(*tLog, m_log);
-    QTextCursor all(tLog->document());
+    log().clear();
+    log().append(report, 0, kBlack, false, toCore(fixed.family()), 8);
+    showLog(logView(), log());
+    QTextCursor all(logView().document());
     all.select(QTextCursor::Document);
     QTextCharFormat format;
     format.setFont(fixed);
     all.mergeCharFormat(format);
-    tLog->moveCursor(QTextCursor::End);
+    logView().moveCursor(QTextCursor::End);
 
     Frame3->setStyleSheet(QString());
     tOriginFile->setEnabled(true);

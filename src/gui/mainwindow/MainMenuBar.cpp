@@ -30,8 +30,8 @@ struct Row {
     Kind kind;
     const char* name;
     const char* caption;
-    const char* shortcut;             // portable text ("Ctrl+O"), empty for none
-    bool MainMenuState::*enabledBy;   // null: enabled from the start, whatever is open
+    const char* shortcut;            // portable text ("Ctrl+O"), empty for none
+    bool MainMenuState::*enabledBy;  // null: enabled from the start, whatever is open
     Command run;
 };
 
@@ -53,8 +53,7 @@ constexpr Row separator(const char* name) {
 // The menus in the order they appear, with the state that enables each control.
 constexpr Row kRows[] = {
     menu("mFile", "&File", kAlways),
-    item("mOpenFile", "&Open...", "Ctrl+O", kAlways,
-         [](MDIFormMain& m) { m.openFileCommand(); }),
+    item("mOpenFile", "&Open...", "Ctrl+O", kAlways, [](MDIFormMain& m) { m.openFileCommand(); }),
     item("mSavefile", "&Save", "Ctrl+S", &MainMenuState::mSavefile,
          [](MDIFormMain& m) { m.saveCommand(); }),
     item("mSaveFileAs", "Save &As...", "Ctrl+A", &MainMenuState::mSaveFileAs,
@@ -80,11 +79,11 @@ constexpr Row kRows[] = {
     item("mExit", "E&xit", "", kAlways, [](MDIFormMain& m) { m.exitCommand(); }),
 
     menu("mEdit", "&Edit", &MainMenuState::mEdit),
-    item("mEditSettingForAllShips", "&Edit Setting For All Ships...", "F8",
-         &MainMenuState::mEdit, [](MDIFormMain& m) { m.editSettingForAllShipsCommand(); }),
+    item("mEditSettingForAllShips", "&Edit Setting For All Ships...", "F8", &MainMenuState::mEdit,
+         [](MDIFormMain& m) { m.editSettingForAllShipsCommand(); }),
     separator("mSep8736"),
-    item("mEditAlphanumericSetting", "Edit &Alphanumeric Setting...", "F1",
-         &MainMenuState::mEdit, [](MDIFormMain& m) { m.editAlphanumericSettingCommand(); }),
+    item("mEditAlphanumericSetting", "Edit &Alphanumeric Setting...", "F1", &MainMenuState::mEdit,
+         [](MDIFormMain& m) { m.editAlphanumericSettingCommand(); }),
     separator("mSep700"),
     item("mSwapShipSettings", "&Swap Ship Settings...", "F2", &MainMenuState::mEdit,
          [](MDIFormMain& m) { m.editMenu().swapSettings(); }),
@@ -99,8 +98,7 @@ constexpr Row kRows[] = {
     item("mExportSettingsToClipboard", "&Export Settings To Clipboard...", "Ctrl+E",
          &MainMenuState::mEdit, [](MDIFormMain& m) { m.editMenu().exportSettingsToClipboard(); }),
     item("mImportSettingsFromClipboard", "&Import Settings From Clipboard...", "Ctrl+I",
-         &MainMenuState::mEdit,
-         [](MDIFormMain& m) { m.editMenu().importSettingsFromClipboard(); }),
+         &MainMenuState::mEdit, [](MDIFormMain& m) { m.editMenu().importSettingsFromClipboard(); }),
 
     // The list of open editors follows these items (WindowArranger).
     menu("mWindow", "&Window", &MainMenuState::mWindow),
