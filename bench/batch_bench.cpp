@@ -95,7 +95,7 @@ void compareInWindow(benchmark::State& state) {
     w.show();
     w.addFiles(files().thousand);
     services().openAnswers.push_back({QString::fromStdString(files().origin)});
-    w.bAddOriginFile->click();
+    button(w, "bAddOriginFile").click();
     for (auto _ : state) button(w, "bStartComparison").click();
 }
 BENCHMARK(compareInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);

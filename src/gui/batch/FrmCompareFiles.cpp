@@ -25,32 +25,32 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
     : BatchWindow(BatchMode::Compare, context, parent), m_run(*context.catalogue) {
     setObjectName(QStringLiteral("FrmCompareFiles"));
     setWindowTitle(QStringLiteral("Compare CFG/SET Files"));
-    Frame3 = new QGroupBox(QStringLiteral("Compare File"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* row = new QHBoxLayout(Frame3);
-    tOriginFile = new QLineEdit(Frame3);
-    tOriginFile->setObjectName(QStringLiteral("tOriginFile"));
-    tOriginFile->installEventFilter(this);
-    bAddOriginFile =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(), Frame3);
-    bAddOriginFile->setObjectName(QStringLiteral("bAddOriginFile"));
-    bAddOriginFile->setToolTip(QStringLiteral("Choose the origin file"));
-    row->addWidget(tOriginFile, 1);
-    row->addWidget(bAddOriginFile);
-    addFrameOnTop(*Frame3);
-    connect(bAddOriginFile, &QPushButton::clicked, this, &FrmCompareFiles::bAddOriginFile_Click);
+    m_originFrame = new QGroupBox(QStringLiteral("Compare File"), this);
+    m_originFrame->setObjectName(QStringLiteral("Frame3"));
+    auto* row = new QHBoxLayout(m_originFrame);
+    m_originFile = new QLineEdit(m_originFrame);
+    m_originFile->setObjectName(QStringLiteral("tOriginFile"));
+    m_originFile->installEventFilter(this);
+    m_originButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(),
+                                     m_originFrame);
+    m_originButton->setObjectName(QStringLiteral("bAddOriginFile"));
+    m_originButton->setToolTip(QStringLiteral("Choose the origin file"));
+    row->addWidget(m_originFile, 1);
+    row->addWidget(m_originButton);
+    addFrameOnTop(*m_originFrame);
+    connect(m_originButton, &QPushButton::clicked, this, &FrmCompareFiles::chooseOriginFile);
     resize(760, 344);
 
     const RestoredList kept =
         restoreList(BatchMode::Compare, context.batchLists.comparison,
                     [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
-    tOriginFile->setText(fromCore(kept.origin));
+    m_originFile->setText(fromCore(kept.origin));
     QStringList paths;
     for (const std::string& p : kept.files) paths << fromCore(p);
     addFiles(paths);
 }
 
-std::string FrmCompareFiles::originText() const { return toCore(tOriginFile->text()); }
+std::string FrmCompareFiles::originText() const { return toCore(m_originFile->text()); }
 
 void FrmCompareFiles::afterFilesAdded() {
     if (list().removeOrigin(originText())) {
@@ -59,7 +59,7 @@ void FrmCompareFiles::afterFilesAdded() {
     }
 }
 
-void FrmCompareFiles::bAddOriginFile_Click() {
+void FrmCompareFiles::chooseOriginFile() {
     if (running()) return;
     FileDialogRequest request;
     request.filters = qtNameFilters(kBatchFilesFilter);
@@ -67,8 +67,8 @@ void FrmCompareFiles::bAddOriginFile_Click() {
     const QString path = ui().openFileName(this, request);
     if (path.isEmpty()) return;
     if (request.selectedFilter >= 0) m_originFilterIndex = request.selectedFilter;
-    tOriginFile->setText(path);
-    tOriginFile->setFocus();
+    m_originFile->setText(path);
+    m_originFile->setFocus();
     afterFilesAdded();
 }
 
@@ -79,15 +79,15 @@ void FrmCompareFiles::startRun() {
     if (!refusal.message.empty()) {
         showInformation(this, fromCore(refusal.message));
         (refusal.focus == RefusalFocus::AddFiles ? static_cast<QWidget*>(&addFilesButton())
-                                                 : tOriginFile)
+                                                 : m_originFile)
             ->setFocus();
         return;
     }
     BusyCursor busy;
     beginRun(static_cast<int>(list().size()));
-    Frame3->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
-    tOriginFile->setEnabled(false);
-    bAddOriginFile->setEnabled(false);
+    m_originFrame->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
+    m_originFile->setEnabled(false);
+    m_originButton->setEnabled(false);
     logView().setPlainText(QStringLiteral("Comparison in progress..."));
     std::string report;
     BatchRunHooks hooks = runHooks();
@@ -111,18 +111,18 @@ void FrmCompareFiles::startRun() {
     all.mergeCharFormat(format);
     logView().moveCursor(QTextCursor::End);
 
-    Frame3->setStyleSheet(QString());
-    tOriginFile->setEnabled(true);
-    bAddOriginFile->setEnabled(true);
+    m_originFrame->setStyleSheet(QString());
+    m_originFile->setEnabled(true);
+    m_originButton->setEnabled(true);
     endRun();
 }
 
 bool FrmCompareFiles::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tOriginFile) {
+    if (watched == m_originFile) {
         if (event->type() == QEvent::FocusIn)
-            QTimer::singleShot(0, tOriginFile, &QLineEdit::selectAll);
+            QTimer::singleShot(0, m_originFile, &QLineEdit::selectAll);
         if (event->type() == QEvent::MouseButtonDblClick && !running()) {
-            QTimer::singleShot(0, this, &FrmCompareFiles::bAddOriginFile_Click);
+            QTimer::singleShot(0, this, &FrmCompareFiles::chooseOriginFile);
             return true;
         }
     }
