@@ -18,7 +18,6 @@
 
 #include "batch/BatchComparison.h"
 #include "batch/BatchValidation.h"
-#include "batch/FrmAddFolder.h"
 #include "batch/FrmCompareFiles.h"
 #include "batch/FrmValidateFiles.h"
 #include "gui/support/OffscreenScreen.h"
@@ -139,9 +138,9 @@ BENCHMARK(stopLatency)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteratio
 
 void addFolderOf10000(benchmark::State& state) {
     services().dialogHandler = [](QDialog& d) {
-        auto& f = static_cast<FrmAddFolder&>(d);
-        f.tFolder->setText(QString::fromStdString(files().big.string()));
-        f.bAddFolder->click();
+        d.findChild<QLineEdit*>(QStringLiteral("tFolder"))
+            ->setText(QString::fromStdString(files().big.string()));
+        button(d, "bAddFolder").click();
         return 0;
     };
     for (auto _ : state) {

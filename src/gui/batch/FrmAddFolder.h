@@ -24,28 +24,30 @@ class FrmAddFolder : public QDialog {
 
     const AddFolderSettings& settings() const { return m_settings; }
 
-    QLineEdit* tFolder = nullptr;
-    QPushButton* bSelectFolder = nullptr;
-    QRadioButton* oAddBoth = nullptr;
-    QRadioButton* oAddCFG = nullptr;
-    QRadioButton* oAddSET = nullptr;
-    QRadioButton* oAddAll = nullptr;
-    QCheckBox* chIncludeSubfolders = nullptr;
-    QPushButton* bAddFolder = nullptr;
-    QPushButton* bCancel = nullptr;
-
-    void bSelectFolder_Click();
-    void bAddFolder_Click();
-    void bCancel_Click();
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void store();
+    // bSelectFolder: the folder browser, starting at the typed folder.
+    void browseForFolder();
+    // bAddFolder: refuses an empty or unknown folder, else keeps the choices and accepts.
+    void addFolder();
+    // bCancel (also Escape): keeps the choices as they stand and rejects.
+    void cancel();
+    void keepChoices();
 
     AddFolderSettings m_settings;
+    // The controls; their object names are those of the dialog's design (tFolder, oAddBoth, ...).
+    QLineEdit* m_folder = nullptr;
+    QPushButton* m_browseButton = nullptr;
+    QRadioButton* m_addBoth = nullptr;
+    QRadioButton* m_addCfg = nullptr;
+    QRadioButton* m_addSet = nullptr;
+    QRadioButton* m_addAll = nullptr;
+    QCheckBox* m_includeSubfolders = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace tavmir::gui
