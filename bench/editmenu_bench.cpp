@@ -72,14 +72,14 @@ Session& session() {
 // Opens one Edit menu dialog through its menu item, paints it, and closes it with Escape.
 void openAndCloseDialog(benchmark::State& state) {
     Session& s = session();
-    QAction* items[] = {s.window->mEditSettingForAllShips,
-                        s.window->mEditAlphanumericSetting,
-                        s.window->mCopyShipSettings,
-                        s.window->mSwapShipSettings,
-                        s.window->mFindSetting,
-                        s.window->mExportSettingsToClipboard,
-                        s.window->mImportSettingsFromClipboard};
-    QAction* item = items[state.range(0)];
+    const char* items[] = {"mEditSettingForAllShips",
+                           "mEditAlphanumericSetting",
+                           "mCopyShipSettings",
+                           "mSwapShipSettings",
+                           "mFindSetting",
+                           "mExportSettingsToClipboard",
+                           "mImportSettingsFromClipboard"};
+    QAction* item = s.window->findChild<QAction*>(QLatin1String(items[state.range(0)]));
     state.SetLabel(item->objectName().toStdString());
     const int focus = state.range(0) == 1 ? 1 : shipTable(1, 0);
     s.ui.dialogHandler = [](QDialog& dialog) {

@@ -1,6 +1,5 @@
 #include "operations/EditMenuController.h"
 
-#include <QAction>
 #include <QPointer>
 
 #include "BusyCursor.h"
@@ -38,16 +37,7 @@ void applyBulk(FrmSettingsEdit& editor, const std::vector<FieldWrite>& writes,
 }  // namespace
 
 EditMenuController::EditMenuController(MDIFormMain& main, GuiContext& context)
-    : QObject(&main), m_main(main), m_context(context) {
-    connect(main.mSwapShipSettings, &QAction::triggered, this, &EditMenuController::swapSettings);
-    connect(main.mCopyShipSettings, &QAction::triggered, this, &EditMenuController::copySettings);
-    connect(main.mFindSetting, &QAction::triggered, this, &EditMenuController::findSetting);
-    connect(main.mFindNext, &QAction::triggered, this, &EditMenuController::findNextSetting);
-    connect(main.mExportSettingsToClipboard, &QAction::triggered, this,
-            &EditMenuController::exportSettingsToClipboard);
-    connect(main.mImportSettingsFromClipboard, &QAction::triggered, this,
-            &EditMenuController::importSettingsFromClipboard);
-}
+    : QObject(&main), m_main(main), m_context(context) {}
 
 FrmSettingsEdit* EditMenuController::editor() const { return m_main.activeEditor(); }
 
