@@ -18,7 +18,6 @@
 
 #include "batch/BatchComparison.h"
 #include "batch/BatchValidation.h"
-#include "batch/FrmAddFolder.h"
 #include "batch/FrmCompareFiles.h"
 #include "batch/FrmValidateFiles.h"
 #include "gui/support/OffscreenScreen.h"
@@ -68,6 +67,11 @@ GuiContext& context() {
     return c;
 }
 
+// A button of a window, by its object name.
+QPushButton& button(QWidget& window, const char* name) {
+    return *window.findChild<QPushButton*>(QLatin1String(name));
+}
+
 test::ScriptedUiServices& services() {
     static test::ScriptedUiServices s;
     return s;
@@ -79,7 +83,7 @@ void validateInWindow(benchmark::State& state) {
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     w.show();
     w.addFiles(files().thousand);
-    for (auto _ : state) w.bStart->click();
+    for (auto _ : state) button(w, "bStartValidation").click();
 }
 BENCHMARK(validateInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -90,8 +94,8 @@ void compareInWindow(benchmark::State& state) {
     w.show();
     w.addFiles(files().thousand);
     services().openAnswers.push_back({QString::fromStdString(files().origin)});
-    w.bAddOriginFile->click();
-    for (auto _ : state) w.bStart->click();
+    button(w, "bAddOriginFile").click();
+    for (auto _ : state) button(w, "bStartComparison").click();
 }
 BENCHMARK(compareInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -119,9 +123,9 @@ void stopLatency(benchmark::State& state) {
         std::chrono::steady_clock::time_point clicked;
         QTimer::singleShot(200, &w, [&] {
             clicked = std::chrono::steady_clock::now();
-            w.bStop->click();
+            button(w, "bStopValidation").click();
         });
-        w.bStart->click();
+        button(w, "bStartValidation").click();
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - clicked)
                 .count();
@@ -134,16 +138,16 @@ BENCHMARK(stopLatency)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteratio
 
 void addFolderOf10000(benchmark::State& state) {
     services().dialogHandler = [](QDialog& d) {
-        auto& f = static_cast<FrmAddFolder&>(d);
-        f.tFolder->setText(QString::fromStdString(files().big.string()));
-        f.bAddFolder->click();
+        d.findChild<QLineEdit*>(QStringLiteral("tFolder"))
+            ->setText(QString::fromStdString(files().big.string()));
+        button(d, "bAddFolder").click();
         return 0;
     };
     for (auto _ : state) {
         FrmValidateFiles w(context());
         w.setAttribute(Qt::WA_DeleteOnClose, false);
         w.show();
-        w.bAddFolder->click();
+        button(w, "bAddFolder").click();
         QApplication::processEvents();
         if (w.list().size() != 10000) state.SkipWithError("not all files were added");
     }

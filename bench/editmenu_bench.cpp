@@ -72,14 +72,14 @@ Session& session() {
 // Opens one Edit menu dialog through its menu item, paints it, and closes it with Escape.
 void openAndCloseDialog(benchmark::State& state) {
     Session& s = session();
-    QAction* items[] = {s.window->mEditSettingForAllShips,
-                        s.window->mEditAlphanumericSetting,
-                        s.window->mCopyShipSettings,
-                        s.window->mSwapShipSettings,
-                        s.window->mFindSetting,
-                        s.window->mExportSettingsToClipboard,
-                        s.window->mImportSettingsFromClipboard};
-    QAction* item = items[state.range(0)];
+    const char* items[] = {"mEditSettingForAllShips",
+                           "mEditAlphanumericSetting",
+                           "mCopyShipSettings",
+                           "mSwapShipSettings",
+                           "mFindSetting",
+                           "mExportSettingsToClipboard",
+                           "mImportSettingsFromClipboard"};
+    QAction* item = s.window->findChild<QAction*>(QLatin1String(items[state.range(0)]));
     state.SetLabel(item->objectName().toStdString());
     const int focus = state.range(0) == 1 ? 1 : shipTable(1, 0);
     s.ui.dialogHandler = [](QDialog& dialog) {
@@ -102,7 +102,7 @@ void stepEditAllShips(benchmark::State& state) {
     EditAllShipsHost host;
     host.fields = &document.fields();
     host.apply = [&s](const std::vector<FieldWrite>& writes) {
-        applyTypedWrites(s.editor->document(), writes);
+        applyTypedWrites(s.editor->document(), writes, std::string(kEditSettingForAllShipsStep));
         s.editor->refreshFromDocument();
     };
     host.showPage = [&s](int page) { s.editor->showPage(page); };
@@ -110,12 +110,13 @@ void stepEditAllShips(benchmark::State& state) {
     dialog.open(4, shipTable(1, 0), Qt::AlignLeft);
     dialog.show();
     QApplication::processEvents();
+    auto* warbirdBox = dialog.findChild<QLineEdit*>(QStringLiteral("tSet_0"));
     int n = 0;
     for (auto _ : state) {
-        dialog.tSet[0]->setText(QString::number(++n % 1000));
-        dialog.bNextSetting_Click();
+        warbirdBox->setText(QString::number(++n % 1000));
+        dialog.showNextSetting();
     }
-    dialog.bClose_Click();
+    dialog.writeBackAndClose();
 }
 BENCHMARK(stepEditAllShips)->Unit(benchmark::kMicrosecond);
 
@@ -130,7 +131,8 @@ void importAllSettings(benchmark::State& state) {
     for (FieldWrite& w : other.writes) w.text = w.text.empty() ? "1" : w.text.substr(1);
     bool flip = false;
     for (auto _ : state) {
-        applyBulkWrites(s.editor->document(), (flip = !flip) ? other.writes : writes.writes);
+        applyBulkWrites(s.editor->document(), (flip = !flip) ? other.writes : writes.writes,
+                        std::string(kImportSettingsStep));
         s.editor->refreshFromDocument();
     }
     state.counters["settings"] = writes.count;

@@ -133,7 +133,7 @@ void BM_OpenCompleteFileIntoNewEditor(benchmark::State& state) {
         QApplication::processEvents();  // the first page painted
         state.PauseTiming();
         if (main.window->editors().size() != 1) state.SkipWithError("the file did not open");
-        main.window->mCloseAll_Click();
+        main.window->closeAllCommand();
         settle();
         state.ResumeTiming();
     }
@@ -158,7 +158,7 @@ void BM_PageSwitch(benchmark::State& state) {
         if (firstVisit && page == 1) {
             // A fresh editor, so the pages are built again on their first visit.
             state.PauseTiming();
-            main.window->mCloseAll_Click();
+            main.window->closeAllCommand();
             settle();
             main.window->openFiles({completeFile(0)});
             editor = main.window->activeEditor();

@@ -5,6 +5,7 @@
 #   share/tavmir/{mset.dat,template.dat}    the catalogue, found from bin/ as ../share/tavmir
 #   share/applications/tavmir.desktop       the desktop entry, the icon and the AppStream file
 #   share/man/man1/tavmir.1.gz              the manual page
+#   share/bash-completion/completions/tavmir  completion of the options and settings files
 #   share/doc/tavmir/                       copyright, changelog, README, the sample file
 include(GNUInstallDirs)
 
@@ -44,6 +45,8 @@ install(FILES src/gui/resources/tavmir.svg
 install(FILES ${TAVMIR_PKG_DIR}/org.tavmir.Tavmir.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TAVMIR_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES packaging/tavmir.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME tavmir)
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${TAVMIR_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES samples/arena.cfg DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)

@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         int rows = 0;
         if (top != std::string::npos) {
             const std::size_t bottom = pair.block.find("\r\n=====", top);
-            for (std::size_t p = top + hyphens.size(); p < bottom; p = pair.block.find("\r\n", p) + 2)
+            for (std::size_t p = top + hyphens.size(); p < bottom;
+                 p = pair.block.find("\r\n", p) + 2)
                 ++rows;
         }
         check(rows == pair.differences && pair.differences <= kSettingCount);

@@ -27,7 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written += e + "\r\n";
         (void)recentMenuCaption(0, e);
     }
-    check(recentEntriesOfText(written, false, [](const std::string&) { return true; }) ==
-          entries);
+    check(recentEntriesOfText(written, false, [](const std::string&) { return true; }) == entries);
     return 0;
 }

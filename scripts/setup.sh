@@ -4,11 +4,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev libqt6svg6
   unrtf
   clang clang-format ccache
-  dpkg-dev file lintian appstream man-db
+  dpkg-dev file lintian appstream man-db bash-completion
   locales
 )
 

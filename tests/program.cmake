@@ -1,7 +1,7 @@
 # The built tavmir run from a portable and an installed layout by a user who cannot write them.
 tavmir_test(program_tests
   SOURCES app/ProgramRunTest.cpp
-  LIBS tavmir_core_catalogue tavmir_test_support)
+  LIBS tavmir_core_catalogue tavmir_test_support nlohmann_json::nlohmann_json)
 target_compile_definitions(program_tests PRIVATE TAVMIR_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_dependencies(program_tests tavmir)
 if(TAVMIR_BUILD_GUI)

@@ -2,8 +2,10 @@
 
 #include <ostream>
 
+#include "ComparisonJson.h"
 #include "ConsoleClock.h"
 #include "batch/BatchComparison.h"
+#include "common/Text.h"
 
 namespace tavmir {
 
@@ -21,7 +23,7 @@ std::string unixLines(const std::string& text) {
 }  // namespace
 
 int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
-                      std::ostream& out, std::ostream& err) {
+                      OutputFormat format, std::ostream& out, std::ostream& err) {
     const std::string origin = arguments.empty() ? std::string() : arguments.front();
     BatchFileList list(BatchMode::Compare);
     for (std::size_t i = 1; i < arguments.size(); ++i) list.add(arguments[i]);
@@ -35,8 +37,14 @@ int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>
     hooks.longTime = consoleLongTime;
     BatchComparison comparison(catalogue);
     std::string report;
-    const BatchComparisonResult result = comparison.run(list, origin, report, hooks);
-    out << unixLines(report);
+    std::vector<PairOutcome> pairs;
+    const bool json = format == OutputFormat::Json;
+    const BatchComparisonResult result =
+        comparison.run(list, origin, report, hooks, json ? &pairs : nullptr);
+    if (json)
+        out << comparisonJson(catalogue, std::string(trimSpaces(origin)), result, pairs);
+    else
+        out << unixLines(report);
     out.flush();
     return result.dontMatch == 0 ? 0 : 1;
 }

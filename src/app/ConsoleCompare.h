@@ -1,12 +1,14 @@
 // Comparison mode for scripts: "tavmir --compare ORIGIN FILE...". The origin is compared with
-// each file as the comparison window does and the same report goes to standard output; no
-// window is opened and no display is needed.
+// each file as the comparison window does and the same report goes to standard output (or,
+// with --format=json, one JSON document of the results); no window is opened and no display is
+// needed.
 #pragma once
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "catalogue/Catalogue.h"
 
 namespace tavmir {
@@ -14,6 +16,6 @@ namespace tavmir {
 // Exit status: 0 every file equals the origin, 1 some file differs or cannot be compared, 2 the
 // run was refused (its reason on `err`).
 int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
-                      std::ostream& out, std::ostream& err);
+                      OutputFormat format, std::ostream& out, std::ostream& err);
 
 }  // namespace tavmir

@@ -1,63 +1,94 @@
 #include "ConsoleValidation.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "ConsoleClock.h"
+#include "GnuLines.h"
+#include "ValidationJson.h"
 #include "settingsfile/SettingsFileReader.h"
 
 namespace tavmir {
 
+namespace {
+
+int exitStatusOf(const SettingsFileData& data) {
+    switch (data.status) {
+        case kStatusRead:
+            return data.errorCount > 0 || data.warningCount > 0 ? kExitFindings : kExitClean;
+        case kStatusEmpty:
+        case kStatusUnknownForm:
+            return kExitFindings;
+        default:
+            return kExitFailure;
+    }
+}
+
+// The summary line of the report format, ending in LF.
+std::string summaryLine(const SettingsFileData& data, bool reports) {
+    const std::string noReport = reports ? "; no report written\n" : "\n";
+    const std::string& file = data.fileName;
+    switch (data.status) {
+        case kStatusRead:
+            return file + ": " + std::to_string(data.errorCount) + " errors, " +
+                   std::to_string(data.warningCount) + " warnings" +
+                   (reports ? "; report written to " + data.reportFile + "\n" : "\n");
+        case kStatusEmpty:
+            return file + ": file is empty" + noReport;
+        case kStatusUnknownForm:
+            return file + ": not in CFG or SET format" + noReport;
+        case kStatusReportFailed:
+            return file + ": the report could not be written to " + data.reportFile + ": " +
+                   data.failureReason + "\n";
+        default:
+            return file + ": cannot be read: " + data.failureReason + noReport;
+    }
+}
+
+}  // namespace
+
 int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
-                         std::ostream& out) {
+                         const ConsoleValidationOptions& options, std::ostream& out,
+                         std::ostream& err) {
     ReaderEnvironment env;
     env.batchFileNumber = -1;
     env.longDate = consoleLongDate;
     env.longTime = consoleLongTime;
 
     StyledLog log;
+    std::vector<Finding> findings;
     SettingsFileData data;
-    data.options = kOptionSaveReport;
+    data.options = options.writeReports ? kOptionSaveReport : 0;
     data.reportFormat = 1;
     data.log = &log;
+    if (options.format != OutputFormat::Report) data.findings = &findings;
 
+    ValidationJson json;
     int exitCode = kExitClean;
     for (const std::string& file : files) {
         log.clear();
         data.fileName = file;
-        data.reportFile = file + ".log";
+        data.reportFile = options.writeReports ? file + ".log" : std::string();
         validateSettingsFile(catalogue, data, env);
+        exitCode = std::max(exitCode, exitStatusOf(data));
 
-        switch (data.status) {
-            case kStatusRead:
-                out << file << ": " << data.errorCount << " errors, " << data.warningCount
-                    << " warnings; report written to " << data.reportFile << "\n";
-                if (data.errorCount > 0 || data.warningCount > 0)
-                    exitCode = std::max(exitCode, int{kExitFindings});
+        switch (options.format) {
+            case OutputFormat::Report:
+                out << summaryLine(data, options.writeReports);
                 break;
-            case kStatusEmpty:
-                out << file << ": file is empty; no report written\n";
-                exitCode = std::max(exitCode, int{kExitFindings});
+            case OutputFormat::Gnu:
+                out << gnuLines(file, findings,
+                                static_cast<std::size_t>(data.errorCount + data.warningCount));
+                if (exitStatusOf(data) == kExitFailure)
+                    err << summaryLine(data, options.writeReports);
                 break;
-            case kStatusUnknownForm:
-                out << file << ": not in CFG or SET format; no report written\n";
-                exitCode = std::max(exitCode, int{kExitFindings});
+            case OutputFormat::Json:
+                json.add(data, findings, options.writeReports);
                 break;
-            case kStatusReportFailed:
-                out << file << ": the report could not be written to " << data.reportFile << "\n";
-                exitCode = kExitFailure;
-                break;
-            default: {
-                // The log holds the header and then the system's description of the failure.
-                std::string reason = log.plainText();
-                const std::size_t at = reason.find_last_not_of("\r\n");
-                reason.erase(at == std::string::npos ? 0 : at + 1);
-                reason.erase(0, reason.find_last_of('\n') + 1);
-                out << file << ": cannot be read: " << reason << "; no report written\n";
-                exitCode = kExitFailure;
-                break;
-            }
         }
     }
+    if (options.format == OutputFormat::Json) out << json.text();
+    out.flush();
     return exitCode;
 }
 

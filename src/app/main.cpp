@@ -1,7 +1,8 @@
 // The tavmir program. It reads the command line first: "--help" and "--version" print and end;
 // "--compare ORIGIN FILE..." compares files with an origin and prints the report; with "-v" and
-// at least one existing file it loads the catalogue, validates the files and writes one report
-// per file; none of these needs a display, and none reads or writes the preferences. Otherwise
+// at least one existing file (or any file, with --format or --no-report) it loads the catalogue,
+// validates the files and writes one report per file; "--format" chooses what goes to standard
+// output. None of these needs a display, and none reads or writes the preferences. Otherwise
 // it starts the windows (the main window, with the files named on the command line opened into
 // editors).
 #include <algorithm>
@@ -80,7 +81,15 @@ int main(int argc, char** argv) {
     }
     const int status =
         request.mode == ProgramMode::Compare
-            ? runConsoleCompare(*load.catalogue, request.operands, std::cout, std::cerr)
-            : runConsoleValidation(*load.catalogue, request.commandFiles, std::cout);
+            ? runConsoleCompare(*load.catalogue, request.operands, request.format, std::cout,
+                                std::cerr)
+            : runConsoleValidation(*load.catalogue, request.commandFiles,
+                                   {request.format, request.writeReports}, std::cout, std::cerr);
+    // A full disk or a closed pipe under the results must not pass for a clean run.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "tavmir: the results could not be written to standard output\n";
+        return kExitFailure;
+    }
     return std::max(status, skippedStatus);
 }

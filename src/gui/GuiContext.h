@@ -1,5 +1,6 @@
 // What the windows of one run share: the catalogue, the program's folders, the process-wide
-// preferences, and the main window's transient message.
+// preferences, what the batch windows keep between their openings, and the main window's
+// transient message. One context lives for the run; a fresh one starts with nothing kept.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,7 @@
 
 #include "app/Preferences.h"
 #include "app/ProgramFolders.h"
+#include "batch/BatchFileList.h"
 #include "catalogue/Catalogue.h"
 
 namespace tavmir {
@@ -28,6 +30,10 @@ struct GuiContext {
     std::optional<ProgramFolders> folders;
     Preferences preferences;           // changed by the preferences dialog
     MainModule* mainModule = nullptr;  // owned by the main window
+    // The batch windows' lists while they are closed, and what the add-folder dialog was left
+    // with; nothing is written to disk.
+    RetainedBatchLists batchLists;
+    AddFolderSettings addFolder;
     // ShowMessage: the transient confirmation window (two lines, shown for `milliseconds`,
     // or only a pause when the window message is disabled).
     std::function<void(const QString& line1, const QString& line2, int milliseconds)> showMessage;

@@ -3,7 +3,9 @@
 // (bin/tavmir with share/tavmir/). Both folders are read-only, and the runs are made by a user
 // who cannot write to them (nobody, when the suite runs as root). The cases are the lines of
 // data/program/runs.tsv; TAVMIR_REGENERATE=1 rewrites their status and output cells from what
-// the program does (review the diff).
+// the program does (review the diff). Beyond the golden texts, every JSON document is parsed
+// back and its counts checked against its lists, and every --format=gnu line must read as vim's
+// default 'errorformat' reads it.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -12,6 +14,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 
 #include "catalogue/Catalogue.h"
@@ -78,14 +82,59 @@ void makeRoot(const fs::path& r) {
         {"empty.cfg.log", "an old report"},
         {"notes.txt", "hello\r\nworld\r\n"},
         {"same.cfg", completeFile()},
-        {"blocked.cfg", completeFile()}};
+        {"blocked.cfg", completeFile()},
+        {"form.set", completeFile()},
+        {"lacking.cfg", completeFile("KickOutDelay=1000\r\n", "")},
+        {"binary.cfg", std::string("\x7F"
+                                   "ELF\x02\x01\0\0\xFF\xFE",
+                                   10)},
+        {"odd.cfg", completeFile() + std::string("\x7F"
+                                                 "ELF\0\x1B[2J\xE9t\xE9=1\r\n",
+                                                 16)},
+        {"locked.cfg", completeFile()}};
     for (const auto& [name, bytes] : files)
         std::ofstream(r / "work" / name, std::ios::binary) << bytes;
+    fs::permissions(r / "work/locked.cfg", fs::perms::none);
     fs::create_directory(r / "work/blocked.cfg.log");  // a folder where the report would go
     ::mkfifo((r / "work/fifo").c_str(), 0666);
     for (const char* open : {"work", "home"}) {
         fs::permissions(r / open, fs::perms::all);
         if (::getuid() == 0 && ::chown((r / open).c_str(), 65534, 65534) != 0) ADD_FAILURE();
+    }
+}
+
+// A JSON document parses, and its counts agree with its lists.
+void checkJson(const std::string& out, const std::string& where) {
+    const auto doc = nlohmann::json::parse(out, nullptr, false);
+    ASSERT_TRUE(doc.is_object()) << where << ": not a JSON document";
+    for (const auto& file : doc.value("files", nlohmann::json::array())) {
+        int counts[2] = {0, 0};
+        for (const auto& f : file.at("findings")) ++counts[f.at("kind") == "error" ? 0 : 1];
+        EXPECT_EQ(file.at("errors"), counts[0]) << where << ": " << file.at("file");
+        EXPECT_EQ(file.at("warnings"), counts[1]) << where << ": " << file.at("file");
+    }
+    if (!doc.contains("pairs")) return;
+    int match = 0;
+    for (const auto& pair : doc.at("pairs")) {
+        match += pair.at("equal").get<bool>();
+        EXPECT_EQ(pair.at("equal"), pair.at("comparable") && pair.at("differences").empty());
+    }
+    EXPECT_EQ(doc.at("match"), match) << where;
+    EXPECT_EQ(doc.at("compared"), doc.at("pairs").size()) << where;
+}
+
+// Each line as vim's default 'errorformat' takes it ("%f:%l: %trror: %m" and its warning
+// twin, %f being the shortest text that ":LINE:" follows), or the same without ":%l" for a
+// finding about no line; the file it names is one of the work folder's.
+void checkGnu(const std::string& out, const fs::path& work, const std::string& where) {
+    static const std::regex withLine(R"(^(.+?):([0-9]+): (error|warning|note): (.+)$)");
+    static const std::regex noLine(R"(^(.+?): (error|warning|note): (.+)$)");
+    for (const std::string& line : split(out, '\n')) {
+        std::smatch m;
+        if (line.empty()) continue;
+        ASSERT_TRUE(std::regex_match(line, m, withLine) || std::regex_match(line, m, noLine))
+            << where << ": " << line;
+        EXPECT_TRUE(fs::exists(work / m[1].str())) << where << ": " << line;
     }
 }
 
@@ -120,7 +169,8 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
                                     c[2] + " > ../out 2> ../err";
         const int raw = std::system(command.c_str());
         const std::string status = std::to_string(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1);
-        const std::string out = test::escape(test::maskClocks(test::readAll(r / "out")));
+        const std::string output = test::readAll(r / "out");
+        const std::string out = test::escape(test::maskClocks(output));
         const std::string err = test::escape(test::readAll(r / "err"));
         std::string report;
         if (c.size() == 9u) {
@@ -136,6 +186,12 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
             for (std::size_t k = 0; k < c.size(); ++k) line += (k ? "\t" : "") + c[k];
             continue;
         }
+        const auto asks = [&](const std::string& format) {
+            return c[2].find("--format=" + format) != std::string::npos ||
+                   c[2].find("--format " + format) != std::string::npos;
+        };
+        if (asks("json") && !output.empty()) checkJson(output, where);
+        if (asks("gnu")) checkGnu(output, r / "work", where);
         EXPECT_EQ(status, c[3]) << where;
         EXPECT_EQ(out, c[4]) << where;
         EXPECT_EQ(err, c[5]) << where;

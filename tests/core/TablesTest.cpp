@@ -5,9 +5,12 @@
 // Cells are byte-exact after these escapes: \r \n \t \0 \\ and \xHH. Lines starting with "#"
 // are comments. TAVMIR_REGENERATE=1 rewrites the expected cells from what the code answers
 // (review the diff); a normal run never writes.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +25,7 @@
 #include "app/Startup.h"
 #include "catalogue/StartupTables.h"
 #include "common/ElapsedTime.h"
+#include "common/FileIdentity.h"
 #include "common/Numeric.h"
 #include "common/SamePath.h"
 #include "common/Text.h"
@@ -35,8 +39,10 @@
 #include "document/KeyFilters.h"
 #include "document/Layout.h"
 #include "document/LoadDecision.h"
+#include "document/OriginalBackup.h"
 #include "document/SaveChecks.h"
 #include "operations/ClipboardTransfer.h"
+#include "operations/DocumentEdits.h"
 #include "operations/EditAllShips.h"
 #include "operations/FindSetting.h"
 #include "operations/ShipCopySwap.h"
@@ -107,6 +113,7 @@ const test::TempDir& pathFolder() {
     static const test::TempDir dir;
     static const bool made = [] {
         std::filesystem::create_symlink(dir.file("a.cfg", "x"), dir.path("link.cfg"));
+        std::filesystem::create_hard_link(dir.path("a.cfg"), dir.path("hard.cfg"));
         dir.file("A.cfg", "y");
         dir.file("sub/b.set", "z");
         return true;
@@ -126,6 +133,113 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& ship
     doc->calculateAverageShipPage();
     doc->showPage(page);
     return doc;
+}
+
+// Runs a script of editing actions on a document at the defaults ("0" everywhere), separated
+// by ";": "type ITEM TEXT" (focus and type), "blur", "typed|bulk NAME ITEM=TEXT,...",
+// "begin NAME" and "end" around a dialog's session, "undo [N]", "redo", "save", "steps N" (N
+// one-field bulk steps). Then shows the Edit menu's names, the
+// mark, the history's size and the fields listed in `shown`.
+std::string historyAfter(const std::string& script, const std::string& shown) {
+    EditorDocument doc(documenttest::testCatalogue());
+    for (int i = 1; i <= kSettingCount; ++i) doc.fields()[i] = "0";
+    doc.calculateAverageShipPage();
+    for (const std::string& action : split(script, ';')) {
+        std::istringstream words(action);
+        std::string verb, a, b;
+        words >> verb >> a;
+        std::getline(words >> std::ws, b);
+        if (verb == "type") {
+            doc.focusField(item(a));
+            doc.editField(item(a), b);
+        } else if (verb == "blur") {
+            doc.blurField();
+        } else if (verb == "typed" || verb == "bulk") {
+            std::vector<FieldWrite> writes;
+            for (const std::string& w : split(b, ',')) {
+                const std::size_t eq = w.find('=');
+                writes.push_back({item(w.substr(0, eq)), w.substr(eq + 1)});
+            }
+            if (verb == "typed")
+                applyTypedWrites(doc, writes, a);
+            else
+                applyBulkWrites(doc, writes, a);
+        } else if (verb == "undo") {
+            for (int n = a.empty() ? 1 : num(a); n > 0; --n) doc.undo();
+        } else if (verb == "begin") {
+            doc.beginStep(a, StepKind::Typed);
+        } else if (verb == "end") {
+            doc.endStep();
+        } else if (verb == "redo") {
+            doc.redo();
+        } else if (verb == "save") {
+            doc.markSaved();
+        } else if (verb == "steps") {
+            for (int n = 0; n < num(a); ++n) applyBulkWrites(doc, {{1, std::to_string(n)}}, "S");
+        }
+    }
+    std::string out = "undo[" + doc.undoName() + "] redo[" + doc.redoName() +
+                      "] modified:" + yes(doc.modified()) +
+                      " steps:" + std::to_string(doc.history().stepCount());
+    if (shown != "-")
+        for (const std::string& f : split(shown, ',')) out += " " + f + "=" + doc.text(item(f));
+    return out;
+}
+
+// Makes a.cfg ("abc"), takes its identity, does what `action` says as another program would
+// ("touch", "same" rewrite, "other" bytes, "longer", "delete", "rename", "folder", "fifo",
+// "replace" by a new file with the same bytes, "none"), and names the change seen.
+std::string diskChangeAfter(const std::string& action) {
+    const test::TempDir dir;
+    const std::string path = dir.file("a.cfg", "abc");
+    const FileIdentity before = identifyFile(path);
+    const std::filesystem::path p(path);
+    if (action == "touch") {
+        std::filesystem::last_write_time(
+            p, std::filesystem::last_write_time(p) + std::chrono::seconds(5));
+    } else if (action == "same") {
+        test::writeBytes(p, "abc");
+    } else if (action == "other") {
+        test::writeBytes(p, "abd");
+    } else if (action == "longer") {
+        test::writeBytes(p, "abcd");
+    } else if (action == "delete") {
+        std::filesystem::remove(p);
+    } else if (action == "rename") {
+        std::filesystem::rename(p, dir.path("b.cfg"));
+    } else if (action == "folder") {
+        std::filesystem::remove(p);
+        std::filesystem::create_directory(p);
+    } else if (action == "fifo") {
+        std::filesystem::remove(p);
+        ::mkfifo(path.c_str(), 0644);
+    } else if (action == "replace") {
+        dir.file("new.cfg", "abc");
+        std::filesystem::rename(dir.path("new.cfg"), p);
+    }
+    static const char* const kNames[] = {"none", "changed", "deleted", "not regular", "unreadable"};
+    return kNames[static_cast<int>(diskChange(before, identifyFile(path)))];
+}
+
+// Sets up a.cfg as `setup` says ("file" holding "v1", "none", "folder", "fifo", and
+// "+old" for an older a.cfg.bak, "+bakfolder" for a folder in its place), keeps the original,
+// and shows whether there was one to keep, the result and the backup's bytes.
+std::string backupAfter(const std::string& setup) {
+    const test::TempDir dir;
+    const std::string path = dir.path("a.cfg");
+    if (setup.starts_with("file")) dir.file("a.cfg", "v1\r\nx=1");
+    if (setup.starts_with("folder")) std::filesystem::create_directory(path);
+    if (setup.starts_with("fifo")) ::mkfifo(path.c_str(), 0644);
+    if (setup.find("+old") != std::string::npos) dir.file("a.cfg.bak", "old");
+    if (setup.find("+bakfolder") != std::string::npos)
+        std::filesystem::create_directory(backupPathFor(path));
+    std::string out = yes(hasOriginalToKeep(path)) + " | ";
+    const WriteResult r = keepOriginal(path);
+    out += r.ok() ? "kept" : r.reason;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(backupPathFor(path), ec))
+        out += " | " + test::readAll(backupPathFor(path));
+    return out;
 }
 
 const std::map<std::string, Adapter>& adapters() {
@@ -176,9 +290,11 @@ const std::map<std::string, Adapter>& adapters() {
                                                      : PathKind::Missing;
              });
              const char* modes[] = {"editor", "validate", "compare", "help", "version", "refused"};
+             const char* formats[] = {"", " format=gnu", " format=json"};
              return modes[static_cast<int>(r.mode)] + (" " + bracketed(r.commandFiles)) +
                     bracketed(r.operands) + (r.skipped.empty() ? "" : " skips ") +
-                    bracketed(r.skipped) + r.error;
+                    bracketed(r.skipped) + r.error + formats[static_cast<int>(r.format)] +
+                    (r.writeReports ? "" : " no-report");
          }},
         {"program-folders",
          [](const Cells& c) {
@@ -364,6 +480,9 @@ const std::map<std::string, Adapter>& adapters() {
              return std::to_string(findNextSetting(*testing::madeUpCatalogue(), s,
                                                    {yes(f[0]), num(f[1]), num(f[2])}));
          }},
+        {"disk-change", [](const Cells& c) { return diskChangeAfter(c[0]); }},
+        {"original-backup", [](const Cells& c) { return backupAfter(c[0]); }},
+        {"edit-history", [](const Cells& c) { return historyAfter(c[0], c[1]); }},
         {"clipboard-import",
          [](const Cells& c) {
              const ImportParse p = parseImportText(*testing::madeUpCatalogue(), c[0]);

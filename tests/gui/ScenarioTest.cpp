@@ -67,8 +67,6 @@
 #include <sstream>
 
 #include <unistd.h>
-#include "batch/BatchFileList.h"
-#include "batch/BatchMenu.h"
 #include "catalogue/StartupTables.h"
 #include "document/Layout.h"
 
@@ -143,8 +141,6 @@ class Scenario {
         fs::create_directories(m_folder);
         context.programFolder = m_folder;
         context.catalogue = realCatalogue();
-        retainedBatchLists() = {};  // what the batch windows keep between openings
-        addFolderSettings() = {};
     }
     ~Scenario() {
         window.reset();  // the window refers to its context
@@ -185,8 +181,6 @@ class Scenario {
     MDIFormMain& win() {
         if (!window) {
             window = std::make_unique<MDIFormMain>(context);
-            new BatchMenu(*window, context, window->mCompareFiles, window->mValidateFiles,
-                          window->mValidateTemplateSSS);  // as at start-up
             window->show();
             QApplication::setActiveWindow(window.get());
         }
@@ -470,7 +464,7 @@ class Scenario {
             QStringList paths;
             for (std::size_t k = 1; k < c.words.size(); ++k) paths << path(c.words[k]);
             ui.openAnswers.push_back(paths);
-            if (verb == "open") win().mOpenFile->trigger();
+            if (verb == "open") win().findChild<QAction*>(QStringLiteral("mOpenFile"))->trigger();
         } else if (verb == "answer-save") {
             ui.saveAnswers.push_back(path(arg(1)));
             if (c.words.size() > 2) ui.saveFilterAnswers.push_back(std::stoi(arg(2)));

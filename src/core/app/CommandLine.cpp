@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+
 #include "app/Version.h"
 #include "common/Text.h"
 
@@ -51,6 +53,15 @@ std::vector<std::string> splitCommandLine(std::string_view programPath,
 
 namespace {
 
+constexpr std::string_view kFormatOption = "--format";
+
+std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
+    if (name == "report") return OutputFormat::Report;
+    if (name == "gnu") return OutputFormat::Gnu;
+    if (name == "json") return OutputFormat::Json;
+    return std::nullopt;
+}
+
 CommandLineRequest only(ProgramMode mode) {
     CommandLineRequest request;
     request.mode = mode;
@@ -79,10 +90,26 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
     bool validate = false;
     bool compare = false;
     bool optionsEnded = false;
-    for (const std::string& arg : arguments) {
+    bool formatGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& arg = arguments[i];
         // A lone "-" is a file name, as elsewhere.
         if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
-            if (arg == "--") {
+            if (arg == kFormatOption || arg.starts_with(std::string(kFormatOption) + "=")) {
+                const bool joined = arg.size() > kFormatOption.size();
+                if (!joined && i + 1 == arguments.size())
+                    return refused("tavmir: --format needs a value: report, gnu or json");
+                const std::string value =
+                    joined ? arg.substr(kFormatOption.size() + 1) : arguments[++i];
+                const std::optional<OutputFormat> format = outputFormatNamed(value);
+                if (!format)
+                    return refused("tavmir: unknown format '" + value +
+                                   "' for --format (report, gnu or json)");
+                request.format = *format;
+                formatGiven = true;
+            } else if (arg == "--no-report") {
+                request.writeReports = false;
+            } else if (arg == "--") {
                 optionsEnded = true;
             } else if (toLowerAscii(arg) == "-v") {
                 validate = true;
@@ -100,6 +127,15 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
         request.operands.push_back(arg);
     }
     if (validate && compare) return refused("tavmir: -v and --compare cannot be used together");
+    if (compare && !request.writeReports)
+        return refused("tavmir: --no-report belongs to -v (--compare writes no report file)");
+    if (compare && request.format == OutputFormat::Gnu)
+        return refused("tavmir: --compare has no gnu format (report or json)");
+    if (!request.writeReports && !validate) return refused("tavmir: --no-report needs -v");
+    if (formatGiven && !validate && !compare)
+        return refused("tavmir: --format needs -v or --compare");
+    // Either option says a script is asking: it gets its answer, never the main window.
+    const bool scripted = formatGiven || !request.writeReports;
     if (compare) {
         // The comparison names a missing origin or file in its own refusals and report; only
         // what must never be opened is taken out here.
@@ -126,23 +162,27 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                 path + (kind == PathKind::Missing ? ": no such file" : ": not a settings file"));
     }
     request.operands.clear();
-    request.mode =
-        validate && !request.commandFiles.empty() ? ProgramMode::Validate : ProgramMode::Editor;
+    request.mode = validate && (scripted || !request.commandFiles.empty()) ? ProgramMode::Validate
+                                                                           : ProgramMode::Editor;
     return request;
 }
 
 std::string usageText() {
     return "usage: tavmir [FILE...]\n"
-           "       tavmir -v FILE...\n"
-           "       tavmir --compare ORIGIN FILE...\n"
+           "       tavmir -v [--format=FORMAT] [--no-report] FILE...\n"
+           "       tavmir --compare [--format=FORMAT] ORIGIN FILE...\n"
            "       tavmir --help | --version\n"
            "\n"
            "Without options, opens the editor with each settings FILE (.cfg or .set).\n"
-           "  -v          validate each FILE and write its report beside it, to FILE.log\n"
-           "  --compare   compare each FILE with ORIGIN and print the report\n"
-           "  -h, --help  print this help and exit\n"
-           "  --version   print the version and exit\n"
-           "  --          end of options: the arguments after it are files\n"
+           "  -v               validate each FILE and write its report beside it, to FILE.log\n"
+           "  --compare        compare each FILE with ORIGIN and print the report\n"
+           "  --format=FORMAT  what goes to standard output: report (the default: one line\n"
+           "                   per file, or the comparison report), gnu (-v only: one\n"
+           "                   FILE:LINE: error: TEXT line per finding) or json (one document)\n"
+           "  --no-report      with -v: write no FILE.log\n"
+           "  -h, --help       print this help and exit\n"
+           "  --version        print the version and exit\n"
+           "  --               end of options: the arguments after it are files\n"
            "\n"
            "Exit status: 0 all files clean (or equal), 1 errors or warnings found (or files\n"
            "differ), 2 a file could not be read or its report written, a wrong command line,\n"

@@ -37,6 +37,13 @@ PathKind pathKind(const std::string& path);
 
 inline constexpr std::string_view kCompareOption = "--compare";
 
+// How validation and comparison write their results on standard output ("--format=").
+enum class OutputFormat {
+    Report,  // the summary lines (-v) or the comparison report (--compare)
+    Gnu,     // -v only: one "FILE:LINE: error: TEXT" line per finding, nothing else
+    Json,    // one JSON document
+};
+
 // The mode the command line asks for.
 enum class ProgramMode {
     Editor,    // the main window, with the named files opened into editors
@@ -53,6 +60,8 @@ struct CommandLineRequest {
     std::vector<std::string> operands;      // Compare: every non-option argument, the origin first
     std::vector<std::string> skipped;       // one line per argument that is not used, in order
     std::string error;                      // Refused: the one line to print
+    OutputFormat format = OutputFormat::Report;  // Validate and Compare: "--format=FORMAT"
+    bool writeReports = true;                    // Validate: false with "--no-report"
 };
 
 // Says what a path names (pathKind, or a stand-in in tests).
@@ -62,6 +71,9 @@ using PathKindCheck = std::function<PathKind(const std::string& path)>;
 // runs only when at least one argument names a regular file; otherwise the main window starts.
 // "--help"/"-h" and "--version" win over everything after them; an argument starting with "-"
 // that is no option refuses the whole command line; after "--" every argument is a file.
+// "--format=FORMAT" (or "--format FORMAT"; report, gnu or json) and "--no-report" belong to
+// "-v" ("--format" also to "--compare", without gnu); with either of them "-v" is meant for a
+// script, so it validates even when no file is left and never starts the main window.
 // Arguments naming nothing or something other than a regular file are skipped with a line
 // "<path>: no such file" or "<path>: not a settings file".
 CommandLineRequest interpretArguments(std::span<const std::string> arguments,

@@ -77,7 +77,8 @@ void BatchComparison::read(SettingsFileData& record, const std::string& path) {
 }
 
 PairResult BatchComparison::comparePair(const SettingsFileData& one, const SettingsFileData& two,
-                                        int number, std::size_t total, const BatchRunHooks& hooks) {
+                                        int number, std::size_t total, const BatchRunHooks& hooks,
+                                        std::vector<SettingDifference>* differences) {
     PairResult r;
     std::string& b = r.block;
     line(b, kRule);
@@ -87,7 +88,7 @@ PairResult BatchComparison::comparePair(const SettingsFileData& one, const Setti
     line(b, "(2) " + two.fileName);
     line(b);
     if (two.fileType.empty()) {
-        line(b, "Can't compare. File (2) is not in CFG or SET format");
+        line(b, kCantCompareLine);
         line(b, kRule);
         line(b);
         line(b);
@@ -116,6 +117,12 @@ PairResult BatchComparison::comparePair(const SettingsFileData& one, const Setti
             if (d.limitWarning[i]) return "<warning>";
             return def.isText() ? v.substr(0, 11) : v;
         };
+        if (differences) {
+            const auto held = [&](const SettingsFileData& d) {
+                return d.found[i] ? std::optional<std::string>(d.values[i]) : std::nullopt;
+            };
+            differences->push_back({k, held(one), held(two)});
+        }
         if (++r.differences == 1) {
             line(table, kHeading);
             line(table, kHyphens);
@@ -147,7 +154,8 @@ PairResult BatchComparison::comparePair(const SettingsFileData& one, const Setti
 }
 
 BatchComparisonResult BatchComparison::run(BatchFileList& list, const std::string& origin,
-                                           std::string& report, const BatchRunHooks& hooks) {
+                                           std::string& report, const BatchRunHooks& hooks,
+                                           std::vector<PairOutcome>* outcomes) {
     BatchComparisonResult result;
     report.clear();
     if (list.empty()) return result;
@@ -160,6 +168,8 @@ BatchComparisonResult BatchComparison::run(BatchFileList& list, const std::strin
     const std::int64_t start = clock();
     m_one.stopRequested = m_two.stopRequested = false;
     read(m_one, std::string(trimSpaces(origin)));
+    result.originContainsErrors = m_one.errorCount > 0 || m_one.warningCount > 0;
+    if (outcomes) outcomes->clear();
 
     const auto fill = [&](std::size_t row, const PairResult& pair) {
         BatchRow& r = list.row(row);
@@ -178,7 +188,17 @@ BatchComparisonResult BatchComparison::run(BatchFileList& list, const std::strin
         if (i > 0) fill(i - 1, pair);
         if (hooks.rowStarted) hooks.rowStarted(i);
         read(m_two, list.row(i).path);
-        pair = comparePair(m_one, m_two, number, n, hooks);
+        PairOutcome* outcome = nullptr;
+        if (outcomes) {
+            outcome = &outcomes->emplace_back();
+            outcome->file = m_two.fileName;
+            outcome->readStatus = m_two.status;
+            outcome->failureReason = m_two.failureReason;
+            outcome->containsErrors = m_two.errorCount > 0 || m_two.warningCount > 0;
+        }
+        pair =
+            comparePair(m_one, m_two, number, n, hooks, outcome ? &outcome->differences : nullptr);
+        if (outcome) outcome->comparable = pair.comparable;
         report += pair.block;
         if (pair.comparable && pair.differences == 0)
             ++result.match;

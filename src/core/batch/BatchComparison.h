@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/BatchFileList.h"
 #include "batch/BatchPacer.h"
@@ -38,10 +40,32 @@ std::string comparisonHeader(const std::string& date, const std::string& time);
 // "3 files compared (1 match, 2 don't)"
 std::string comparisonSummary(std::int32_t files, std::int32_t match, std::int32_t dontMatch);
 
+// The block line of a pair whose file (2) has no form that could be decided.
+inline constexpr std::string_view kCantCompareLine =
+    "Can't compare. File (2) is not in CFG or SET format";
+
 struct PairResult {
     std::string block;
     std::int32_t differences = 0;
     bool comparable = true;
+};
+
+// One row of a pair's table as data: the setting and its values as the two files hold them
+// (no value: the setting is not found in that file).
+struct SettingDifference {
+    int setting = 0;
+    std::optional<std::string> origin;
+    std::optional<std::string> file;
+};
+
+// What one pair gave, for callers that want the results as data rather than as report text.
+struct PairOutcome {
+    std::string file;             // file (2)
+    bool comparable = true;       // false: "Can't compare" (its form was not decided)
+    std::int32_t readStatus = 0;  // the reader's status for file (2)
+    std::string failureReason;    // why file (2) could not be read, when it could not
+    bool containsErrors = false;  // file (2) has errors or warnings
+    std::vector<SettingDifference> differences;  // in setting order
 };
 
 struct BatchComparisonResult {
@@ -49,6 +73,7 @@ struct BatchComparisonResult {
     std::int32_t dontMatch = 0;
     bool stopped = false;
     std::int64_t totalMs = 0;
+    bool originContainsErrors = false;  // the origin has errors or warnings
 };
 
 class BatchComparison {
@@ -56,12 +81,16 @@ class BatchComparison {
     explicit BatchComparison(const Catalogue& catalogue, BatchPacer::Clock pacerClock = {})
         : m_catalogue(catalogue), m_pacer(std::move(pacerClock)) {}
 
-    // Compares the origin with every row of the list (not empty); the whole report in `report`.
+    // Compares the origin with every row of the list (not empty); the whole report in `report`,
+    // and one outcome per pair compared in `outcomes` when it is given.
     BatchComparisonResult run(BatchFileList& list, const std::string& origin, std::string& report,
-                              const BatchRunHooks& hooks);
-    // The block of the pair (record 1, record 2) with file number `number` of `total`.
+                              const BatchRunHooks& hooks,
+                              std::vector<PairOutcome>* outcomes = nullptr);
+    // The block of the pair (record 1, record 2) with file number `number` of `total`; the rows
+    // of its table also in `differences` when it is given.
     PairResult comparePair(const SettingsFileData& one, const SettingsFileData& two, int number,
-                           std::size_t total, const BatchRunHooks& hooks);
+                           std::size_t total, const BatchRunHooks& hooks,
+                           std::vector<SettingDifference>* differences = nullptr);
 
     void requestStop() {
         m_one.stopRequested = true;

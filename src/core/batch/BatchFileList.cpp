@@ -96,11 +96,6 @@ std::ptrdiff_t BatchFileList::findPath(std::string_view path) const {
     return -1;
 }
 
-RetainedBatchLists& retainedBatchLists() {
-    static RetainedBatchLists lists;
-    return lists;
-}
-
 std::vector<std::string> listToRetain(const BatchFileList& list, std::string_view originText) {
     std::vector<std::string> kept;
     if (list.mode() == BatchMode::Compare) kept.emplace_back(trimSpaces(originText));
@@ -144,11 +139,6 @@ bool filterTakes(std::string_view filterText, std::string_view name) {
     if (filterText == "CFG") return ext == ".cfg";
     if (filterText == "SET") return ext == ".set";
     return false;
-}
-
-AddFolderSettings& addFolderSettings() {
-    static AddFolderSettings settings;
-    return settings;
 }
 
 bool isExistingFolder(const std::string& path) {

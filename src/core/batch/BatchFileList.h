@@ -73,13 +73,12 @@ inline constexpr std::string_view kBatchFilesFilter =
     "Subspace Settings (*.cfg, *.set)|*.cfg;*.set|Subspace Settings (*.cfg)|*.cfg|Subspace "
     "Settings (*.set)|*.set|All Files (*.*)|*.*";
 
-// The list a window keeps while it is closed (the comparison window's origin first); lives for
-// the whole run of the program.
+// The list a window keeps while it is closed (the comparison window's origin first); the
+// windows' owner keeps it for the whole run of the program.
 struct RetainedBatchLists {
     std::vector<std::string> validation;
     std::vector<std::string> comparison;  // origin text first when anything was kept
 };
-RetainedBatchLists& retainedBatchLists();
 
 // What a window keeps when it closes.
 std::vector<std::string> listToRetain(const BatchFileList& list, std::string_view originText);
@@ -100,14 +99,12 @@ std::string_view folderFilterText(FolderFilter filter);  // "CFG_SET", "CFG", "S
 // Whether a file name is taken by a filter text ("*", "CFG_SET", "CFG", "SET"; other: none).
 bool filterTakes(std::string_view filterText, std::string_view name);
 
-// The add-folder dialog's settings, kept for the whole run.
+// The add-folder dialog's settings; the windows' owner keeps them for the whole run.
 struct AddFolderSettings {
     std::string folder;
     FolderFilter filter = FolderFilter::CfgAndSet;
     bool includeSubfolders = false;
-    bool cancelled = true;
 };
-AddFolderSettings& addFolderSettings();
 
 // The message refusing a folder text in the add-folder dialog, empty when it is accepted:
 // "Select folder" for an empty text, TEXT + " is not a valid folder" when it names no folder.

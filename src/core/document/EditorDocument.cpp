@@ -97,6 +97,12 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
     m_record = std::move(record);
     m_record->log = &m_loadLog;
     calculateAverageShipPage();
+    // A new file starts a new history; its clean state keeps the mark of values the open
+    // filled in or cut, which the file on disk does not have.
+    m_typingItem = 0;
+    m_stepOpen = false;
+    m_stepDepth = 0;
+    m_history.reset(m_modified);
     return {};
 }
 
@@ -119,8 +125,17 @@ void EditorDocument::fillFields(const SettingsFileData& record, bool fillMissing
 }
 
 FieldChange EditorDocument::editField(int item, std::string_view text) {
+    if (item < 1 || item > kFieldCount) return {};
+    if (!m_loading && !m_stepOpen && item <= kSettingCount && item != m_typingItem) {
+        finishTyping();
+        m_typingItem = item;
+        m_typingBefore = m_fields[item];
+    }
+    return changeField(item, text);
+}
+
+FieldChange EditorDocument::changeField(int item, std::string_view text) {
     FieldChange change;
-    if (item < 1 || item > kFieldCount) return change;
     m_fields[item] = fitToField(*m_catalogue, item, text);
     if (m_loading) return change;
 
@@ -175,6 +190,7 @@ void EditorDocument::calculateAverageShipPage() {
 
 bool EditorDocument::focusField(int item) {
     if (m_pageSwitching) return false;
+    if (item != m_typingItem) finishTyping();
     m_focusedItem = item;
     m_fieldHasFocus = true;
     m_remark = focusRemark(*m_catalogue, m_fields, item, m_currentPage);
@@ -184,6 +200,7 @@ bool EditorDocument::focusField(int item) {
 
 bool EditorDocument::blurField() {
     if (m_pageSwitching) return false;
+    finishTyping();
     m_fieldHasFocus = false;
     m_commands = {};
     m_remark.clear();
@@ -215,6 +232,104 @@ bool EditorDocument::pageUp(const PageSwitchApply& apply) {
 
 bool EditorDocument::pageDown(const PageSwitchApply& apply) {
     return showPage(tavmir::pageDown(m_currentPage), apply);
+}
+
+// ---- History ----
+
+void EditorDocument::finishTyping() {
+    if (m_typingItem == 0) return;
+    const int item = m_typingItem;
+    m_typingItem = 0;
+    if (m_fields[item] != m_typingBefore) {
+        EditStep step;
+        step.name = (*m_catalogue)[item].key;
+        step.kind = StepKind::Typed;
+        step.fields.push_back({item, std::move(m_typingBefore), m_fields[item]});
+        m_history.record(std::move(step));
+    }
+    // Typed and typed back leaves no step; the mark stays set, as after any typing.
+    m_typingBefore.clear();
+}
+
+void EditorDocument::beginStep(std::string name, StepKind kind) {
+    // Inside a step already open (a dialog's session around its write-backs) the writes
+    // join that step.
+    if (m_stepOpen) {
+        ++m_stepDepth;
+        return;
+    }
+    finishTyping();
+    m_stepOpen = true;
+    m_stepDepth = 1;
+    m_openStep = EditStep{std::move(name), kind, {}};
+    if (!m_stepBefore) m_stepBefore = std::make_unique<FieldTexts>();
+    for (int i = 1; i <= kSettingCount; ++i) (*m_stepBefore)[i] = m_fields[i];
+    m_stepModifiedBefore = m_modified;
+}
+
+void EditorDocument::endStep() {
+    if (!m_stepOpen || --m_stepDepth > 0) return;
+    m_stepOpen = false;
+    for (int i = 1; i <= kSettingCount; ++i)
+        if ((*m_stepBefore)[i] != m_fields[i])
+            m_openStep.fields.push_back({i, std::move((*m_stepBefore)[i]), m_fields[i]});
+    if (!m_openStep.fields.empty() || m_modified != m_stepModifiedBefore)
+        m_history.record(std::move(m_openStep));
+    m_openStep = {};
+}
+
+bool EditorDocument::canUndo() const {
+    return (m_typingItem != 0 && m_fields[m_typingItem] != m_typingBefore) || m_history.canUndo();
+}
+
+bool EditorDocument::canRedo() const {
+    // Typing that is still going on drops what was undone once it is kept.
+    if (m_typingItem != 0 && m_fields[m_typingItem] != m_typingBefore) return false;
+    return m_history.canRedo();
+}
+
+std::string EditorDocument::undoName() const {
+    if (m_typingItem != 0 && m_fields[m_typingItem] != m_typingBefore)
+        return (*m_catalogue)[m_typingItem].key;
+    return std::string(m_history.undoName());
+}
+
+std::string EditorDocument::redoName() const {
+    return canRedo() ? std::string(m_history.redoName()) : std::string();
+}
+
+void EditorDocument::applyStep(const EditStep& step, bool after) {
+    if (step.kind == StepKind::Typed) {
+        for (const FieldChangeRecord& f : step.fields)
+            changeField(f.item, after ? f.after : f.before);
+    } else {
+        for (const FieldChangeRecord& f : step.fields)
+            m_fields[f.item] = after ? f.after : f.before;
+        calculateAverageShipPage();
+    }
+    m_modified = m_history.modified();
+}
+
+const EditStep* EditorDocument::undo() {
+    if (m_stepOpen) return nullptr;  // not while an operation writes
+    finishTyping();
+    const EditStep* step = m_history.undo();
+    if (step != nullptr) applyStep(*step, false);
+    return step;
+}
+
+const EditStep* EditorDocument::redo() {
+    if (m_stepOpen) return nullptr;
+    finishTyping();
+    const EditStep* step = m_history.redo();
+    if (step != nullptr) applyStep(*step, true);
+    return step;
+}
+
+void EditorDocument::markSaved() {
+    finishTyping();
+    m_modified = false;
+    m_history.markSaved();
 }
 
 }  // namespace tavmir

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "catalogue/Catalogue.h"
+#include "document/EditHistory.h"
 #include "document/Editing.h"
 #include "document/FieldTexts.h"
 #include "document/LoadDecision.h"
@@ -73,8 +74,11 @@ class EditorDocument {
     // Save As to the other form changes it.
     void setFileType(std::string type) { m_fileType = std::move(type); }
     bool modified() const { return m_modified; }
-    // Saving clears the mark; operations that change values set it.
+    // Operations that change values set the mark; a save clears it through markSaved.
     void setModified(bool modified) { m_modified = modified; }
+    // The document was written to its file: the mark clears and the history's clean state
+    // is the current one.
+    void markSaved();
     // FilePath, followed by " *" while modified.
     std::string caption() const;
 
@@ -110,6 +114,25 @@ class EditorDocument {
     // CalculateAverageShipPage: every row average and every ship tooltip; not an edit.
     void calculateAverageShipPage();
 
+    // --- History ----------------------------------------------------------------------
+    // Typing in one field is one step, closed when the field loses the focus, another field
+    // gets it, or another step begins. An operation that writes many fields (copy, swap,
+    // import, a dialog's session) is one step between beginStep and endStep; a step is kept
+    // when it changed a setting's text or the modified mark. Steps begun inside an open step
+    // join it.
+    void beginStep(std::string name, StepKind kind);
+    void endStep();
+    bool canUndo() const;
+    bool canRedo() const;
+    // The names the Edit menu shows ("Undo " + undoName()); empty when there is none.
+    std::string undoName() const;
+    std::string redoName() const;
+    // Takes back (replays) the last (next) step: its texts, the averages and tooltips they
+    // govern, and the modified mark of the state reached. The step, or null when none.
+    const EditStep* undo();
+    const EditStep* redo();
+    const EditHistory& history() const { return m_history; }
+
     // --- Focus ------------------------------------------------------------------------
     // Text1(item) got the focus: FocusedItem, remark and Edit commands. False (and nothing
     // changed) while a page switch runs.
@@ -139,6 +162,11 @@ class EditorDocument {
 
   private:
     void fillFields(const SettingsFileData& record, bool fillMissing, bool useDefaults);
+    FieldChange changeField(int item, std::string_view text);
+    // Closes the typing step, keeping it when the field's text changed.
+    void finishTyping();
+    // Writes one side of a step back into the fields.
+    void applyStep(const EditStep& step, bool after);
     void refreshShipTooltip(int setting, int row);
 
     std::shared_ptr<const Catalogue> m_catalogue;
@@ -162,6 +190,18 @@ class EditorDocument {
 
     int m_currentPage = 0;
     bool m_pageSwitching = false;
+
+    EditHistory m_history;
+    // The field being typed in and its text before the typing began (0: none).
+    int m_typingItem = 0;
+    std::string m_typingBefore;
+    // The operation step between beginStep and endStep: its name, kind, the setting texts
+    // and the modified mark before it.
+    bool m_stepOpen = false;
+    int m_stepDepth = 0;  // beginSteps not yet ended
+    EditStep m_openStep;
+    std::unique_ptr<FieldTexts> m_stepBefore;
+    bool m_stepModifiedBefore = false;
 };
 
 }  // namespace tavmir

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/SamePath.h"
 #include "common/SystemError.h"
 #include "common/Text.h"
 #include "document/SaveChecks.h"
@@ -14,13 +15,6 @@ namespace {
 
 std::string captionFor(const std::string& filePath, bool modified) {
     return modified ? filePath + " *" : filePath;
-}
-
-std::filesystem::path normalPath(const std::string& p) {
-    std::error_code ec;
-    std::filesystem::path abs = std::filesystem::absolute(p, ec);
-    if (ec) abs = p;
-    return abs.lexically_normal();
 }
 
 }  // namespace
@@ -86,7 +80,7 @@ SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, Save
     state.fileType = fileTypeForFilterIndex(filterIndex);
     SaveOutcome outcome = writeSettingsFile(catalogue, texts, state.fileType, chosenPath);
     if (outcome.ok()) {
-        outcome.pathChanged = !pathsNameSameFile(state.filePath, chosenPath);
+        outcome.pathChanged = !samePath(state.filePath, chosenPath);
         outcome.addToRecentFiles = true;
         state.filePath = chosenPath;
         state.modified = false;
@@ -98,13 +92,5 @@ SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, Save
 int saveAsFilterIndex(std::string_view fileType) { return fileType == "SET" ? 2 : 1; }
 
 std::string fileTypeForFilterIndex(int filterIndex) { return filterIndex == 2 ? "SET" : "CFG"; }
-
-bool pathsNameSameFile(const std::string& a, const std::string& b) {
-    if (a.empty() || b.empty()) return a == b;
-    if (normalPath(a) == normalPath(b)) return true;
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(a, b, ec);
-    return !ec && same;
-}
 
 }  // namespace tavmir

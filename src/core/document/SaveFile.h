@@ -83,11 +83,6 @@ int saveAsFilterIndex(std::string_view fileType);
 // The form a filter entry of the save dialog writes: "SET" for entry 2, else "CFG".
 std::string fileTypeForFilterIndex(int filterIndex);
 
-// True when the two paths name the same file as the file system sees it: equal once made
-// absolute and lexically normal, or the same existing file. Letter case counts on this
-// system.
-bool pathsNameSameFile(const std::string& a, const std::string& b);
-
 // The message box text for a failed write of path at the given stage.
 std::string writeFailureMessage(WriteStage stage, const std::string& path,
                                 const std::string& reason);

@@ -1,5 +1,7 @@
 #include "operations/DocumentEdits.h"
 
+#include <utility>
+
 #include "document/Layout.h"
 
 namespace tavmir {
@@ -9,18 +11,23 @@ bool isSettingField(int field) { return field >= 1 && field <= kSettingCount; }
 
 }  // namespace
 
-int applyTypedWrites(EditorDocument& document, const std::vector<FieldWrite>& writes) {
+int applyTypedWrites(EditorDocument& document, const std::vector<FieldWrite>& writes,
+                     std::string stepName) {
     int applied = 0;
+    document.beginStep(std::move(stepName), StepKind::Typed);
     for (const FieldWrite& w : writes) {
         if (!isSettingField(w.field)) continue;
         document.editField(w.field, w.text);
         ++applied;
     }
+    document.endStep();
     return applied;
 }
 
-int applyBulkWrites(EditorDocument& document, const std::vector<FieldWrite>& writes) {
+int applyBulkWrites(EditorDocument& document, const std::vector<FieldWrite>& writes,
+                    std::string stepName) {
     int applied = 0;
+    document.beginStep(std::move(stepName), StepKind::Bulk);
     document.setLoading(true);
     for (const FieldWrite& w : writes) {
         if (!isSettingField(w.field)) continue;
@@ -30,6 +37,7 @@ int applyBulkWrites(EditorDocument& document, const std::vector<FieldWrite>& wri
     document.setLoading(false);
     document.setModified(true);
     document.calculateAverageShipPage();
+    document.endStep();
     return applied;
 }
 

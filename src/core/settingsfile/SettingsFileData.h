@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "catalogue/Catalogue.h"
 #include "settingsfile/StyledLog.h"
@@ -29,6 +30,16 @@ enum ReadStatus : std::int32_t {
 template <typename T>
 using PerSetting = std::array<T, kSettingCount + 1>;
 
+// One error or warning of a file, as the log lists it, for callers that want findings as data.
+enum class FindingKind { Error, Warning };
+struct Finding {
+    FindingKind kind = FindingKind::Error;
+    std::int32_t line = 0;  // the file's line it is about; 0 for one about no line
+    std::string text;       // the message without its number and its "Error in line L: " head
+    std::string section;    // the setting's section and key as the reader took them from the
+    std::string key;        // line (or the catalogue's); empty where the message names none
+};
+
 struct SettingsFileData {
     // Set by the caller.
     std::string fileName;
@@ -37,6 +48,8 @@ struct SettingsFileData {
     std::int32_t reportFormat = 1;  // 0 rich text, 1 plain text
     bool stopRequested = false;     // set by a batch stop button; cleared by the reader
     StyledLog* log = nullptr;       // where the log is appended; required
+    // Where each listed finding is also put, in the log's order (emptied first); none when null.
+    std::vector<Finding>* findings = nullptr;
 
     // Filled by the reader.
     PerSetting<std::string> values{};
@@ -49,6 +62,9 @@ struct SettingsFileData {
     std::string fileType;  // "CFG", "SET" or empty
     bool extensionMatches = true;
     std::int32_t status = kStatusRead;
+    // Why the file could not be read (kStatusReadFailed) or its report could not be written
+    // (kStatusReportFailed): the system's description of the failure; empty otherwise.
+    std::string failureReason;
 };
 
 // What the reader needs from its surroundings. Every member may be left empty.

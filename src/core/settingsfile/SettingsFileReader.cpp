@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <tuple>
 
 #include "catalogue/StartupTables.h"
 #include "common/AtomicFile.h"
@@ -85,17 +86,39 @@ class Reader {
         return at + text.size();
     }
     static char* putPart(char* at, std::int64_t n) { return std::to_chars(at, at + 20, n).ptr; }
-    template <typename... Parts>
-    void addMessage(const Parts&... parts) {
+    // Where a message is about, for the findings: its kind, line (0: none), section and key.
+    struct Place {
+        FindingKind kind = FindingKind::Error;
+        int line = 0;
+        std::string_view section, key;
+    };
+    // One message: its head (number and kind, "3. Error in line 7: ") and its text, which the
+    // findings keep without the head.
+    template <typename... Head, typename... Text>
+    void addMessage(const Place& place, const std::tuple<Head...>& head, const Text&... text) {
         if (m_listed < kMaxListedMessages) {
-            const std::size_t size = (partSize(parts) + ... + 2);
+            const std::size_t headSize =
+                std::apply([](const auto&... h) { return (partSize(h) + ... + 0); }, head);
+            const std::size_t size = headSize + (partSize(text) + ... + 2);
             char line[256];
             const bool fits = size <= sizeof line;
             const std::size_t from = m_errors.size();
             if (!fits) m_errors.resize(from + size);
             char* const start = fits ? line : m_errors.data() + from;
-            char* at = start;
-            ((at = putPart(at, parts)), ...);
+            char* at = std::apply(
+                [start](const auto&... h) {
+                    char* p = start;
+                    ((p = putPart(p, h)), ...);
+                    return p;
+                },
+                head);
+            const std::size_t textFrom = static_cast<std::size_t>(at - start);
+            ((at = putPart(at, text)), ...);
+            if (m_data.findings)
+                m_data.findings->push_back(
+                    {place.kind, place.line,
+                     std::string(start + textFrom, static_cast<std::size_t>(at - start) - textFrom),
+                     std::string(place.section), std::string(place.key)});
             at = putPart(at, "\r\n");
             if (fits)
                 m_errors.append(line, static_cast<std::size_t>(at - line));
@@ -107,27 +130,44 @@ class Reader {
         }
         ++m_listed;
     }
+    // An error about a line, naming the section and key it is about where there are any.
     template <typename... Parts>
-    void lineError(int line, const Parts&... parts) {
+    void lineError(const Place& place, const Parts&... parts) {
         ++m_data.errorCount;
-        addMessage(m_data.errorCount, ". Error in line ", line, ": ", parts...);
+        addMessage(place,
+                   std::tuple<std::int64_t, std::string_view, std::int64_t, std::string_view>(
+                       m_data.errorCount, ". Error in line ", place.line, ": "),
+                   parts...);
     }
+    Place at(int line, std::string_view section = {}, std::string_view key = {}) const {
+        return {FindingKind::Error, line, section, key};
+    }
+    // `separator` is what the log puts between "Warning" and the text (": " or ". ").
     template <typename... Parts>
-    void warning(const Parts&... parts) {
+    void warning(const SettingDef* def, std::string_view separator, const Parts&... parts) {
         ++m_data.warningCount;
-        addMessage(m_data.warningCount, ". Warning", parts...);
+        Place place{FindingKind::Warning, 0, {}, {}};
+        if (def) place.section = def->section, place.key = def->key;
+        addMessage(place,
+                   std::tuple<std::int64_t, std::string_view, std::string_view>(
+                       m_data.warningCount, ". Warning", separator),
+                   parts...);
     }
 
+    // The empty file and the undecided form: a fixed log naming one error; the counters stay 0.
     void fixedFailure(std::string_view what, std::int32_t status) {
         log("File type: unknown", 1);
-        log(what, 1, kRed);
+        log("1. Error: " + std::string(what), 1, kRed);
         log("Errors: 1", 1);
         log("Warnings: 0", 2);
         m_data.status = status;
+        if (m_data.findings)
+            m_data.findings->push_back({FindingKind::Error, 0, std::string(what), {}, {}});
     }
     void readFailure(const std::string& reason) {
         log(std::string(kCrLf) + reason, 2, kRed);
         m_data.status = kStatusReadFailed;
+        m_data.failureReason = reason;
     }
 
     void readLines(std::string_view bytes, bool cfg);
@@ -179,6 +219,8 @@ void Reader::run(const std::string_view* given) {
     d.fileType.clear();
     d.extensionMatches = true;
     d.status = kStatusRead;
+    d.failureReason.clear();
+    if (d.findings) d.findings->clear();
 
     if (m_env.batchFileNumber != -1) {
         log(std::to_string(m_env.batchFileNumber) + ". Validating ", 0);
@@ -190,16 +232,16 @@ void Reader::run(const std::string_view* given) {
     }
     log(d.fileName, 1, kBlack, true);
 
-    SettingsFileBytes file;
-    if (!given) file = readSettingsFileBytes(d.fileName);
+    FileBytes file;
+    if (!given) file = readWholeFile(d.fileName);
     const std::string_view bytes = given ? *given : std::string_view(file.bytes);
     if (given && bytes.size() > kMaxSettingsFileSize) file.error = tooLargeFileError();
     if (!file.error.empty()) return readFailure(file.error);
-    if (bytes.empty()) return fixedFailure("1. Error: File is empty", kStatusEmpty);
+    if (bytes.empty()) return fixedFailure("File is empty", kStatusEmpty);
 
     d.fileType = detectFormOfBytes(m_cat, bytes);
     if (d.fileType.empty())
-        return fixedFailure("1. Error: File is not in CFG or SET format", kStatusUnknownForm);
+        return fixedFailure("File is not in CFG or SET format", kStatusUnknownForm);
     log("File type: " + d.fileType, 1);
 
     const std::string ext = toUpperAscii(
@@ -217,7 +259,10 @@ void Reader::run(const std::string_view* given) {
         for (int n = 1; n <= kSettingCount; ++n) {
             if (d.found[static_cast<std::size_t>(n)]) continue;
             ++d.errorCount;
-            addMessage(d.errorCount, ". Error: Setting not found (", m_cat.qualifiedName(n), ")");
+            const SettingDef& def = m_cat[n];
+            addMessage({FindingKind::Error, 0, def.section, def.key},
+                       std::tuple<std::int64_t, std::string_view>(d.errorCount, ". Error: "),
+                       "Setting not found (", m_cat.qualifiedName(n), ")");
             if (batchMode()) yield();
         }
     }
@@ -230,14 +275,15 @@ void Reader::run(const std::string_view* given) {
             if (leadingNumber(d.values[b]) < leadingNumber(d.values[a])) {
                 d.limitWarning[a] = true;
                 const SettingDef& da = m_cat[static_cast<int>(a)];
-                warning(": ", da.section, ", ", da.key, " (", d.values[a], ")", " is greater than ",
-                        m_cat[static_cast<int>(b)].key, " (", d.values[b], ")");
+                warning(&da, ": ", da.section, ", ", da.key, " (", d.values[a], ")",
+                        " is greater than ", m_cat[static_cast<int>(b)].key, " (", d.values[b],
+                        ")");
             }
         }
     }
 
     if (!d.extensionMatches)
-        warning(". File extension (",
+        warning(nullptr, ". ", "File extension (",
                 toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)), ")",
                 " does not correspond to file type (", d.fileType, ")");
 
@@ -248,11 +294,15 @@ void Reader::run(const std::string_view* given) {
     if (d.options & kOptionSaveReport) {
         if (d.reportFormat != 0 && d.reportFormat != 1) {
             d.status = kStatusReportFailed;
+            d.failureReason = "Unknown report format (" + std::to_string(d.reportFormat) + ")";
         } else {
             const std::string bytes = d.reportFormat == 0 ? toRtf(*d.log) : d.log->plainText();
             // A report can be made again from its file: no flush to disk per report.
-            if (!writeFileAtomically(d.reportFile, bytes, Durability::Derived).ok())
+            WriteResult written = writeFileAtomically(d.reportFile, bytes, Durability::Derived);
+            if (!written.ok()) {
                 d.status = kStatusReportFailed;
+                d.failureReason = std::move(written.reason);
+            }
         }
     }
 }
@@ -296,23 +346,25 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
             m_lastGoodSection = name;
             m_wrongSection.clear();
         } else {
-            lineError(lineNo, "Wrong section name (", name, ")");
+            lineError(at(lineNo, name), "Wrong section name (", name, ")");
             m_wrongSection = name;  // "[]" names no section: nothing is remembered
             m_currentSection = m_lastGoodSection;
         }
         return;
     }
     const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) return lineError(lineNo, "Syntax error (\"=\" not found)");
+    if (eq == std::string_view::npos)
+        return lineError(at(lineNo), "Syntax error (\"=\" not found)");
     if (line.find('=', eq + 1) != std::string_view::npos)
-        return lineError(lineNo, "Syntax error (too many \"=\" found)");
+        return lineError(at(lineNo), "Syntax error (too many \"=\" found)");
 
     const std::string_view key = trimSpaces(line.substr(0, eq));
     const auto [keyKnown, n] = m_cat.match(m_currentSection, key);
-    if (!keyKnown) return lineError(lineNo, "Wrong key name (", key, ")");
+    if (!keyKnown)
+        return lineError(at(lineNo, m_currentSection, key), "Wrong key name (", key, ")");
     if (n == 0) {
         const std::string& section = m_wrongSection.empty() ? m_currentSection : m_wrongSection;
-        return lineError(lineNo, "Wrong setting name (", section, ":", key, ")");
+        return lineError(at(lineNo, section, key), "Wrong setting name (", section, ":", key, ")");
     }
     settingValue(lineNo, n, m_currentSection, key, trimSpaces(line.substr(eq + 1)));
 }
@@ -321,7 +373,7 @@ void Reader::setLine(int lineNo, std::string_view line) {
     const std::size_t p1 = line.find(':');
     const std::size_t p2 = p1 == std::string_view::npos ? p1 : line.find(':', p1 + 1);
     if (p1 == std::string_view::npos || p1 < 1 || p2 == std::string_view::npos)
-        return lineError(lineNo, "Syntax error (line is bad formatted)");
+        return lineError(at(lineNo), "Syntax error (line is bad formatted)");
     std::size_t p3 = line.find(':', p2 + 1);
     if (p3 == std::string_view::npos) p3 = line.size();
 
@@ -332,11 +384,11 @@ void Reader::setLine(int lineNo, std::string_view line) {
     if (n != 0) return settingValue(lineNo, n, section, key, value);
     const bool sectionKnown = m_cat.sectionExists(section);
     const auto wrongSetting = [&] {
-        lineError(lineNo, "Wrong setting name (", section, ":", key, ")");
+        lineError(at(lineNo, section, key), "Wrong setting name (", section, ":", key, ")");
     };
     if (sectionKnown && keyKnown) return wrongSetting();
-    if (sectionKnown) return lineError(lineNo, "Wrong key name (", key, ")");
-    if (keyKnown) return lineError(lineNo, "Wrong section name (", section, ")");
+    if (sectionKnown) return lineError(at(lineNo, section, key), "Wrong key name (", key, ")");
+    if (keyKnown) return lineError(at(lineNo, section, key), "Wrong section name (", section, ")");
     wrongSetting();
 }
 
@@ -358,21 +410,23 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
         case ValueCheck::Accepted:
             return;
         case ValueCheck::TooLong:
-            return lineError(lineNo, "Alphanumeric setting too long (", section, ":", key, ". ",
-                             "Length=", static_cast<std::int64_t>(value.size()), " chars. Max is ",
-                             def.maxLength, ")");
+            return lineError(at(lineNo, section, key), "Alphanumeric setting too long (", section,
+                             ":", key, ". ", "Length=", static_cast<std::int64_t>(value.size()),
+                             " chars. Max is ", def.maxLength, ")");
         case ValueCheck::NotNumeric:
-            return lineError(lineNo, "Value is not numeric (", section, ":", key, "=", value, ")");
+            return lineError(at(lineNo, section, key), "Value is not numeric (", section, ":", key,
+                             "=", value, ")");
         case ValueCheck::Overflow:
-            return lineError(lineNo, "Overflow (", section, ":", key, "=", value, ")");
-        case ValueCheck::BelowLow:
-            return lineError(lineNo, "Value is lower than low limit (", section, ":", key, "=",
-                             shortestDecimal(leadingNumber(value)), ". Low limit is ", def.lowLimit,
+            return lineError(at(lineNo, section, key), "Overflow (", section, ":", key, "=", value,
                              ")");
+        case ValueCheck::BelowLow:
+            return lineError(at(lineNo, section, key), "Value is lower than low limit (", section,
+                             ":", key, "=", shortestDecimal(leadingNumber(value)),
+                             ". Low limit is ", def.lowLimit, ")");
         case ValueCheck::AboveHigh:
-            return lineError(lineNo, "Value is higher than high limit (", section, ":", key, "=",
-                             shortestDecimal(leadingNumber(value)), ". High limit is ",
-                             def.highLimit, ")");
+            return lineError(at(lineNo, section, key), "Value is higher than high limit (", section,
+                             ":", key, "=", shortestDecimal(leadingNumber(value)),
+                             ". High limit is ", def.highLimit, ")");
     }
 }
 
@@ -393,7 +447,7 @@ void Reader::writeErrorText() {
 }  // namespace
 
 std::string detectFileType(const Catalogue& catalogue, const std::string& path) {
-    const SettingsFileBytes file = readSettingsFileBytes(path);
+    const FileBytes file = readWholeFile(path);
     if (!file.error.empty()) return "";
     return detectFormOfBytes(catalogue, file.bytes);
 }

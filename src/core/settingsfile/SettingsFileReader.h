@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "catalogue/Catalogue.h"
-#include "settingsfile/SettingsFileBytes.h"
+#include "settingsfile/FileBytes.h"
 #include "settingsfile/SettingsFileData.h"
 
 namespace tavmir {

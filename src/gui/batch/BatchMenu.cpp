@@ -1,7 +1,5 @@
 #include "batch/BatchMenu.h"
 
-#include <QAction>
-
 #include "UiServices.h"
 #include "batch/FrmCompareFiles.h"
 #include "batch/FrmValidateFiles.h"
@@ -9,13 +7,8 @@
 
 namespace tavmir::gui {
 
-BatchMenu::BatchMenu(QWidget& main, GuiContext& context, QAction* compareFiles,
-                     QAction* validateFiles, QAction* validateTemplate)
-    : QObject(&main), m_main(main), m_context(context) {
-    connect(compareFiles, &QAction::triggered, this, [this] { this->compareFiles(); });
-    connect(validateFiles, &QAction::triggered, this, [this] { this->validateFiles(); });
-    connect(validateTemplate, &QAction::triggered, this, &BatchMenu::validateTemplate);
-}
+BatchMenu::BatchMenu(QWidget& main, GuiContext& context)
+    : QObject(&main), m_main(main), m_context(context) {}
 
 template <typename Window>
 static Window* openOne(QPointer<Window>& window, QWidget& main, GuiContext& context) {

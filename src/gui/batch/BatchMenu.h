@@ -1,4 +1,4 @@
-// The File menu's batch items: Compare CFG/SET Files, Validate CFG/SET Files (one window of
+// The File menu's batch commands: Compare CFG/SET Files, Validate CFG/SET Files (one window of
 // each, raised when already open) and Validate template.sss (a modal dialog).
 #pragma once
 
@@ -7,7 +7,6 @@
 
 #include "GuiContext.h"
 
-class QAction;
 class QWidget;
 
 namespace tavmir::gui {
@@ -19,8 +18,8 @@ class BatchMenu : public QObject {
     Q_OBJECT
 
   public:
-    BatchMenu(QWidget& main, GuiContext& context, QAction* compareFiles, QAction* validateFiles,
-              QAction* validateTemplate);
+    // The windows belong to main.
+    BatchMenu(QWidget& main, GuiContext& context);
 
     FrmValidateFiles* validateFiles();
     FrmCompareFiles* compareFiles();

@@ -49,102 +49,107 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_list(mode) {
     m_layout = new QVBoxLayout(this);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* listLayout = new QHBoxLayout(Frame1);
-    g1 = new QTableView(Frame1);
-    g1->setObjectName(QStringLiteral("g1"));
+    m_listFrame = new QGroupBox(this);
+    m_listFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* listLayout = new QHBoxLayout(m_listFrame);
+    m_grid = new QTableView(m_listFrame);
+    m_grid->setObjectName(QStringLiteral("g1"));
     m_model = new BatchGridModel(m_list, this);
-    g1->setModel(m_model);
-    g1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    g1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g1->verticalHeader()->hide();
-    g1->verticalHeader()->setDefaultSectionSize(20);
-    g1->horizontalHeader()->setHighlightSections(false);
-    g1->setWordWrap(false);
-    g1->setIconSize(QSize(16, 16));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid->setWordWrap(false);
+    m_grid->setIconSize(QSize(16, 16));
     const QList<int> widths = BatchGridModel::columnWidths(mode);
-    for (int c = 0; c < widths.size(); ++c) g1->setColumnWidth(c, widths[c]);
-    g1->horizontalHeader()->setStretchLastSection(false);
-    g1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    g1->installEventFilter(this);
-    listLayout->addWidget(g1, 1);
+    for (int c = 0; c < widths.size(); ++c) m_grid->setColumnWidth(c, widths[c]);
+    m_grid->horizontalHeader()->setStretchLastSection(false);
+    m_grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_grid->installEventFilter(this);
+    listLayout->addWidget(m_grid, 1);
 
     auto* buttons = new QVBoxLayout;
-    bAddFiles = button("bAddFiles", QStringLiteral("&Add Files"), Frame1);
-    bAddFolder = button("bAddFolder", QStringLiteral("Add &Folder"), Frame1);
-    bRemoveAllFiles = button("bRemoveAllFiles", QStringLiteral("&Remove All Files"), Frame1);
+    m_addFilesButton = button("bAddFiles", QStringLiteral("&Add Files"), m_listFrame);
+    m_addFolderButton = button("bAddFolder", QStringLiteral("Add &Folder"), m_listFrame);
+    m_removeAllButton = button("bRemoveAllFiles", QStringLiteral("&Remove All Files"), m_listFrame);
     const bool validate = mode == BatchMode::Validate;
-    bStart = button(validate ? "bStartValidation" : "bStartComparison",
-                    validate ? QStringLiteral("&Validate") : QStringLiteral("&Compare"), Frame1);
-    bStop = button(
-        validate ? "bStopValidation" : "bStopComparison",
-        validate ? QStringLiteral("Stop &Validation") : QStringLiteral("Stop &Comparison"), Frame1);
-    bStop->hide();
-    for (QPushButton* b : {bAddFiles, bAddFolder, bRemoveAllFiles}) buttons->addWidget(b);
+    m_startButton =
+        button(validate ? "bStartValidation" : "bStartComparison",
+               validate ? QStringLiteral("&Validate") : QStringLiteral("&Compare"), m_listFrame);
+    m_stopButton =
+        button(validate ? "bStopValidation" : "bStopComparison",
+               validate ? QStringLiteral("Stop &Validation") : QStringLiteral("Stop &Comparison"),
+               m_listFrame);
+    m_stopButton->hide();
+    for (QPushButton* b : {m_addFilesButton, m_addFolderButton, m_removeAllButton})
+        buttons->addWidget(b);
     buttons->addStretch(1);
-    buttons->addWidget(bStart);
-    buttons->addWidget(bStop);
+    buttons->addWidget(m_startButton);
+    buttons->addWidget(m_stopButton);
     listLayout->addLayout(buttons);
-    m_layout->addWidget(Frame1, 1);
+    m_layout->addWidget(m_listFrame, 1);
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* logLayout = new QGridLayout(Frame2);
-    tLog = new QTextEdit(Frame2);
-    tLog->setObjectName(QStringLiteral("tLog"));
-    tLog->setReadOnly(true);
-    tLog->setLineWrapMode(validate ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-    tLog->viewport()->installEventFilter(this);
-    logLayout->addWidget(tLog, 0, 0, 1, 4);
-    pbFile = new QProgressBar(Frame2);
-    pbFile->setObjectName(QStringLiteral("pbFile"));
-    pbTot = new QProgressBar(Frame2);
-    pbTot->setObjectName(QStringLiteral("pbTot"));
-    for (QProgressBar* bar : {pbFile, pbTot}) {
+    m_logFrame = new QGroupBox(this);
+    m_logFrame->setObjectName(QStringLiteral("Frame2"));
+    auto* logLayout = new QGridLayout(m_logFrame);
+    m_logView = new QTextEdit(m_logFrame);
+    m_logView->setObjectName(QStringLiteral("tLog"));
+    m_logView->setReadOnly(true);
+    m_logView->setLineWrapMode(validate ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    m_logView->viewport()->installEventFilter(this);
+    logLayout->addWidget(m_logView, 0, 0, 1, 4);
+    m_fileProgress = new QProgressBar(m_logFrame);
+    m_fileProgress->setObjectName(QStringLiteral("pbFile"));
+    m_totalProgress = new QProgressBar(m_logFrame);
+    m_totalProgress->setObjectName(QStringLiteral("pbTot"));
+    for (QProgressBar* bar : {m_fileProgress, m_totalProgress}) {
         bar->setTextVisible(false);
         bar->setRange(0, 100);
     }
-    lProgressFile = label("lProgressFile", Frame2);
-    lProgressTot = label("lProgressTot", Frame2);
-    lFilesDone = label(validate ? "lFilesValidated" : "lFilesCompared", Frame2);
-    lTime = label("lTime", Frame2);
-    bSave = button("bSave", QStringLiteral("&Save"), Frame2);
-    bPrint = button("bPrint", QStringLiteral("&Print"), Frame2);
-    logLayout->addWidget(pbFile, 1, 0);
-    logLayout->addWidget(lProgressFile, 1, 1);
-    logLayout->addWidget(lFilesDone, 1, 2);
-    logLayout->addWidget(bSave, 1, 3);
-    logLayout->addWidget(pbTot, 2, 0);
-    logLayout->addWidget(lProgressTot, 2, 1);
-    logLayout->addWidget(lTime, 2, 2);
-    logLayout->addWidget(bPrint, 2, 3);
+    m_fileProgressText = label("lProgressFile", m_logFrame);
+    m_totalProgressText = label("lProgressTot", m_logFrame);
+    m_filesDoneText = label(validate ? "lFilesValidated" : "lFilesCompared", m_logFrame);
+    m_elapsedText = label("lTime", m_logFrame);
+    m_saveButton = button("bSave", QStringLiteral("&Save"), m_logFrame);
+    m_printButton = button("bPrint", QStringLiteral("&Print"), m_logFrame);
+    logLayout->addWidget(m_fileProgress, 1, 0);
+    logLayout->addWidget(m_fileProgressText, 1, 1);
+    logLayout->addWidget(m_filesDoneText, 1, 2);
+    logLayout->addWidget(m_saveButton, 1, 3);
+    logLayout->addWidget(m_totalProgress, 2, 0);
+    logLayout->addWidget(m_totalProgressText, 2, 1);
+    logLayout->addWidget(m_elapsedText, 2, 2);
+    logLayout->addWidget(m_printButton, 2, 3);
     logLayout->setColumnStretch(0, 1);
     logLayout->setRowStretch(0, 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{pbFile, pbTot, lProgressFile, lProgressTot,
-                                                      lFilesDone, lTime})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_fileProgress, m_totalProgress, m_fileProgressText,
+                                         m_totalProgressText, m_filesDoneText, m_elapsedText})
         w->hide();
-    Frame2->hide();
-    m_layout->addWidget(Frame2, 3);
+    m_logFrame->hide();
+    m_layout->addWidget(m_logFrame, 3);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        lTime->setText(QStringLiteral("Time ") +
-                       fromCore(formatElapsedTime(
-                           static_cast<std::int32_t>(steadyMilliseconds() - m_startTick), "")));
+    m_elapsedTimer = new QTimer(this);
+    m_elapsedTimer->setInterval(500);
+    connect(m_elapsedTimer, &QTimer::timeout, this, [this] {
+        m_elapsedText->setText(
+            QStringLiteral("Time ") +
+            fromCore(formatElapsedTime(
+                static_cast<std::int32_t>(steadyMilliseconds() - m_startTick), "")));
     });
 
-    connect(bAddFiles, &QPushButton::clicked, this, &BatchWindow::bAddFiles_Click);
-    connect(bAddFolder, &QPushButton::clicked, this, &BatchWindow::bAddFolder_Click);
-    connect(bRemoveAllFiles, &QPushButton::clicked, this, &BatchWindow::bRemoveAllFiles_Click);
-    connect(bStart, &QPushButton::clicked, this, [this] { startRun(); });
-    connect(bStop, &QPushButton::clicked, this, [this] { requestStop(); });
-    connect(bSave, &QPushButton::clicked, this, &BatchWindow::bSave_Click);
-    connect(bPrint, &QPushButton::clicked, this, &BatchWindow::bPrint_Click);
-    connect(g1, &QTableView::doubleClicked, this, [this] { bAddFiles_Click(); });
-    connect(g1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(m_addFilesButton, &QPushButton::clicked, this, &BatchWindow::addFilesCommand);
+    connect(m_addFolderButton, &QPushButton::clicked, this, &BatchWindow::addFolderCommand);
+    connect(m_removeAllButton, &QPushButton::clicked, this, &BatchWindow::removeAllFilesCommand);
+    connect(m_startButton, &QPushButton::clicked, this, [this] { startRun(); });
+    connect(m_stopButton, &QPushButton::clicked, this, [this] { requestStop(); });
+    connect(m_saveButton, &QPushButton::clicked, this, &BatchWindow::saveLogCommand);
+    connect(m_printButton, &QPushButton::clicked, this, &BatchWindow::printLogCommand);
+    connect(m_grid, &QTableView::doubleClicked, this, [this] { addFilesCommand(); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!m_busy && current.isValid()) followLogToRow(current.row());
             });
@@ -155,18 +160,20 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
 BatchWindow::~BatchWindow() = default;
 
 int BatchWindow::currentRow() const {
-    const QModelIndex i = g1->currentIndex();
+    const QModelIndex i = m_grid->currentIndex();
     return i.isValid() ? i.row() : -1;
 }
 
 void BatchWindow::selectRow(int row) {
     if (row < 0 || row >= m_model->rowCount()) return;
-    g1->setCurrentIndex(m_model->index(row, 0));
-    g1->selectRow(row);
-    g1->scrollTo(m_model->index(row, 0));
+    m_grid->setCurrentIndex(m_model->index(row, 0));
+    m_grid->selectRow(row);
+    m_grid->scrollTo(m_model->index(row, 0));
 }
 
-void BatchWindow::updateCaption() { Frame1->setTitle(fromCore(m_list.caption())); }
+void BatchWindow::addFrameOnTop(QWidget& frame) { m_layout->insertWidget(0, &frame); }
+
+void BatchWindow::updateCaption() { m_listFrame->setTitle(fromCore(m_list.caption())); }
 
 void BatchWindow::refreshGrid() {
     m_model->reset();
@@ -185,7 +192,7 @@ void BatchWindow::addFiles(const QStringList& paths) {
     m_busy = wasBusy;
 }
 
-void BatchWindow::bAddFiles_Click() {
+void BatchWindow::addFilesCommand() {
     if (m_running) return;
     FileDialogRequest request;
     request.filters = qtNameFilters(kBatchFilesFilter);
@@ -195,22 +202,25 @@ void BatchWindow::bAddFiles_Click() {
     if (request.selectedFilter >= 0) m_filterIndex = request.selectedFilter;
     BusyCursor busy;
     addFiles(paths);
-    bStart->setFocus();
+    m_startButton->setFocus();
 }
 
-void BatchWindow::bAddFolder_Click() {
+void BatchWindow::addFolderCommand() {
     if (m_running) return;
     m_busy = true;
-    FrmAddFolder dialog(this);
-    ui().exec(dialog);
-    const AddFolderSettings& settings = addFolderSettings();
-    if (settings.cancelled) {
+    FrmAddFolder dialog(m_context.addFolder, this);
+    const bool confirmed = ui().exec(dialog) == QDialog::Accepted;
+    // Cancel keeps the changed choices for the next opening too.
+    m_context.addFolder = dialog.settings();
+    if (!confirmed) {
         m_busy = false;
         return;
     }
+    const AddFolderSettings& settings = m_context.addFolder;
     BusyCursor busy;
-    for (QWidget* w : std::initializer_list<QWidget*>{bAddFiles, bAddFolder, bRemoveAllFiles,
-                                                      bStart, bSave, bPrint})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_addFilesButton, m_addFolderButton, m_removeAllButton,
+                                         m_startButton, m_saveButton, m_printButton})
         w->setEnabled(false);
     std::string folder = settings.folder;
     if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
@@ -228,14 +238,15 @@ void BatchWindow::bAddFolder_Click() {
     refreshGrid();
     afterFilesAdded();
     if (last >= 0) selectRow(std::min(last, static_cast<int>(m_list.size()) - 1));
-    for (QWidget* w : std::initializer_list<QWidget*>{bAddFiles, bAddFolder, bRemoveAllFiles,
-                                                      bStart, bSave, bPrint})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_addFilesButton, m_addFolderButton, m_removeAllButton,
+                                         m_startButton, m_saveButton, m_printButton})
         w->setEnabled(true);
-    bStart->setFocus();
+    m_startButton->setFocus();
     m_busy = false;
 }
 
-void BatchWindow::bRemoveAllFiles_Click() {
+void BatchWindow::removeAllFilesCommand() {
     if (m_running) return;
     m_list.clear();
     refreshGrid();
@@ -245,7 +256,7 @@ void BatchWindow::bRemoveAllFiles_Click() {
 void BatchWindow::removeSelectedRows() {
     if (m_running || m_list.empty()) return;
     std::vector<std::size_t> rows;
-    for (const QModelIndex& i : g1->selectionModel()->selectedRows())
+    for (const QModelIndex& i : m_grid->selectionModel()->selectedRows())
         rows.push_back(static_cast<std::size_t>(i.row()));
     if (rows.empty() && currentRow() >= 0) rows.push_back(static_cast<std::size_t>(currentRow()));
     if (rows.empty()) return;
@@ -256,50 +267,54 @@ void BatchWindow::removeSelectedRows() {
     m_busy = false;
 }
 
-void BatchWindow::bSave_Click() { saveLogReport(this, m_log, &m_context); }
+void BatchWindow::saveLogCommand() { saveLogReport(this, m_log, &m_context); }
 
-void BatchWindow::bPrint_Click() { printLog(this, *tLog); }
+void BatchWindow::printLogCommand() { printLog(this, *m_logView); }
 
 void BatchWindow::beginRun(int fileCount) {
     m_running = true;
     m_busy = true;
     m_fileCount = fileCount;
-    Frame2->show();
+    m_logFrame->show();
     if (height() < fullHeight()) resize(width(), fullHeight());
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
+    m_listFrame->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
     for (QWidget* w :
-         std::initializer_list<QWidget*>{g1, bAddFiles, bAddFolder, bRemoveAllFiles, bSave, bPrint})
+         std::initializer_list<QWidget*>{m_grid, m_addFilesButton, m_addFolderButton,
+                                         m_removeAllButton, m_saveButton, m_printButton})
         w->setEnabled(false);
-    bStop->show();
-    bStart->hide();
-    bStop->setFocus();
-    pbFile->setValue(0);
-    pbTot->setValue(0);
-    lProgressFile->setText(QStringLiteral("0%"));
-    lProgressTot->setText(QStringLiteral("0%"));
-    lFilesDone->setText(QStringLiteral("File 0/%1").arg(fileCount));
-    lTime->setText(QStringLiteral("Time 00:00"));
-    for (QWidget* w : std::initializer_list<QWidget*>{pbFile, pbTot, lProgressFile, lProgressTot,
-                                                      lFilesDone, lTime})
+    m_stopButton->show();
+    m_startButton->hide();
+    m_stopButton->setFocus();
+    m_fileProgress->setValue(0);
+    m_totalProgress->setValue(0);
+    m_fileProgressText->setText(QStringLiteral("0%"));
+    m_totalProgressText->setText(QStringLiteral("0%"));
+    m_filesDoneText->setText(QStringLiteral("File 0/%1").arg(fileCount));
+    m_elapsedText->setText(QStringLiteral("Time 00:00"));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_fileProgress, m_totalProgress, m_fileProgressText,
+                                         m_totalProgressText, m_filesDoneText, m_elapsedText})
         w->show();
     m_startTick = steadyMilliseconds();
-    Timer1->start();
+    m_elapsedTimer->start();
 }
 
 void BatchWindow::endRun() {
-    Frame1->setStyleSheet(QString());
-    bStart->show();
-    bStop->hide();
+    m_listFrame->setStyleSheet(QString());
+    m_startButton->show();
+    m_stopButton->hide();
     for (QWidget* w :
-         std::initializer_list<QWidget*>{g1, bAddFiles, bAddFolder, bRemoveAllFiles, bSave, bPrint})
+         std::initializer_list<QWidget*>{m_grid, m_addFilesButton, m_addFolderButton,
+                                         m_removeAllButton, m_saveButton, m_printButton})
         w->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{pbFile, pbTot, lProgressFile, lProgressTot,
-                                                      lFilesDone, lTime})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_fileProgress, m_totalProgress, m_fileProgressText,
+                                         m_totalProgressText, m_filesDoneText, m_elapsedText})
         w->hide();
-    Timer1->stop();
+    m_elapsedTimer->stop();
     m_busy = false;
     m_running = false;
-    bStart->setFocus();
+    m_startButton->setFocus();
 }
 
 BatchRunHooks BatchWindow::runHooks() {
@@ -308,14 +323,14 @@ BatchRunHooks BatchWindow::runHooks() {
     hooks.longTime = longTimeText;
     hooks.rowStarted = [this](std::size_t row) {
         selectRow(static_cast<int>(row));
-        lFilesDone->setText(QStringLiteral("File %1/%2").arg(row + 1).arg(m_fileCount));
+        m_filesDoneText->setText(QStringLiteral("File %1/%2").arg(row + 1).arg(m_fileCount));
     };
     hooks.rowChanged = [this](std::size_t row) { m_model->rowChanged(static_cast<int>(row)); };
     hooks.progress = [this](int file, int total) {
-        pbFile->setValue(file);
-        lProgressFile->setText(QStringLiteral("%1%").arg(file));
-        pbTot->setValue(total);
-        lProgressTot->setText(QStringLiteral("%1%").arg(total));
+        m_fileProgress->setValue(file);
+        m_fileProgressText->setText(QStringLiteral("%1%").arg(file));
+        m_totalProgress->setValue(total);
+        m_totalProgressText->setText(QStringLiteral("%1%").arg(total));
     };
     hooks.yield = [] { QCoreApplication::processEvents(); };
     return hooks;
@@ -324,18 +339,18 @@ BatchRunHooks BatchWindow::runHooks() {
 void BatchWindow::followLogToRow(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_list.size()) return;
     const QString marker = fromCore(logMarkerOfRow(m_list, static_cast<std::size_t>(row)));
-    const QTextCursor found = tLog->document()->find(marker);
+    const QTextCursor found = m_logView->document()->find(marker);
     if (found.isNull()) return;
-    tLog->moveCursor(QTextCursor::End);
-    QTextCursor at(tLog->document());
+    m_logView->moveCursor(QTextCursor::End);
+    QTextCursor at(m_logView->document());
     at.setPosition(found.selectionStart());
-    tLog->setTextCursor(at);
-    tLog->ensureCursorVisible();
+    m_logView->setTextCursor(at);
+    m_logView->ensureCursorVisible();
 }
 
 void BatchWindow::followRowFromLog() {
     if (m_running) return;
-    const QString line = tLog->textCursor().block().text();
+    const QString line = m_logView->textCursor().block().text();
     const std::ptrdiff_t row = rowOfLogLine(m_list, toCore(line));
     if (row < 0) return;
     m_busy = true;
@@ -350,17 +365,17 @@ void BatchWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    (m_list.mode() == BatchMode::Validate ? retainedBatchLists().validation
-                                          : retainedBatchLists().comparison) =
+    (m_list.mode() == BatchMode::Validate ? m_context.batchLists.validation
+                                          : m_context.batchLists.comparison) =
         listToRetain(m_list, originText());
-    tLog->clear();
+    m_logView->clear();
     m_log.clear();
     event->accept();
 }
 
 void BatchWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        bStop->isVisible()) {
+        m_stopButton->isVisible()) {
         requestStop();
         return;
     }
@@ -368,14 +383,14 @@ void BatchWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == g1 && event->type() == QEvent::KeyPress) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             removeSelectedRows();
             return true;
         }
     }
-    if (watched == tLog->viewport() && event->type() == QEvent::MouseButtonRelease)
+    if (watched == m_logView->viewport() && event->type() == QEvent::MouseButtonRelease)
         QTimer::singleShot(0, this, [this] { followRowFromLog(); });
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,5 @@
-// What the two batch windows share: the file grid g1 with its count caption and buttons (Add
-// Files, Add Folder, Remove All Files, the Delete key, a double click), the log tLog with Save
+// What the two batch windows share: the file grid m_grid with its count caption and buttons (Add
+// Files, Add Folder, Remove All Files, the Delete key, a double click), the log m_logView with Save
 // and Print, the progress area with its 500 ms elapsed time, Start and Stop in one place,
 // Escape as Stop, the refused close during a run, grid and log following each other, and the
 // list kept while the window is closed. A window only adds its run.
@@ -42,33 +42,6 @@ class BatchWindow : public QWidget {
     // Adds the paths as Add Files does (duplicates refused).
     void addFiles(const QStringList& paths);
 
-    // Controls by their names, for the windows' own code and for tests.
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QTableView* g1 = nullptr;
-    QTextEdit* tLog = nullptr;
-    QPushButton* bAddFiles = nullptr;
-    QPushButton* bAddFolder = nullptr;
-    QPushButton* bRemoveAllFiles = nullptr;
-    QPushButton* bStart = nullptr;
-    QPushButton* bStop = nullptr;
-    QPushButton* bSave = nullptr;
-    QPushButton* bPrint = nullptr;
-    QProgressBar* pbFile = nullptr;
-    QProgressBar* pbTot = nullptr;
-    QLabel* lProgressFile = nullptr;
-    QLabel* lProgressTot = nullptr;
-    QLabel* lFilesDone = nullptr;
-    QLabel* lTime = nullptr;
-
-    void bAddFiles_Click();
-    void bAddFolder_Click();
-    void bRemoveAllFiles_Click();
-    void bSave_Click();
-    void bPrint_Click();
-    // The Delete key on the grid.
-    void removeSelectedRows();
-
   protected:
     // The run itself, and the stop button.
     virtual void startRun() = 0;
@@ -86,22 +59,58 @@ class BatchWindow : public QWidget {
     void beginRun(int fileCount);
     void endRun();
     BatchRunHooks runHooks();
-    void updateCaption();
     void refreshGrid();
-    // The log and grid follow each other.
-    void followLogToRow(int row);
-    void followRowFromLog();
+
+    // What the windows build on: the run's context, the log (tLog) and what it shows, the Add
+    // Files button (the focus after a refused start), and a frame put above the list.
+    GuiContext& context() { return m_context; }
+    QTextEdit& logView() { return *m_logView; }
+    StyledLog& log() { return m_log; }
+    QPushButton& addFilesButton() { return *m_addFilesButton; }
+    void addFrameOnTop(QWidget& frame);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+  private:
+    // The buttons' commands; Add Files also runs on a double click on the grid.
+    void addFilesCommand();
+    void addFolderCommand();
+    void removeAllFilesCommand();
+    void saveLogCommand();
+    void printLogCommand();
+    // The Delete key on the grid.
+    void removeSelectedRows();
+    void updateCaption();
+    // The log and grid follow each other.
+    void followLogToRow(int row);
+    void followRowFromLog();
+
     GuiContext& m_context;
     BatchFileList m_list;
     BatchGridModel* m_model = nullptr;
     QVBoxLayout* m_layout = nullptr;  // the frames, top to bottom
-    QTimer* Timer1 = nullptr;
-    StyledLog m_log;  // what tLog shows, for Save
+    StyledLog m_log;                  // what m_logView shows, for Save
+    // The controls; their object names are those of the window's design (g1, tLog, ...).
+    QGroupBox* m_listFrame = nullptr;  // Frame1, captioned with the count
+    QGroupBox* m_logFrame = nullptr;   // Frame2
+    QTableView* m_grid = nullptr;
+    QTextEdit* m_logView = nullptr;
+    QPushButton* m_addFilesButton = nullptr;
+    QPushButton* m_addFolderButton = nullptr;
+    QPushButton* m_removeAllButton = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QProgressBar* m_fileProgress = nullptr;
+    QProgressBar* m_totalProgress = nullptr;
+    QLabel* m_fileProgressText = nullptr;
+    QLabel* m_totalProgressText = nullptr;
+    QLabel* m_filesDoneText = nullptr;
+    QLabel* m_elapsedText = nullptr;
+    QTimer* m_elapsedTimer = nullptr;  // 500 ms while a run goes on
     bool m_busy = false;
     bool m_running = false;
     std::int64_t m_startTick = 0;

@@ -17,7 +17,8 @@
 
 namespace tavmir::gui {
 
-FrmAddFolder::FrmAddFolder(QWidget* parent) : QDialog(parent) {
+FrmAddFolder::FrmAddFolder(const AddFolderSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
     setObjectName(QStringLiteral("FrmAddFolder"));
     setWindowTitle(QStringLiteral("Add Folder"));
     auto* layout = new QVBoxLayout(this);
@@ -25,16 +26,16 @@ FrmAddFolder::FrmAddFolder(QWidget* parent) : QDialog(parent) {
     auto* frame1 = new QGroupBox(QStringLiteral("Folder"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* folderRow = new QHBoxLayout(frame1);
-    tFolder = new QLineEdit(frame1);
-    tFolder->setObjectName(QStringLiteral("tFolder"));
-    tFolder->setMinimumWidth(380);
-    tFolder->installEventFilter(this);
-    bSelectFolder =
+    m_folder = new QLineEdit(frame1);
+    m_folder->setObjectName(QStringLiteral("tFolder"));
+    m_folder->setMinimumWidth(380);
+    m_folder->installEventFilter(this);
+    m_browseButton =
         new QPushButton(style()->standardIcon(QStyle::SP_DirOpenIcon), QString(), frame1);
-    bSelectFolder->setObjectName(QStringLiteral("bSelectFolder"));
-    bSelectFolder->setToolTip(QStringLiteral("Browse for the folder"));
-    folderRow->addWidget(tFolder, 1);
-    folderRow->addWidget(bSelectFolder);
+    m_browseButton->setObjectName(QStringLiteral("bSelectFolder"));
+    m_browseButton->setToolTip(QStringLiteral("Browse for the folder"));
+    folderRow->addWidget(m_folder, 1);
+    folderRow->addWidget(m_browseButton);
     layout->addWidget(frame1);
 
     auto* frame3 = new QGroupBox(this);
@@ -46,92 +47,88 @@ FrmAddFolder::FrmAddFolder(QWidget* parent) : QDialog(parent) {
         options->addWidget(o);
         return o;
     };
-    oAddBoth = option("oAddBoth", QStringLiteral("&Add .cfg and .set files"));
-    oAddCFG = option("oAddCFG", QStringLiteral("A&dd .cfg files"));
-    oAddSET = option("oAddSET", QStringLiteral("Add .set fi&les"));
-    oAddAll = option("oAddAll", QStringLiteral("Add all file&s"));
-    chIncludeSubfolders = new QCheckBox(QStringLiteral("&Include subfolders"), frame3);
-    chIncludeSubfolders->setObjectName(QStringLiteral("chIncludeSubfolders"));
-    options->addWidget(chIncludeSubfolders);
+    m_addBoth = option("oAddBoth", QStringLiteral("&Add .cfg and .set files"));
+    m_addCfg = option("oAddCFG", QStringLiteral("A&dd .cfg files"));
+    m_addSet = option("oAddSET", QStringLiteral("Add .set fi&les"));
+    m_addAll = option("oAddAll", QStringLiteral("Add all file&s"));
+    m_includeSubfolders = new QCheckBox(QStringLiteral("&Include subfolders"), frame3);
+    m_includeSubfolders->setObjectName(QStringLiteral("chIncludeSubfolders"));
+    options->addWidget(m_includeSubfolders);
     layout->addWidget(frame3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    bAddFolder = new QPushButton(QStringLiteral("Add &Folder"), this);
-    bAddFolder->setObjectName(QStringLiteral("bAddFolder"));
-    bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    bCancel->setObjectName(QStringLiteral("bCancel"));
-    bAddFolder->setAutoDefault(false);
-    bCancel->setAutoDefault(false);
-    buttons->addWidget(bAddFolder);
-    buttons->addWidget(bCancel);
+    m_addButton = new QPushButton(QStringLiteral("Add &Folder"), this);
+    m_addButton->setObjectName(QStringLiteral("bAddFolder"));
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("bCancel"));
+    m_addButton->setAutoDefault(false);
+    m_cancelButton->setAutoDefault(false);
+    buttons->addWidget(m_addButton);
+    buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
 
-    AddFolderSettings& s = addFolderSettings();
-    tFolder->setText(fromCore(s.folder));
-    QRadioButton* chosen[] = {oAddBoth, oAddCFG, oAddSET, oAddAll};
-    chosen[static_cast<int>(s.filter)]->setChecked(true);
-    chIncludeSubfolders->setChecked(s.includeSubfolders);
-    s.cancelled = true;
+    m_folder->setText(fromCore(m_settings.folder));
+    QRadioButton* chosen[] = {m_addBoth, m_addCfg, m_addSet, m_addAll};
+    chosen[static_cast<int>(m_settings.filter)]->setChecked(true);
+    m_includeSubfolders->setChecked(m_settings.includeSubfolders);
 
-    connect(bSelectFolder, &QPushButton::clicked, this, &FrmAddFolder::bSelectFolder_Click);
-    connect(bAddFolder, &QPushButton::clicked, this, &FrmAddFolder::bAddFolder_Click);
-    connect(bCancel, &QPushButton::clicked, this, &FrmAddFolder::bCancel_Click);
+    connect(m_browseButton, &QPushButton::clicked, this, &FrmAddFolder::browseForFolder);
+    connect(m_addButton, &QPushButton::clicked, this, &FrmAddFolder::addFolder);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FrmAddFolder::cancel);
 }
 
-void FrmAddFolder::store() {
-    AddFolderSettings& s = addFolderSettings();
-    s.folder = std::string(trimSpaces(toCore(tFolder->text())));
-    s.filter = oAddCFG->isChecked()   ? FolderFilter::Cfg
-               : oAddSET->isChecked() ? FolderFilter::Set
-               : oAddAll->isChecked() ? FolderFilter::All
-                                      : FolderFilter::CfgAndSet;
-    s.includeSubfolders = chIncludeSubfolders->isChecked();
+void FrmAddFolder::keepChoices() {
+    AddFolderSettings& s = m_settings;
+    s.folder = std::string(trimSpaces(toCore(m_folder->text())));
+    s.filter = m_addCfg->isChecked()   ? FolderFilter::Cfg
+               : m_addSet->isChecked() ? FolderFilter::Set
+               : m_addAll->isChecked() ? FolderFilter::All
+                                       : FolderFilter::CfgAndSet;
+    s.includeSubfolders = m_includeSubfolders->isChecked();
 }
 
-void FrmAddFolder::bSelectFolder_Click() {
-    const QString start = tFolder->text().trimmed();
+void FrmAddFolder::browseForFolder() {
+    const QString start = m_folder->text().trimmed();
     const QString chosen = ui().existingDirectory(this, QStringLiteral("Select the folder"), start);
     if (!chosen.isEmpty())
-        tFolder->setText(chosen.trimmed());  // a cancelled browser keeps the text
+        m_folder->setText(chosen.trimmed());  // a cancelled browser keeps the text
 }
 
-void FrmAddFolder::bAddFolder_Click() {
-    const std::string folder(trimSpaces(toCore(tFolder->text())));
+void FrmAddFolder::addFolder() {
+    const std::string folder(trimSpaces(toCore(m_folder->text())));
     const std::string refusal = addFolderRefusal(folder);
     if (folder.empty()) {
         showInformation(this, fromCore(refusal));
-        bSelectFolder_Click();
-        bAddFolder->setFocus();
+        browseForFolder();
+        m_addButton->setFocus();
         return;
     }
     if (!refusal.empty()) {
         showInformation(this, fromCore(refusal));
-        tFolder->setFocus();
+        m_folder->setFocus();
         return;
     }
-    store();
-    addFolderSettings().cancelled = false;
+    keepChoices();
     accept();
 }
 
-void FrmAddFolder::bCancel_Click() {
-    store();
-    addFolderSettings().cancelled = true;
+void FrmAddFolder::cancel() {
+    keepChoices();
     reject();
 }
 
 void FrmAddFolder::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        bCancel_Click();
+        cancel();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
 bool FrmAddFolder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tFolder && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, tFolder, &QLineEdit::selectAll);
+    if (watched == m_folder && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_folder, &QLineEdit::selectAll);
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,9 +1,13 @@
 // The "Add Folder" dialog: the folder (typed or browsed), which files to take, and whether to
-// include subfolders. What it shows and what it was left with last time live in the core's
-// add-folder settings for the whole run.
+// include subfolders. It opens on the settings it is given (what it was left with last time);
+// exec() returns Accepted only after Add Folder with a valid folder. settings() is what it was
+// left with: the confirmed choice, or the choices as they stood at Cancel; closed in another
+// way, it keeps what it opened with.
 #pragma once
 
 #include <QDialog>
+
+#include "batch/BatchFileList.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -16,28 +20,34 @@ class FrmAddFolder : public QDialog {
     Q_OBJECT
 
   public:
-    explicit FrmAddFolder(QWidget* parent = nullptr);
+    explicit FrmAddFolder(const AddFolderSettings& settings, QWidget* parent = nullptr);
 
-    QLineEdit* tFolder = nullptr;
-    QPushButton* bSelectFolder = nullptr;
-    QRadioButton* oAddBoth = nullptr;
-    QRadioButton* oAddCFG = nullptr;
-    QRadioButton* oAddSET = nullptr;
-    QRadioButton* oAddAll = nullptr;
-    QCheckBox* chIncludeSubfolders = nullptr;
-    QPushButton* bAddFolder = nullptr;
-    QPushButton* bCancel = nullptr;
-
-    void bSelectFolder_Click();
-    void bAddFolder_Click();
-    void bCancel_Click();
+    const AddFolderSettings& settings() const { return m_settings; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void store();
+    // bSelectFolder: the folder browser, starting at the typed folder.
+    void browseForFolder();
+    // bAddFolder: refuses an empty or unknown folder, else keeps the choices and accepts.
+    void addFolder();
+    // bCancel (also Escape): keeps the choices as they stand and rejects.
+    void cancel();
+    void keepChoices();
+
+    AddFolderSettings m_settings;
+    // The controls; their object names are those of the dialog's design (tFolder, oAddBoth, ...).
+    QLineEdit* m_folder = nullptr;
+    QPushButton* m_browseButton = nullptr;
+    QRadioButton* m_addBoth = nullptr;
+    QRadioButton* m_addCfg = nullptr;
+    QRadioButton* m_addSet = nullptr;
+    QRadioButton* m_addAll = nullptr;
+    QCheckBox* m_includeSubfolders = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace tavmir::gui

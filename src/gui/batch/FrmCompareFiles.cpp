@@ -25,41 +25,41 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
     : BatchWindow(BatchMode::Compare, context, parent), m_run(*context.catalogue) {
     setObjectName(QStringLiteral("FrmCompareFiles"));
     setWindowTitle(QStringLiteral("Compare CFG/SET Files"));
-    Frame3 = new QGroupBox(QStringLiteral("Compare File"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* row = new QHBoxLayout(Frame3);
-    tOriginFile = new QLineEdit(Frame3);
-    tOriginFile->setObjectName(QStringLiteral("tOriginFile"));
-    tOriginFile->installEventFilter(this);
-    bAddOriginFile =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(), Frame3);
-    bAddOriginFile->setObjectName(QStringLiteral("bAddOriginFile"));
-    bAddOriginFile->setToolTip(QStringLiteral("Choose the origin file"));
-    row->addWidget(tOriginFile, 1);
-    row->addWidget(bAddOriginFile);
-    m_layout->insertWidget(0, Frame3);
-    connect(bAddOriginFile, &QPushButton::clicked, this, &FrmCompareFiles::bAddOriginFile_Click);
+    m_originFrame = new QGroupBox(QStringLiteral("Compare File"), this);
+    m_originFrame->setObjectName(QStringLiteral("Frame3"));
+    auto* row = new QHBoxLayout(m_originFrame);
+    m_originFile = new QLineEdit(m_originFrame);
+    m_originFile->setObjectName(QStringLiteral("tOriginFile"));
+    m_originFile->installEventFilter(this);
+    m_originButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(),
+                                     m_originFrame);
+    m_originButton->setObjectName(QStringLiteral("bAddOriginFile"));
+    m_originButton->setToolTip(QStringLiteral("Choose the origin file"));
+    row->addWidget(m_originFile, 1);
+    row->addWidget(m_originButton);
+    addFrameOnTop(*m_originFrame);
+    connect(m_originButton, &QPushButton::clicked, this, &FrmCompareFiles::chooseOriginFile);
     resize(760, 344);
 
     const RestoredList kept =
-        restoreList(BatchMode::Compare, retainedBatchLists().comparison,
+        restoreList(BatchMode::Compare, context.batchLists.comparison,
                     [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
-    tOriginFile->setText(fromCore(kept.origin));
+    m_originFile->setText(fromCore(kept.origin));
     QStringList paths;
     for (const std::string& p : kept.files) paths << fromCore(p);
     addFiles(paths);
 }
 
-std::string FrmCompareFiles::originText() const { return toCore(tOriginFile->text()); }
+std::string FrmCompareFiles::originText() const { return toCore(m_originFile->text()); }
 
 void FrmCompareFiles::afterFilesAdded() {
-    if (m_list.removeOrigin(originText())) {
+    if (list().removeOrigin(originText())) {
         refreshGrid();
         selectRow(0);
     }
 }
 
-void FrmCompareFiles::bAddOriginFile_Click() {
+void FrmCompareFiles::chooseOriginFile() {
     if (running()) return;
     FileDialogRequest request;
     request.filters = qtNameFilters(kBatchFilesFilter);
@@ -67,30 +67,31 @@ void FrmCompareFiles::bAddOriginFile_Click() {
     const QString path = ui().openFileName(this, request);
     if (path.isEmpty()) return;
     if (request.selectedFilter >= 0) m_originFilterIndex = request.selectedFilter;
-    tOriginFile->setText(path);
-    tOriginFile->setFocus();
+    m_originFile->setText(path);
+    m_originFile->setFocus();
     afterFilesAdded();
 }
 
 void FrmCompareFiles::startRun() {
     if (running()) return;
-    const ComparisonRefusal refusal = comparisonRefusal(*m_context.catalogue, originText(), m_list);
+    const ComparisonRefusal refusal = comparisonRefusal(*context().catalogue, originText(), list());
     refreshGrid();
     if (!refusal.message.empty()) {
         showInformation(this, fromCore(refusal.message));
-        (refusal.focus == RefusalFocus::AddFiles ? static_cast<QWidget*>(bAddFiles) : tOriginFile)
+        (refusal.focus == RefusalFocus::AddFiles ? static_cast<QWidget*>(&addFilesButton())
+                                                 : m_originFile)
             ->setFocus();
         return;
     }
     BusyCursor busy;
-    beginRun(static_cast<int>(m_list.size()));
-    Frame3->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
-    tOriginFile->setEnabled(false);
-    bAddOriginFile->setEnabled(false);
-    tLog->setPlainText(QStringLiteral("Comparison in progress..."));
+    beginRun(static_cast<int>(list().size()));
+    m_originFrame->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(172, 168, 153); }"));
+    m_originFile->setEnabled(false);
+    m_originButton->setEnabled(false);
+    logView().setPlainText(QStringLiteral("Comparison in progress..."));
     std::string report;
     BatchRunHooks hooks = runHooks();
-    m_run.run(m_list, originText(), report, hooks);
+    m_run.run(list(), originText(), report, hooks);
 
     // "Andale Mono" when it is installed (or registered at start-up), else the system's
     // fixed-pitch font: the columns of the report need one.
@@ -100,28 +101,28 @@ void FrmCompareFiles::startRun() {
     fixed.setPointSize(8);
     fixed.setFixedPitch(true);
     fixed.setStyleHint(QFont::TypeWriter);
-    m_log.clear();
-    m_log.append(report, 0, kBlack, false, toCore(fixed.family()), 8);
-    showLog(*tLog, m_log);
-    QTextCursor all(tLog->document());
+    log().clear();
+    log().append(report, 0, kBlack, false, toCore(fixed.family()), 8);
+    showLog(logView(), log());
+    QTextCursor all(logView().document());
     all.select(QTextCursor::Document);
     QTextCharFormat format;
     format.setFont(fixed);
     all.mergeCharFormat(format);
-    tLog->moveCursor(QTextCursor::End);
+    logView().moveCursor(QTextCursor::End);
 
-    Frame3->setStyleSheet(QString());
-    tOriginFile->setEnabled(true);
-    bAddOriginFile->setEnabled(true);
+    m_originFrame->setStyleSheet(QString());
+    m_originFile->setEnabled(true);
+    m_originButton->setEnabled(true);
     endRun();
 }
 
 bool FrmCompareFiles::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tOriginFile) {
+    if (watched == m_originFile) {
         if (event->type() == QEvent::FocusIn)
-            QTimer::singleShot(0, tOriginFile, &QLineEdit::selectAll);
+            QTimer::singleShot(0, m_originFile, &QLineEdit::selectAll);
         if (event->type() == QEvent::MouseButtonDblClick && !running()) {
-            QTimer::singleShot(0, this, &FrmCompareFiles::bAddOriginFile_Click);
+            QTimer::singleShot(0, this, &FrmCompareFiles::chooseOriginFile);
             return true;
         }
     }

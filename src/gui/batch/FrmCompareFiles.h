@@ -15,12 +15,6 @@ class FrmCompareFiles : public BatchWindow {
   public:
     FrmCompareFiles(GuiContext& context, QWidget* parent = nullptr);
 
-    QGroupBox* Frame3 = nullptr;
-    QLineEdit* tOriginFile = nullptr;
-    QPushButton* bAddOriginFile = nullptr;
-
-    void bAddOriginFile_Click();
-
   protected:
     void startRun() override;
     void requestStop() override { m_run.requestStop(); }
@@ -31,6 +25,13 @@ class FrmCompareFiles : public BatchWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // bAddOriginFile, also a double click on tOriginFile.
+    void chooseOriginFile();
+
+    // Frame3 "Compare File" with tOriginFile and bAddOriginFile.
+    QGroupBox* m_originFrame = nullptr;
+    QLineEdit* m_originFile = nullptr;
+    QPushButton* m_originButton = nullptr;
     BatchComparison m_run;
     int m_originFilterIndex = 0;
 };

@@ -20,7 +20,7 @@ FrmValidateFiles::FrmValidateFiles(GuiContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Validate CFG/SET Files"));
     resize(760, 292);
     const RestoredList kept =
-        restoreList(BatchMode::Validate, retainedBatchLists().validation,
+        restoreList(BatchMode::Validate, context.batchLists.validation,
                     [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
     QStringList paths;
     for (const std::string& p : kept.files) paths << fromCore(p);
@@ -28,8 +28,8 @@ FrmValidateFiles::FrmValidateFiles(GuiContext& context, QWidget* parent)
 }
 
 void FrmValidateFiles::showNewRuns() {
-    const auto& runs = m_log.runs();
-    QTextCursor cursor(tLog->document());
+    const auto& runs = log().runs();
+    QTextCursor cursor(logView().document());
     cursor.movePosition(QTextCursor::End);
     for (std::size_t i = m_shownRuns; i < runs.size(); ++i) {
         const LogRun& run = runs[i];
@@ -51,19 +51,19 @@ void FrmValidateFiles::showNewRuns() {
         m_shownRuns = runs.size() - 1;
         m_shownChars = runs.back().text.size();
     }
-    tLog->verticalScrollBar()->setValue(tLog->verticalScrollBar()->maximum());
+    logView().verticalScrollBar()->setValue(logView().verticalScrollBar()->maximum());
 }
 
 void FrmValidateFiles::startRun() {
     if (running()) return;
-    if (m_list.empty()) {
+    if (list().empty()) {
         showInformation(this, QStringLiteral("Select files to be validated"));
-        bAddFiles->setFocus();
+        addFilesButton().setFocus();
         return;
     }
     BusyCursor busy;
-    beginRun(static_cast<int>(m_list.size()));
-    tLog->clear();
+    beginRun(static_cast<int>(list().size()));
+    logView().clear();
     m_shownRuns = m_shownChars = 0;
     BatchRunHooks hooks = runHooks();
     const auto yield = hooks.yield;
@@ -77,7 +77,7 @@ void FrmValidateFiles::startRun() {
         if (row == 0) showNewRuns();
         started(row);
     };
-    m_run.run(m_list, m_log, hooks);
+    m_run.run(list(), log(), hooks);
     showNewRuns();
     endRun();
 }

@@ -13,9 +13,6 @@ class FrmValidateFiles : public BatchWindow {
   public:
     FrmValidateFiles(GuiContext& context, QWidget* parent = nullptr);
 
-    void bStartValidation_Click() { startRun(); }
-    void bStopValidation_Click() { requestStop(); }
-
   protected:
     void startRun() override;
     void requestStop() override { m_run.requestStop(); }
@@ -23,7 +20,7 @@ class FrmValidateFiles : public BatchWindow {
     int fullHeight() const override { return 636; }
 
   private:
-    // Appends to tLog what the log gained since the last call.
+    // Appends to the log view what the log gained since the last call.
     void showNewRuns();
 
     BatchValidation m_run;

@@ -18,39 +18,39 @@ FrmValidateTemplateSSS::FrmValidateTemplateSSS(GuiContext& context, QWidget* par
     setObjectName(QStringLiteral("FrmValidateTemplateSSS"));
     setWindowTitle(QStringLiteral("Validate template.sss"));
     auto* layout = new QVBoxLayout(this);
-    tLog = new QTextEdit(this);
-    tLog->setObjectName(QStringLiteral("tLog"));
-    tLog->setReadOnly(true);
-    layout->addWidget(tLog, 1);
+    m_logView = new QTextEdit(this);
+    m_logView->setObjectName(QStringLiteral("tLog"));
+    m_logView->setReadOnly(true);
+    layout->addWidget(m_logView, 1);
     auto* buttons = new QHBoxLayout;
-    bValidate = new QPushButton(QStringLiteral("&Validate"), this);
-    bValidate->setObjectName(QStringLiteral("bValidate"));
-    bFix = new QPushButton(QStringLiteral("&Fix template.sss"), this);
-    bFix->setObjectName(QStringLiteral("bFix"));
-    bFix->hide();
-    bCancel = new QPushButton(QStringLiteral("&Exit"), this);
-    bCancel->setObjectName(QStringLiteral("bCancel"));
-    for (QPushButton* b : {bValidate, bFix, bCancel}) b->setAutoDefault(false);
-    buttons->addWidget(bValidate);
-    buttons->addWidget(bFix);
+    m_validateButton = new QPushButton(QStringLiteral("&Validate"), this);
+    m_validateButton->setObjectName(QStringLiteral("bValidate"));
+    m_fixButton = new QPushButton(QStringLiteral("&Fix template.sss"), this);
+    m_fixButton->setObjectName(QStringLiteral("bFix"));
+    m_fixButton->hide();
+    m_exitButton = new QPushButton(QStringLiteral("&Exit"), this);
+    m_exitButton->setObjectName(QStringLiteral("bCancel"));
+    for (QPushButton* b : {m_validateButton, m_fixButton, m_exitButton}) b->setAutoDefault(false);
+    buttons->addWidget(m_validateButton);
+    buttons->addWidget(m_fixButton);
     buttons->addStretch(1);
-    buttons->addWidget(bCancel);
+    buttons->addWidget(m_exitButton);
     layout->addLayout(buttons);
     resize(560, 380);
 
     writeTemplateIntroduction(m_log);
     showTemplateLog(m_log);
-    connect(bValidate, &QPushButton::clicked, this, &FrmValidateTemplateSSS::bValidate_Click);
-    connect(bFix, &QPushButton::clicked, this, &FrmValidateTemplateSSS::bFix_Click);
-    connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_validateButton, &QPushButton::clicked, this, &FrmValidateTemplateSSS::chooseAndCheck);
+    connect(m_fixButton, &QPushButton::clicked, this, &FrmValidateTemplateSSS::fixTemplate);
+    connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmValidateTemplateSSS::showTemplateLog(const StyledLog& log) {
-    showLog(*tLog, log);
-    tLog->verticalScrollBar()->setValue(tLog->verticalScrollBar()->maximum());
+    showLog(*m_logView, log);
+    m_logView->verticalScrollBar()->setValue(m_logView->verticalScrollBar()->maximum());
 }
 
-void FrmValidateTemplateSSS::bValidate_Click() {
+void FrmValidateTemplateSSS::chooseAndCheck() {
     FileDialogRequest request;
     request.caption = QStringLiteral("Open template.sss");
     request.filters = QStringList{QStringLiteral("Server Settings Template (template.sss)")};
@@ -68,16 +68,16 @@ void FrmValidateTemplateSSS::bValidate_Click() {
     const TemplateFindings findings = checkTemplateText(text);
     writeTemplateCheck(m_log, findings);
     showTemplateLog(m_log);
-    bValidate->hide();
+    m_validateButton->hide();
     if (!findings.ok()) {
-        bFix->show();
+        m_fixButton->show();
         m_fix.newCheck();
     }
 }
 
-void FrmValidateTemplateSSS::bFix_Click() {
+void FrmValidateTemplateSSS::fixTemplate() {
     BusyCursor busy;
-    if (m_fix.fix(m_chosen, m_log)) bFix->hide();
+    if (m_fix.fix(m_chosen, m_log)) m_fixButton->hide();
     showTemplateLog(m_log);
 }
 

@@ -19,22 +19,21 @@ class FrmValidateTemplateSSS : public QDialog {
   public:
     FrmValidateTemplateSSS(GuiContext& context, QWidget* parent = nullptr);
 
-    QTextEdit* tLog = nullptr;
-    QPushButton* bValidate = nullptr;
-    QPushButton* bFix = nullptr;
-    QPushButton* bCancel = nullptr;
-
-    void bValidate_Click();
-    void bFix_Click();
-
-    const StyledLog& log() const { return m_log; }
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // bValidate: asks for a template.sss and checks it; Fix is offered when it has faults.
+    void chooseAndCheck();
+    // bFix: replaces the checked file by the corrected template, keeping a backup.
+    void fixTemplate();
     void showTemplateLog(const StyledLog& log);
 
+    // The controls; their object names are those of the dialog's design (tLog, bValidate, ...).
+    QTextEdit* m_logView = nullptr;
+    QPushButton* m_validateButton = nullptr;
+    QPushButton* m_fixButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
     StyledLog m_log;
     TemplateFix m_fix;
     std::string m_chosen;

@@ -26,16 +26,16 @@ FrmCloseFile::FrmCloseFile(const QString& path, bool allAnswers, QWidget* parent
     setObjectName(QStringLiteral("FrmCloseFile"));
     setWindowTitle(QStringLiteral("Tavmir"));
 
-    lMsg1 = new QLabel(path, this);
-    lMsg1->setObjectName(QStringLiteral("lMsg1"));
-    lMsg1->setToolTip(path);
-    const int width = std::clamp(QFontMetrics(lMsg1->font()).horizontalAdvance(path) + 24,
+    auto* pathLabel = new QLabel(path, this);
+    pathLabel->setObjectName(QStringLiteral("lMsg1"));
+    pathLabel->setToolTip(path);
+    const int width = std::clamp(QFontMetrics(pathLabel->font()).horizontalAdvance(path) + 24,
                                  kMinimumWidth, kMaximumWidth);
-    lMsg1->setGeometry(8, 10, width - 16, 20);
+    pathLabel->setGeometry(8, 10, width - 16, 20);
 
-    lMsg2 = new QLabel(fromCore(std::string(kClosePromptQuestion)), this);
-    lMsg2->setObjectName(QStringLiteral("lMsg2"));
-    lMsg2->setGeometry(8, 36, width - 16, 20);
+    auto* questionLabel = new QLabel(fromCore(std::string(kClosePromptQuestion)), this);
+    questionLabel->setObjectName(QStringLiteral("lMsg2"));
+    questionLabel->setGeometry(8, 36, width - 16, 20);
 
     for (const ClosePromptButton& entry : closePromptButtons(allAnswers)) {
         auto* button = new QPushButton(fromCore(std::string(entry.caption)), this);

@@ -8,7 +8,6 @@
 
 #include "session/ClosePrompt.h"
 
-class QLabel;
 class QWidget;
 
 namespace tavmir::gui {
@@ -24,8 +23,6 @@ class FrmCloseFile : public QDialog {
 
   private:
     CloseAnswer m_answer = CloseAnswer::Cancel;
-    QLabel* lMsg1 = nullptr;
-    QLabel* lMsg2 = nullptr;
 };
 
 // Closing the prompt by its window close box counts as Cancel.

@@ -14,9 +14,9 @@ class FrmCopyShipSettings : public ShipGroupsDialog {
   public:
     explicit FrmCopyShipSettings(const FieldTexts& fields, QWidget* parent = nullptr);
 
-    void bCopy_Click();
-
-    QPushButton* bCopy = nullptr;
+  private:
+    // Copies the origin ship's values to the chosen ships, after the checks.
+    void copySelectedSettings();
 };
 
 }  // namespace tavmir::gui

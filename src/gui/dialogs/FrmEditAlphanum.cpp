@@ -22,37 +22,39 @@ FrmEditAlphanum::FrmEditAlphanum(const Catalogue& catalogue, const FieldTexts& f
                       QStringLiteral("Edit Alphanumeric Setting"), parent),
       m_fields(fields),
       m_edit(openAlphanumEdit(catalogue, fields, editItem)) {
-    Frame1 = new QGroupBox(fromCore(m_edit.frameCaption), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(8, 6, kWidth - 16, 60);
-    Frame1->setToolTip(remark());
+    auto* frame = new QGroupBox(fromCore(m_edit.frameCaption), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(8, 6, kWidth - 16, 60);
+    frame->setToolTip(remark());
     showRemark(remark());
-    tSetting = new QLineEdit(fromCore(m_edit.text), Frame1);
-    tSetting->setObjectName(QStringLiteral("tSetting"));
-    tSetting->setGeometry(10, 24, kWidth - 36, 24);
-    tSetting->setMaxLength(static_cast<int>(kAlphanumMaxLength));
-    tSetting->installEventFilter(this);
+    m_textBox = new QLineEdit(fromCore(m_edit.text), frame);
+    m_textBox->setObjectName(QStringLiteral("tSetting"));
+    m_textBox->setGeometry(10, 24, kWidth - 36, 24);
+    m_textBox->setMaxLength(static_cast<int>(kAlphanumMaxLength));
+    m_textBox->installEventFilter(this);
 
-    bAccept = addButton("bAccept", QStringLiteral("&Accept"), {kWidth - 208, 74, 96, 28});
-    bCancel = addButton("bCancel", QStringLiteral("Ca&ncel"), {kWidth - 104, 74, 96, 28});
-    connect(bAccept, &QPushButton::clicked, this, &FrmEditAlphanum::bAccept_Click);
-    connect(bCancel, &QPushButton::clicked, this, &FrmEditAlphanum::bCancel_Click);
+    QPushButton* acceptButton =
+        addButton("bAccept", QStringLiteral("&Accept"), {kWidth - 208, 74, 96, 28});
+    QPushButton* cancelButton =
+        addButton("bCancel", QStringLiteral("Ca&ncel"), {kWidth - 104, 74, 96, 28});
+    connect(acceptButton, &QPushButton::clicked, this, &FrmEditAlphanum::acceptText);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(kWidth, 110);
-    tSetting->setFocus(Qt::OtherFocusReason);
-    tSetting->selectAll();
+    m_textBox->setFocus(Qt::OtherFocusReason);
+    m_textBox->selectAll();
 }
 
 QString FrmEditAlphanum::remark() const { return fromCore(m_edit.tooltip); }
 
-void FrmEditAlphanum::bAccept_Click() {
-    m_writes = acceptAlphanumEdit(m_fields, m_edit.item, toCore(tSetting->text()));
+void FrmEditAlphanum::acceptText() {
+    m_writes = acceptAlphanumEdit(m_fields, m_edit.item, toCore(m_textBox->text()));
     accept();
 }
 
 bool FrmEditAlphanum::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tSetting) {
+    if (watched == m_textBox) {
         if (event->type() == QEvent::FocusIn)
-            QTimer::singleShot(0, tSetting, [this] { tSetting->selectAll(); });
+            QTimer::singleShot(0, m_textBox, [this] { m_textBox->selectAll(); });
         if (event->type() == QEvent::KeyPress && refusesKey(*static_cast<QKeyEvent*>(event), false))
             return true;
     }

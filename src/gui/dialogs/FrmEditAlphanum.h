@@ -9,7 +9,6 @@
 #include "dialogs/OperationDialog.h"
 #include "operations/FindSetting.h"
 
-class QGroupBox;
 class QLineEdit;
 
 namespace tavmir::gui {
@@ -28,24 +27,19 @@ class FrmEditAlphanum : public OperationDialog {
     // The write "&Accept" decided; empty after Cancel or when the text is unchanged.
     const std::vector<FieldWrite>& writes() const { return m_writes; }
 
-    void bAccept_Click();
-    void bCancel_Click() { reject(); }
-
   protected:
-    void enterPressed() override { bAccept_Click(); }
-    void escapePressed() override { bCancel_Click(); }
+    void enterPressed() override { acceptText(); }
+    void escapePressed() override { reject(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // "&Accept": hands the text back for the editor's field and closes.
+    void acceptText();
+
     const FieldTexts& m_fields;
     AlphanumEdit m_edit;
     std::vector<FieldWrite> m_writes;
-
-  public:
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* tSetting = nullptr;
-    QPushButton* bAccept = nullptr;
-    QPushButton* bCancel = nullptr;
+    QLineEdit* m_textBox = nullptr;  // tSetting
 };
 
 }  // namespace tavmir::gui

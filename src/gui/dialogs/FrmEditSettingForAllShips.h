@@ -43,14 +43,16 @@ class FrmEditSettingForAllShips : public OperationDialog {
     EditAllShipsSession::Closing closing() const { return m_closing; }
     const EditAllShipsSession& session() const { return m_session; }
 
-    void bPreviousSetting_Click();
-    void bNextSetting_Click();
-    void bClose_Click();
+    // Writes the boxes back and shows the previous / next per-ship setting.
+    void showPreviousSetting();
+    void showNextSetting();
+    // Writes the boxes back, shows the page the editor goes to, and closes.
+    void writeBackAndClose();
 
   protected:
-    void enterPressed() override { bClose_Click(); }
-    void escapePressed() override { bClose_Click(); }
-    void reject() override { bClose_Click(); }  // the close box
+    void enterPressed() override { writeBackAndClose(); }
+    void escapePressed() override { writeBackAndClose(); }
+    void reject() override { writeBackAndClose(); }  // the close box
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -64,15 +66,10 @@ class FrmEditSettingForAllShips : public OperationDialog {
     EditAllShipsSession::Closing m_closing;
     bool m_closed = false;
     bool m_filling = false;
-
-  public:
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 9> tSet{};
-    std::array<QLabel*, 9> Label1{};
-    std::array<QLabel*, 8> lAvg{};
-    QPushButton* bPreviousSetting = nullptr;
-    QPushButton* bNextSetting = nullptr;
-    QPushButton* bClose = nullptr;
+    QGroupBox* m_frame = nullptr;              // Frame1
+    std::array<QLineEdit*, 9> m_valueBoxes{};  // tSet_0 .. tSet_8 (8: the average)
+    std::array<QLabel*, 9> m_captionLabels{};  // Label1_0 .. Label1_8
+    std::array<QLabel*, 8> m_percentLabels{};  // lAvg_0 .. lAvg_7
 };
 
 }  // namespace tavmir::gui

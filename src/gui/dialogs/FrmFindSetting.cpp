@@ -27,57 +27,58 @@ QCheckBox* searchBox(QWidget* parent, const char* name, const QString& caption, 
 FrmFindSetting::FrmFindSetting(SearchState& search, QWidget* parent)
     : OperationDialog(QStringLiteral("FrmFindSetting"), QStringLiteral("Find Setting"), parent),
       m_search(search) {
-    Label1 = new QLabel(QStringLiteral("Find:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 12, 40, 20);
-    tFind = new QLineEdit(fromCore(search.findText), this);
-    tFind->setObjectName(QStringLiteral("tFind"));
-    tFind->setGeometry(48, 10, 264, 24);
-    tFind->installEventFilter(this);
-    Label1->setBuddy(tFind);
+    auto* findLabel = new QLabel(QStringLiteral("Find:"), this);
+    findLabel->setObjectName(QStringLiteral("Label1"));
+    findLabel->setGeometry(8, 12, 40, 20);
+    m_findText = new QLineEdit(fromCore(search.findText), this);
+    m_findText->setObjectName(QStringLiteral("tFind"));
+    m_findText->setGeometry(48, 10, 264, 24);
+    m_findText->installEventFilter(this);
+    findLabel->setBuddy(m_findText);
 
-    Frame2 = new QGroupBox(QStringLiteral("Search"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(8, 42, 304, 96);
-    chGroup =
-        searchBox(Frame2, "chGroup", QStringLiteral("Setting &Section"), 22, search.searchSection);
-    chName = searchBox(Frame2, "chName", QStringLiteral("Setting &Key"), 46, search.searchKey);
-    chRemark =
-        searchBox(Frame2, "chRemark", QStringLiteral("Setting &Remark"), 70, search.searchRemark);
+    auto* searchFrame = new QGroupBox(QStringLiteral("Search"), this);
+    searchFrame->setObjectName(QStringLiteral("Frame2"));
+    searchFrame->setGeometry(8, 42, 304, 96);
+    m_sectionBox = searchBox(searchFrame, "chGroup", QStringLiteral("Setting &Section"), 22,
+                             search.searchSection);
+    m_keyBox =
+        searchBox(searchFrame, "chName", QStringLiteral("Setting &Key"), 46, search.searchKey);
+    m_remarkBox = searchBox(searchFrame, "chRemark", QStringLiteral("Setting &Remark"), 70,
+                            search.searchRemark);
 
-    bFind = addButton("bFind", QStringLiteral("&Find"), {322, 10, 90, 28});
-    bClose = addButton("bClose", QStringLiteral("&Close"), {322, 44, 90, 28});
-    connect(bFind, &QPushButton::clicked, this, &FrmFindSetting::bFind_Click);
-    connect(bClose, &QPushButton::clicked, this, &FrmFindSetting::bClose_Click);
+    QPushButton* findButton = addButton("bFind", QStringLiteral("&Find"), {322, 10, 90, 28});
+    QPushButton* closeButton = addButton("bClose", QStringLiteral("&Close"), {322, 44, 90, 28});
+    connect(findButton, &QPushButton::clicked, this, &FrmFindSetting::acceptSearch);
+    connect(closeButton, &QPushButton::clicked, this, &FrmFindSetting::cancelSearch);
     setFixedSize(420, 146);
-    tFind->setFocus(Qt::OtherFocusReason);
-    tFind->selectAll();
+    m_findText->setFocus(Qt::OtherFocusReason);
+    m_findText->selectAll();
 }
 
-void FrmFindSetting::bFind_Click() {
+void FrmFindSetting::acceptSearch() {
     const FindDialogRefusal refusal =
-        acceptFindDialog(toCore(tFind->text()), chGroup->isChecked(), chName->isChecked(),
-                         chRemark->isChecked(), m_search);
+        acceptFindDialog(toCore(m_findText->text()), m_sectionBox->isChecked(),
+                         m_keyBox->isChecked(), m_remarkBox->isChecked(), m_search);
     if (refusal.refused()) {
         showInformation(this, fromCore(refusal.message));
         if (refusal.focus == FindDialogControl::KeyBox)
-            chName->setFocus(Qt::OtherFocusReason);
+            m_keyBox->setFocus(Qt::OtherFocusReason);
         else
-            tFind->setFocus(Qt::OtherFocusReason);
+            m_findText->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_cancelled = false;
     accept();
 }
 
-void FrmFindSetting::bClose_Click() {
+void FrmFindSetting::cancelSearch() {
     m_cancelled = true;
     reject();
 }
 
 bool FrmFindSetting::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tFind && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, tFind, [this] { tFind->selectAll(); });
+    if (watched == m_findText && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_findText, [this] { m_findText->selectAll(); });
     return OperationDialog::eventFilter(watched, event);
 }
 

@@ -8,8 +8,6 @@
 #include "operations/FindSetting.h"
 
 class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 
 namespace tavmir::gui {
@@ -24,27 +22,23 @@ class FrmFindSetting : public OperationDialog {
     // Set when the dialog opens, cleared only by an accepted "&Find".
     bool findCancelled() const { return m_cancelled; }
 
-    void bFind_Click();
-    void bClose_Click();
-
   protected:
-    void enterPressed() override { bFind_Click(); }
-    void escapePressed() override { bClose_Click(); }
+    void enterPressed() override { acceptSearch(); }
+    void escapePressed() override { cancelSearch(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // "&Find": checks the choice, stores it in the search state and closes; a refusal stays.
+    void acceptSearch();
+    // "&Close": the search state stays as it was.
+    void cancelSearch();
+
     SearchState& m_search;
     bool m_cancelled = true;
-
-  public:
-    QLabel* Label1 = nullptr;
-    QLineEdit* tFind = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QCheckBox* chGroup = nullptr;
-    QCheckBox* chName = nullptr;
-    QCheckBox* chRemark = nullptr;
-    QPushButton* bFind = nullptr;
-    QPushButton* bClose = nullptr;
+    QLineEdit* m_findText = nullptr;    // tFind
+    QCheckBox* m_sectionBox = nullptr;  // chGroup
+    QCheckBox* m_keyBox = nullptr;      // chName
+    QCheckBox* m_remarkBox = nullptr;   // chRemark
 };
 
 }  // namespace tavmir::gui

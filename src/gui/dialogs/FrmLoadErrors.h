@@ -7,16 +7,13 @@
 
 #include "document/LoadDecision.h"
 
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTextEdit;
 
 namespace tavmir::gui {
 
 struct GuiContext;
+class LogPanel;
 
 class FrmLoadErrors : public QDialog {
     Q_OBJECT
@@ -33,27 +30,15 @@ class FrmLoadErrors : public QDialog {
     LoadErrorAnswer answer() const { return m_answer; }
 
   private:
-    void bDetails_Click();
+    // "Vi&ew details" / "Hid&e details": shows or hides the log below the buttons.
+    void toggleDetails();
     void decide(LoadErrorButton button);
 
-    const StyledLog* m_log;
-    const GuiContext* m_context;
     LoadErrorAnswer m_answer{LoadErrorButton::kClosed, MissingChoice::kDefault};
     int m_width = 0;
-
-    QLabel* lFile = nullptr;
-    QGroupBox* fUnassigned = nullptr;
-    QRadioButton* oDefault = nullptr;
-    QRadioButton* oBlank = nullptr;
-    QPushButton* bDetails = nullptr;
-    QPushButton* bContinueOpen = nullptr;
-    QPushButton* bCancelOPen = nullptr;
-    QPushButton* bContinueAll = nullptr;
-    QPushButton* bCancelAll = nullptr;
-    QFrame* Frame1 = nullptr;
-    QTextEdit* tLog = nullptr;
-    QPushButton* bSave = nullptr;
-    QPushButton* bPrint = nullptr;
+    QRadioButton* m_blankOption = nullptr;   // oBlank
+    QPushButton* m_detailsButton = nullptr;  // bDetails
+    LogPanel* m_logPanel = nullptr;          // Frame1
 };
 
 }  // namespace tavmir::gui

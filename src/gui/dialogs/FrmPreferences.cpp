@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
 #include <optional>
 
 #include "BusyCursor.h"
@@ -24,12 +25,25 @@
 namespace tavmir::gui {
 namespace {
 
-QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(QLatin1String(name));
-    option->setToolTip(tip);
-    return option;
+struct Option {
+    const char* name;
+    const char* caption;
+    const char* tip;
+};
+
+// A titled frame of three options side by side, made in the order given.
+QGroupBox* optionFrame(QWidget* parent, const char* name, const QString& title,
+                       const std::array<Option, 3>& specs, std::array<QRadioButton*, 3>& options) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    auto* row = new QHBoxLayout(frame);
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        options[i] = new QRadioButton(QLatin1String(specs[i].caption), frame);
+        options[i]->setObjectName(QLatin1String(specs[i].name));
+        options[i]->setToolTip(QLatin1String(specs[i].tip));
+        row->addWidget(options[i]);
+    }
+    return frame;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
@@ -48,152 +62,149 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     setObjectName(QStringLiteral("FrmPreferences"));
     setWindowTitle(QStringLiteral("Preferences"));
 
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
 
-    auto* editorTab = new QWidget(SSTab1);
-    Frame3 = new QGroupBox(QStringLiteral("Mouse Wheel Speed (scrollbars)"), editorTab);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    oWheelSpeedLow = makeOption(Frame3, "oWheelSpeedLow", QStringLiteral("Lo&w"),
-                                QStringLiteral("Set low speed for mouse wheel"));
-    oWheelSpeedMedium = makeOption(Frame3, "oWheelSpeedMedium", QStringLiteral("&Medium"),
-                                   QStringLiteral("Set medium speed for mouse wheel"));
-    oWheelSpeedHigh = makeOption(Frame3, "oWheelSpeedHigh", QStringLiteral("&High"),
-                                 QStringLiteral("Set high speed for mouse wheel"));
-    auto* wheelRow = new QHBoxLayout(Frame3);
-    wheelRow->addWidget(oWheelSpeedLow);
-    wheelRow->addWidget(oWheelSpeedMedium);
-    wheelRow->addWidget(oWheelSpeedHigh);
-
-    Frame2 = new QGroupBox(QStringLiteral("Text Alignment"), editorTab);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    oTextAlignLeft = makeOption(Frame2, "oTextAlignLeft", QStringLiteral("&Left"),
-                                QStringLiteral("Align editor text to the left"));
-    oTextAlignCenter = makeOption(Frame2, "oTextAlignCenter", QStringLiteral("&Center"),
-                                  QStringLiteral("Align editor text at center"));
-    oTextAlignRight = makeOption(Frame2, "oTextAlignRight", QStringLiteral("&Right"),
-                                 QStringLiteral("Align editor text to the right"));
-    auto* alignRow = new QHBoxLayout(Frame2);
-    alignRow->addWidget(oTextAlignLeft);
-    alignRow->addWidget(oTextAlignCenter);
-    alignRow->addWidget(oTextAlignRight);
+    auto* editorTab = new QWidget(m_tabs);
+    std::array<QRadioButton*, 3> wheel{};
+    QGroupBox* wheelFrame =
+        optionFrame(editorTab, "Frame3", QStringLiteral("Mouse Wheel Speed (scrollbars)"),
+                    {{{"oWheelSpeedLow", "Lo&w", "Set low speed for mouse wheel"},
+                      {"oWheelSpeedMedium", "&Medium", "Set medium speed for mouse wheel"},
+                      {"oWheelSpeedHigh", "&High", "Set high speed for mouse wheel"}}},
+                    wheel);
+    m_wheelLowOption = wheel[0];
+    m_wheelMediumOption = wheel[1];
+    m_wheelHighOption = wheel[2];
+    std::array<QRadioButton*, 3> align{};
+    QGroupBox* alignFrame =
+        optionFrame(editorTab, "Frame2", QStringLiteral("Text Alignment"),
+                    {{{"oTextAlignLeft", "&Left", "Align editor text to the left"},
+                      {"oTextAlignCenter", "&Center", "Align editor text at center"},
+                      {"oTextAlignRight", "&Right", "Align editor text to the right"}}},
+                    align);
+    m_alignLeftOption = align[0];
+    m_alignCenterOption = align[1];
+    m_alignRightOption = align[2];
 
     auto* editorColumn = new QVBoxLayout(editorTab);
-    editorColumn->addWidget(Frame3);
-    editorColumn->addWidget(Frame2);
+    editorColumn->addWidget(wheelFrame);
+    editorColumn->addWidget(alignFrame);
     editorColumn->addStretch();
-    SSTab1->addTab(editorTab, QStringLiteral("Editor"));
+    m_tabs->addTab(editorTab, QStringLiteral("Editor"));
 
-    auto* saveTab = new QWidget(SSTab1);
-    Frame1 = new QGroupBox(QStringLiteral("Window Message On Save"), saveTab);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    chDisableWindowMessage = new QCheckBox(QStringLiteral("&Disable Window Message"), Frame1);
-    chDisableWindowMessage->setObjectName(QStringLiteral("chDisableWindowMessage"));
-    chDisableWindowMessage->setToolTip(
+    auto* saveTab = new QWidget(m_tabs);
+    auto* messageFrame = new QGroupBox(QStringLiteral("Window Message On Save"), saveTab);
+    messageFrame->setObjectName(QStringLiteral("Frame1"));
+    m_disableMessageBox = new QCheckBox(QStringLiteral("&Disable Window Message"), messageFrame);
+    m_disableMessageBox->setObjectName(QStringLiteral("chDisableWindowMessage"));
+    m_disableMessageBox->setToolTip(
         QStringLiteral("Wether the window message on save is disabled or not"));
     const QString timeTip = QStringLiteral(
         "How long the window message will be shown. From 100 to 5000 (milliseconds)");
-    lMessageTime = new QLabel(QStringLiteral("Message Time (ms)"), Frame1);
-    lMessageTime->setObjectName(QStringLiteral("lMessageTime"));
-    lMessageTime->setToolTip(timeTip);
-    tMessageTime = new QLineEdit(Frame1);
-    tMessageTime->setObjectName(QStringLiteral("tMessageTime"));
-    tMessageTime->setToolTip(timeTip);
+    m_messageTimeLabel = new QLabel(QStringLiteral("Message Time (ms)"), messageFrame);
+    m_messageTimeLabel->setObjectName(QStringLiteral("lMessageTime"));
+    m_messageTimeLabel->setToolTip(timeTip);
+    m_messageTimeField = new QLineEdit(messageFrame);
+    m_messageTimeField->setObjectName(QStringLiteral("tMessageTime"));
+    m_messageTimeField->setToolTip(timeTip);
     // The field only ever holds a few digits; a cap keeps a paste from filling it with megabytes.
-    tMessageTime->setMaxLength(32);
-    tMessageTime->setFixedWidth(80);
-    tMessageTime->installEventFilter(this);
+    m_messageTimeField->setMaxLength(32);
+    m_messageTimeField->setFixedWidth(80);
+    m_messageTimeField->installEventFilter(this);
     auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(lMessageTime);
-    timeRow->addWidget(tMessageTime);
+    timeRow->addWidget(m_messageTimeLabel);
+    timeRow->addWidget(m_messageTimeField);
     timeRow->addStretch();
-    auto* messageColumn = new QVBoxLayout(Frame1);
-    messageColumn->addWidget(chDisableWindowMessage);
+    auto* messageColumn = new QVBoxLayout(messageFrame);
+    messageColumn->addWidget(m_disableMessageBox);
     messageColumn->addLayout(timeRow);
     auto* saveColumn = new QVBoxLayout(saveTab);
-    saveColumn->addWidget(Frame1);
+    saveColumn->addWidget(messageFrame);
     saveColumn->addStretch();
-    SSTab1->addTab(saveTab, QStringLiteral("Save"));
+    m_tabs->addTab(saveTab, QStringLiteral("Save"));
 
-    bApplyPreferences = makeButton(this, "bApplyPreferences", QStringLiteral("&Apply Preferences"));
-    bSavePreferences = makeButton(this, "bSavePreferences", QStringLiteral("&Save Preferences"));
-    bClose = makeButton(this, "bClose", QStringLiteral("Cl&ose"));
+    QPushButton* applyButton =
+        makeButton(this, "bApplyPreferences", QStringLiteral("&Apply Preferences"));
+    QPushButton* saveButton =
+        makeButton(this, "bSavePreferences", QStringLiteral("&Save Preferences"));
+    QPushButton* closeButton = makeButton(this, "bClose", QStringLiteral("Cl&ose"));
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(bApplyPreferences);
-    buttonRow->addWidget(bSavePreferences);
+    buttonRow->addWidget(applyButton);
+    buttonRow->addWidget(saveButton);
     buttonRow->addStretch();
-    buttonRow->addWidget(bClose);
+    buttonRow->addWidget(closeButton);
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(SSTab1);
+    column->addWidget(m_tabs);
     column->addLayout(buttonRow);
 
     // Every opening starts from the values in force.
     const Preferences& prefs = m_context.preferences;
     switch (prefs.textAlign) {
         case 1:
-            oTextAlignRight->setChecked(true);
+            m_alignRightOption->setChecked(true);
             m_alignmentWord = "right";
             break;
         case 2:
-            oTextAlignCenter->setChecked(true);
+            m_alignCenterOption->setChecked(true);
             m_alignmentWord = "center";
             break;
         default:
-            oTextAlignLeft->setChecked(true);
+            m_alignLeftOption->setChecked(true);
             m_alignmentWord = "left";
             break;
     }
     switch (prefs.mouseWheelSpeed) {
         case 1:
-            oWheelSpeedLow->setChecked(true);
+            m_wheelLowOption->setChecked(true);
             break;
         case 3:
-            oWheelSpeedHigh->setChecked(true);
+            m_wheelHighOption->setChecked(true);
             break;
         default:  // any other stored value scrolls as medium
-            oWheelSpeedMedium->setChecked(true);
+            m_wheelMediumOption->setChecked(true);
             break;
     }
-    chDisableWindowMessage->setChecked(prefs.disableWindowMessage == 1);
-    tMessageTime->setText(fromCore(prefs.messageTime));
+    m_disableMessageBox->setChecked(prefs.disableWindowMessage == 1);
+    m_messageTimeField->setText(fromCore(prefs.messageTime));
     showMessageTimeEnabled(prefs.disableWindowMessage != 1);
 
-    connect(chDisableWindowMessage, &QCheckBox::toggled, this,
+    connect(m_disableMessageBox, &QCheckBox::toggled, this,
             [this](bool ticked) { showMessageTimeEnabled(!ticked); });
-    connect(bApplyPreferences, &QPushButton::clicked, this, [this] { applyPreferences(); });
-    connect(bSavePreferences, &QPushButton::clicked, this, [this] { savePreferencesFile(); });
-    connect(bClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(applyButton, &QPushButton::clicked, this, [this] { applyPreferences(); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { savePreferencesFile(); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedSize(sizeHint().expandedTo(QSize(380, 250)));
 }
 
 void FrmPreferences::showMessageTimeEnabled(bool enabled) {
-    tMessageTime->setEnabled(enabled);
-    QPalette palette = lMessageTime->palette();
+    m_messageTimeField->setEnabled(enabled);
+    QPalette palette = m_messageTimeLabel->palette();
     palette.setColor(QPalette::WindowText,
                      enabled ? QColor(0, 0, 0) : QColor(kGreyRed, kGreyGreen, kGreyBlue));
-    lMessageTime->setPalette(palette);
+    m_messageTimeLabel->setPalette(palette);
 }
 
 bool FrmPreferences::applyPreferences() {
     std::optional<BusyCursor> busy(std::in_place);
-    const bool disabled = chDisableWindowMessage->isChecked();
-    const MessageTimeCheck check = checkMessageTime(toCore(tMessageTime->text()), disabled);
+    const bool disabled = m_disableMessageBox->isChecked();
+    const MessageTimeCheck check = checkMessageTime(toCore(m_messageTimeField->text()), disabled);
     if (!check.error.empty()) {
         busy.reset();
-        SSTab1->setCurrentIndex(1);
+        m_tabs->setCurrentIndex(1);
         showInformation(this, fromCore(check.error));
-        tMessageTime->setFocus();
+        m_messageTimeField->setFocus();
         return false;
     }
     Preferences& prefs = m_context.preferences;
     prefs.messageTime = check.messageTime;
     prefs.disableWindowMessage = disabled ? 1 : 0;
-    if (oTextAlignLeft->isChecked()) {
+    if (m_alignLeftOption->isChecked()) {
         prefs.textAlign = 0;
         m_alignmentWord = "left";
-    } else if (oTextAlignRight->isChecked()) {
+    } else if (m_alignRightOption->isChecked()) {
         prefs.textAlign = 1;
         m_alignmentWord = "right";
     } else {
@@ -201,9 +212,9 @@ bool FrmPreferences::applyPreferences() {
         m_alignmentWord = "center";
     }
     if (m_realignEditors) m_realignEditors();
-    prefs.mouseWheelSpeed = oWheelSpeedLow->isChecked()      ? 1
-                            : oWheelSpeedMedium->isChecked() ? 2
-                                                             : 3;
+    prefs.mouseWheelSpeed = m_wheelLowOption->isChecked()      ? 1
+                            : m_wheelMediumOption->isChecked() ? 2
+                                                               : 3;
     return true;
 }
 
@@ -228,7 +239,7 @@ bool FrmPreferences::savePreferencesFile() {
 }
 
 bool FrmPreferences::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tMessageTime) {
+    if (watched == m_messageTimeField) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const QString text = key->text();
@@ -241,7 +252,7 @@ bool FrmPreferences::eventFilter(QObject* watched, QEvent* event) {
             }
         } else if (event->type() == QEvent::FocusIn) {
             // Queued, so a mouse click that gave the focus does not undo the selection.
-            QTimer::singleShot(0, tMessageTime, &QLineEdit::selectAll);
+            QTimer::singleShot(0, m_messageTimeField, &QLineEdit::selectAll);
         }
     }
     return QDialog::eventFilter(watched, event);

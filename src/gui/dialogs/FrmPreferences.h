@@ -9,10 +9,8 @@
 #include "GuiContext.h"
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
@@ -48,22 +46,16 @@ class FrmPreferences : public QDialog {
     std::function<void()> m_realignEditors;
     std::string m_alignmentWord;  // "left", "right" or "center": what the last apply chose
 
-    QTabWidget* SSTab1 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QRadioButton* oWheelSpeedLow = nullptr;
-    QRadioButton* oWheelSpeedMedium = nullptr;
-    QRadioButton* oWheelSpeedHigh = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QRadioButton* oTextAlignLeft = nullptr;
-    QRadioButton* oTextAlignCenter = nullptr;
-    QRadioButton* oTextAlignRight = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QCheckBox* chDisableWindowMessage = nullptr;
-    QLabel* lMessageTime = nullptr;
-    QLineEdit* tMessageTime = nullptr;
-    QPushButton* bApplyPreferences = nullptr;
-    QPushButton* bSavePreferences = nullptr;
-    QPushButton* bClose = nullptr;
+    QTabWidget* m_tabs = nullptr;                 // SSTab1
+    QRadioButton* m_wheelLowOption = nullptr;     // oWheelSpeedLow
+    QRadioButton* m_wheelMediumOption = nullptr;  // oWheelSpeedMedium
+    QRadioButton* m_wheelHighOption = nullptr;    // oWheelSpeedHigh
+    QRadioButton* m_alignLeftOption = nullptr;    // oTextAlignLeft
+    QRadioButton* m_alignCenterOption = nullptr;  // oTextAlignCenter
+    QRadioButton* m_alignRightOption = nullptr;   // oTextAlignRight
+    QCheckBox* m_disableMessageBox = nullptr;     // chDisableWindowMessage
+    QLabel* m_messageTimeLabel = nullptr;         // lMessageTime
+    QLineEdit* m_messageTimeField = nullptr;      // tMessageTime
 };
 
 // Shows the dialog modally. `realignEditors` is called after every apply (the main window

@@ -1,11 +1,9 @@
 #include "dialogs/FrmShowErrors.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 
-#include "dialogs/LogReport.h"
+#include "dialogs/LogPanel.h"
 
 namespace tavmir::gui {
 namespace {
@@ -17,45 +15,26 @@ constexpr int kHeight = 420;
 
 FrmShowErrors::FrmShowErrors(const StyledLog& log, const QString& filePath,
                              const GuiContext* context, QWidget* parent)
-    : QDialog(parent), m_log(&log), m_context(context) {
+    : QDialog(parent) {
     setObjectName(QStringLiteral("FrmShowErrors"));
     setWindowTitle(QStringLiteral("Validation errors found during load"));
 
-    lFile = new QLabel(filePath, this);
-    lFile->setObjectName(QStringLiteral("lFile"));
-    lFile->setToolTip(filePath);
-    lFile->setGeometry(8, 8, kWidth - 16, 20);
+    auto* fileLabel = new QLabel(filePath, this);
+    fileLabel->setObjectName(QStringLiteral("lFile"));
+    fileLabel->setToolTip(filePath);
+    fileLabel->setGeometry(8, 8, kWidth - 16, 20);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setGeometry(8, 34, kWidth - 16, 340);
-    tLog = new QTextEdit(Frame1);
-    tLog->setObjectName(QStringLiteral("tLog"));
-    tLog->setReadOnly(true);
-    tLog->setGeometry(8, 8, kWidth - 32, 288);
-    bSave = new QPushButton(QStringLiteral("Sa&ve"), Frame1);
-    bSave->setObjectName(QStringLiteral("bSave"));
-    bSave->setGeometry(8, 304, 90, 28);
-    bSave->setAutoDefault(false);
-    bPrint = new QPushButton(QStringLiteral("&Print"), Frame1);
-    bPrint->setObjectName(QStringLiteral("bPrint"));
-    bPrint->setGeometry(106, 304, 90, 28);
-    bPrint->setAutoDefault(false);
+    new LogPanel(&log, context, {8, 34, kWidth - 16, 340}, this);
 
-    bClose = new QPushButton(QStringLiteral("&Close"), this);
-    bClose->setObjectName(QStringLiteral("bClose"));
-    bClose->setGeometry(kWidth - 8 - 90, 384, 90, 28);
-    bClose->setDefault(true);
-
-    showLog(*tLog, log);
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton->setObjectName(QStringLiteral("bClose"));
+    closeButton->setGeometry(kWidth - 8 - 90, 384, 90, 28);
+    closeButton->setDefault(true);
     setFixedSize(kWidth, kHeight);
-    bClose->setFocus();
+    closeButton->setFocus();
 
     // Escape (without Shift, Ctrl or Alt) is QDialog's own cancel key and closes the same way.
-    connect(bClose, &QPushButton::clicked, this, &QDialog::reject);
-    connect(bSave, &QPushButton::clicked, this, [this] { saveLogReport(this, *m_log, m_context); });
-    connect(bPrint, &QPushButton::clicked, this, [this] { printLog(this, *tLog); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 }  // namespace tavmir::gui

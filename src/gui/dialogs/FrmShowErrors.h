@@ -5,11 +5,6 @@
 
 #include "settingsfile/StyledLog.h"
 
-class QFrame;
-class QLabel;
-class QPushButton;
-class QTextEdit;
-
 namespace tavmir::gui {
 
 struct GuiContext;
@@ -20,17 +15,6 @@ class FrmShowErrors : public QDialog {
   public:
     FrmShowErrors(const StyledLog& log, const QString& filePath, const GuiContext* context,
                   QWidget* parent = nullptr);
-
-  private:
-    const StyledLog* m_log;
-    const GuiContext* m_context;
-
-    QLabel* lFile = nullptr;
-    QFrame* Frame1 = nullptr;
-    QTextEdit* tLog = nullptr;
-    QPushButton* bSave = nullptr;
-    QPushButton* bPrint = nullptr;
-    QPushButton* bClose = nullptr;
 };
 
 }  // namespace tavmir::gui

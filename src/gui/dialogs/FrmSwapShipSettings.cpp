@@ -1,7 +1,5 @@
 #include "dialogs/FrmSwapShipSettings.h"
 
-#include <QCheckBox>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace tavmir::gui {
@@ -11,23 +9,20 @@ FrmSwapShipSettings::FrmSwapShipSettings(const FieldTexts& fields, QWidget* pare
                         QStringLiteral("Swap ship"), QStringLiteral("With ship"),
                         QStringLiteral("Select settings to swap"), false},
                        fields, parent) {
-    bSwap = addButton("bSwap", QStringLiteral("&Swap"), {bCancel->x() - 104, 214, 96, 28});
-    setTabOrder(Check1.back(), bSwap);
-    setTabOrder(bSwap, bCancel);
-    connect(bSwap, &QPushButton::clicked, this, &FrmSwapShipSettings::bSwap_Click);
+    connect(addConfirmButton("bSwap", QStringLiteral("&Swap")), &QPushButton::clicked, this,
+            &FrmSwapShipSettings::swapSelectedShips);
 }
 
-void FrmSwapShipSettings::bSwap_Click() {
-    const int shipA = selectedShip(*List1);
-    const int shipB = selectedShip(*List2);
+void FrmSwapShipSettings::swapSelectedShips() {
+    const int shipA = originShip();
+    const int shipB = destinationShip();
     const SettingGroups chosen = groups();
     const ShipDialogRefusal refusal = checkSwapSelection(shipA, shipB, chosen);
     if (refusal.refused()) {
         refuse(refusal);
         return;
     }
-    m_writes = swapShipSettings(m_fields, shipA, shipB, chosen);
-    accept();
+    acceptWrites(swapShipSettings(fields(), shipA, shipB, chosen));
 }
 
 }  // namespace tavmir::gui

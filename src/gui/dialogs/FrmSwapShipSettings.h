@@ -14,9 +14,9 @@ class FrmSwapShipSettings : public ShipGroupsDialog {
   public:
     explicit FrmSwapShipSettings(const FieldTexts& fields, QWidget* parent = nullptr);
 
-    void bSwap_Click();
-
-    QPushButton* bSwap = nullptr;
+  private:
+    // Exchanges the two chosen ships' values, after the checks.
+    void swapSelectedShips();
 };
 
 }  // namespace tavmir::gui

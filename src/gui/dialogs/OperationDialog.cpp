@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "document/KeyFilters.h"
-#include "widgets/EditorFieldWidgets.h"
+#include "widgets/TypedCharacter.h"
 
 namespace tavmir::gui {
 

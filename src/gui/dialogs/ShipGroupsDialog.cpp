@@ -34,38 +34,45 @@ QListWidget* shipList(QWidget* parent, const char* name, int x, bool multiple) {
 ShipGroupsDialog::ShipGroupsDialog(const Captions& captions, const FieldTexts& fields,
                                    QWidget* parent)
     : OperationDialog(captions.objectName, captions.caption, parent), m_fields(fields) {
-    Label1 = new QLabel(captions.list1Label, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 8, kListWidth, 18);
-    List1 = shipList(this, "List1", 8, false);
-    Label1->setBuddy(List1);
-    Label2 = new QLabel(captions.list2Label, this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(150, 8, kListWidth, 18);
-    List2 = shipList(this, "List2", 150, captions.list2Multiple);
-    Label2->setBuddy(List2);
+    auto* originLabel = new QLabel(captions.list1Label, this);
+    originLabel->setObjectName(QStringLiteral("Label1"));
+    originLabel->setGeometry(8, 8, kListWidth, 18);
+    m_originList = shipList(this, "List1", 8, false);
+    originLabel->setBuddy(m_originList);
+    auto* destinationLabel = new QLabel(captions.list2Label, this);
+    destinationLabel->setObjectName(QStringLiteral("Label2"));
+    destinationLabel->setGeometry(150, 8, kListWidth, 18);
+    m_destinationList = shipList(this, "List2", 150, captions.list2Multiple);
+    destinationLabel->setBuddy(m_destinationList);
 
-    Frame1 = new QGroupBox(captions.frame, this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(kFrameLeft, 8, kFrameWidth, kListHeight + 20);
+    auto* frame = new QGroupBox(captions.frame, this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(kFrameLeft, 8, kFrameWidth, kListHeight + 20);
     const SettingGroups initial = initialSettingGroups();
     for (int g = 0; g < kSettingGroupCount; ++g) {
         const auto n = static_cast<std::size_t>(g);
-        auto* box = new QCheckBox(QLatin1String(kSettingGroupCaptions[n]), Frame1);
+        auto* box = new QCheckBox(QLatin1String(kSettingGroupCaptions[n]), frame);
         box->setObjectName(QStringLiteral("Check1_%1").arg(g));
         box->setGeometry(12, 24 + g * 23, kFrameWidth - 20, 20);
         box->setChecked(initial[n]);
         if (g > 0) box->setEnabled(groupBoxesEnabled(initial[0]));
-        Check1[n] = box;
+        m_groupBoxes[n] = box;
     }
-    connect(Check1[0], &QCheckBox::toggled, this, [this](bool checked) {
+    connect(m_groupBoxes[0], &QCheckBox::toggled, this, [this](bool checked) {
         for (int g = 1; g < kSettingGroupCount; ++g)
-            Check1[static_cast<std::size_t>(g)]->setEnabled(groupBoxesEnabled(checked));
+            m_groupBoxes[static_cast<std::size_t>(g)]->setEnabled(groupBoxesEnabled(checked));
     });
-    bCancel = addButton("bCancel", QStringLiteral("Ca&ncel"),
-                        {kFrameLeft + kFrameWidth - 96, 214, 96, 28});
-    connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_cancelButton = addButton("bCancel", QStringLiteral("Ca&ncel"),
+                               {kFrameLeft + kFrameWidth - 96, 214, 96, 28});
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(kFrameLeft + kFrameWidth + 8, 250);
+}
+
+QPushButton* ShipGroupsDialog::addConfirmButton(const char* name, const QString& caption) {
+    QPushButton* button = addButton(name, caption, {m_cancelButton->x() - 104, 214, 96, 28});
+    setTabOrder(m_groupBoxes.back(), button);
+    setTabOrder(button, m_cancelButton);
+    return button;
 }
 
 int ShipGroupsDialog::selectedShip(const QListWidget& list) {
@@ -73,9 +80,20 @@ int ShipGroupsDialog::selectedShip(const QListWidget& list) {
     return selected.isEmpty() ? 0 : static_cast<int>(list.row(selected.front())) + 1;
 }
 
+int ShipGroupsDialog::originShip() const { return selectedShip(*m_originList); }
+
+int ShipGroupsDialog::destinationShip() const { return selectedShip(*m_destinationList); }
+
+ShipSelection ShipGroupsDialog::destinationShips() const {
+    ShipSelection ships{};
+    for (int i = 0; i < m_destinationList->count(); ++i)
+        ships[static_cast<std::size_t>(i)] = m_destinationList->item(i)->isSelected();
+    return ships;
+}
+
 SettingGroups ShipGroupsDialog::groups() const {
     SettingGroups groups{};
-    for (std::size_t g = 0; g < groups.size(); ++g) groups[g] = Check1[g]->isChecked();
+    for (std::size_t g = 0; g < groups.size(); ++g) groups[g] = m_groupBoxes[g]->isChecked();
     return groups;
 }
 
@@ -83,15 +101,20 @@ void ShipGroupsDialog::refuse(const ShipDialogRefusal& refusal) {
     showInformation(this, fromCore(refusal.message));
     switch (refusal.focus) {
         case ShipDialogControl::OriginList:
-            List1->setFocus(Qt::OtherFocusReason);
+            m_originList->setFocus(Qt::OtherFocusReason);
             break;
         case ShipDialogControl::DestinationList:
-            List2->setFocus(Qt::OtherFocusReason);
+            m_destinationList->setFocus(Qt::OtherFocusReason);
             break;
         case ShipDialogControl::AllSettingsBox:
-            Check1[0]->setFocus(Qt::OtherFocusReason);
+            m_groupBoxes[0]->setFocus(Qt::OtherFocusReason);
             break;
     }
+}
+
+void ShipGroupsDialog::acceptWrites(std::vector<FieldWrite> writes) {
+    m_writes = std::move(writes);
+    accept();
 }
 
 }  // namespace tavmir::gui

@@ -10,8 +10,6 @@
 #include "operations/ShipCopySwap.h"
 
 class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QListWidget;
 
 namespace tavmir::gui {
@@ -34,23 +32,31 @@ class ShipGroupsDialog : public OperationDialog {
     const std::vector<FieldWrite>& writes() const { return m_writes; }
 
   protected:
-    // The ship (1..8) selected in a single-selection list, 0 when none.
-    static int selectedShip(const QListWidget& list);
+    // The confirming button (bCopy, bSwap): left of Cancel, and before it in the keyboard order.
+    QPushButton* addConfirmButton(const char* name, const QString& caption);
+    // The ship (1..8) selected in the first list, and in the second one while it takes one
+    // ship only; 0 when none.
+    int originShip() const;
+    int destinationShip() const;
+    // The ships selected in the second list.
+    ShipSelection destinationShips() const;
     SettingGroups groups() const;
+    const FieldTexts& fields() const { return m_fields; }
     // Shows the refusal (information icon) and focuses the control to correct.
     void refuse(const ShipDialogRefusal& refusal);
+    // Closes the dialog with the writes the editor applies.
+    void acceptWrites(std::vector<FieldWrite> writes);
+
+  private:
+    // The ship (1..8) selected in a single-selection list, 0 when none.
+    static int selectedShip(const QListWidget& list);
 
     const FieldTexts& m_fields;
     std::vector<FieldWrite> m_writes;
-
-  public:
-    QLabel* Label1 = nullptr;
-    QListWidget* List1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QListWidget* List2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    std::array<QCheckBox*, kSettingGroupCount> Check1{};
-    QPushButton* bCancel = nullptr;
+    QListWidget* m_originList = nullptr;                        // List1
+    QListWidget* m_destinationList = nullptr;                   // List2
+    std::array<QCheckBox*, kSettingGroupCount> m_groupBoxes{};  // Check1_0 .. Check1_6
+    QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace tavmir::gui

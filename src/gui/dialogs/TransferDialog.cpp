@@ -22,36 +22,40 @@ TransferDialog::TransferDialog(const Captions& captions, std::vector<TransferRec
     : OperationDialog(captions.objectName, captions.caption, parent),
       m_records(records),
       m_exporting(captions.exporting) {
-    Frame1 = new QGroupBox(captions.frame, this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(8, 6, kWidth - 16, kListHeight + 28);
-    List1 = new QTreeWidget(Frame1);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(10, 20, kWidth - 36, kListHeight);
-    List1->setRootIsDecorated(false);
-    List1->setUniformRowHeights(true);
-    List1->setSelectionMode(QAbstractItemView::MultiSelection);
-    List1->setAllColumnsShowFocus(true);
+    auto* frame = new QGroupBox(captions.frame, this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(8, 6, kWidth - 16, kListHeight + 28);
+    m_list = new QTreeWidget(frame);
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setGeometry(10, 20, kWidth - 36, kListHeight);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_list->setAllColumnsShowFocus(true);
     const bool withNotes = !notes.isEmpty();
-    List1->setColumnCount(withNotes ? 2 : 1);
-    List1->setHeaderHidden(!withNotes);
+    m_list->setColumnCount(withNotes ? 2 : 1);
+    m_list->setHeaderHidden(!withNotes);
     if (withNotes) {
-        List1->setHeaderLabels({QStringLiteral("Setting"), QStringLiteral("In the editor now")});
-        List1->header()->setStretchLastSection(true);
-        List1->setColumnWidth(0, (kWidth - 36) * 3 / 5);
+        m_list->setHeaderLabels({QStringLiteral("Setting"), QStringLiteral("In the editor now")});
+        m_list->header()->setStretchLastSection(true);
+        m_list->setColumnWidth(0, (kWidth - 36) * 3 / 5);
     }
 
-    Label1 = new QLabel(fromCore(std::string(kSelectionCountUnfilled)), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(216, kButtonY + 4, 120, 20);
-    bSelectAll = addButton("bSelectAll", QStringLiteral("Select &All"), {8, kButtonY, 96, 28});
-    bSelectNone = addButton("bSelectNone", QStringLiteral("Select &None"), {110, kButtonY, 96, 28});
-    bConfirm = addButton(captions.actionName, captions.action, {kWidth - 208, kButtonY, 96, 28});
-    bCancel = addButton("bCancel", QStringLiteral("&Cancel"), {kWidth - 104, kButtonY, 96, 28});
-    connect(bSelectAll, &QPushButton::clicked, this, &TransferDialog::bSelectAll_Click);
-    connect(bSelectNone, &QPushButton::clicked, this, &TransferDialog::bSelectNone_Click);
-    connect(bConfirm, &QPushButton::clicked, this, &TransferDialog::confirm_Click);
-    connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_countLabel = new QLabel(fromCore(std::string(kSelectionCountUnfilled)), this);
+    m_countLabel->setObjectName(QStringLiteral("Label1"));
+    m_countLabel->setGeometry(216, kButtonY + 4, 120, 20);
+    QPushButton* selectAllButton =
+        addButton("bSelectAll", QStringLiteral("Select &All"), {8, kButtonY, 96, 28});
+    QPushButton* selectNoneButton =
+        addButton("bSelectNone", QStringLiteral("Select &None"), {110, kButtonY, 96, 28});
+    QPushButton* confirmButton =
+        addButton(captions.actionName, captions.action, {kWidth - 208, kButtonY, 96, 28});
+    QPushButton* cancelButton =
+        addButton("bCancel", QStringLiteral("&Cancel"), {kWidth - 104, kButtonY, 96, 28});
+    connect(selectAllButton, &QPushButton::clicked, this, &TransferDialog::selectAllEntries);
+    connect(selectNoneButton, &QPushButton::clicked, this, &TransferDialog::selectNoEntries);
+    connect(confirmButton, &QPushButton::clicked, this, &TransferDialog::confirmSelection);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(kWidth, kButtonY + 36);
 
     QList<QTreeWidgetItem*> items;
@@ -67,31 +71,31 @@ TransferDialog::TransferDialog(const Captions& captions, std::vector<TransferRec
         }
         items.append(item);
     }
-    List1->addTopLevelItems(items);
-    List1->selectAll();
-    if (!items.isEmpty()) List1->setCurrentItem(items.front(), 0, QItemSelectionModel::NoUpdate);
-    connect(List1, &QTreeWidget::itemSelectionChanged, this, &TransferDialog::showCount);
+    m_list->addTopLevelItems(items);
+    m_list->selectAll();
+    if (!items.isEmpty()) m_list->setCurrentItem(items.front(), 0, QItemSelectionModel::NoUpdate);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TransferDialog::showCount);
     showCount();
-    List1->setFocus(Qt::OtherFocusReason);
+    m_list->setFocus(Qt::OtherFocusReason);
 }
 
 void TransferDialog::showCount() {
-    const auto selected = static_cast<int>(List1->selectionModel()->selectedRows().size());
-    Label1->setText(fromCore(selectionCountText(selected, List1->topLevelItemCount())));
+    const auto selected = static_cast<int>(m_list->selectionModel()->selectedRows().size());
+    m_countLabel->setText(fromCore(selectionCountText(selected, m_list->topLevelItemCount())));
 }
 
-void TransferDialog::bSelectAll_Click() { List1->selectAll(); }
+void TransferDialog::selectAllEntries() { m_list->selectAll(); }
 
-void TransferDialog::bSelectNone_Click() { List1->clearSelection(); }
+void TransferDialog::selectNoEntries() { m_list->clearSelection(); }
 
-void TransferDialog::confirm_Click() {
+void TransferDialog::confirmSelection() {
     std::vector<bool> selection(m_records.size(), false);
     for (std::size_t i = 0; i < m_records.size(); ++i)
-        selection[i] = List1->topLevelItem(static_cast<int>(i))->isSelected();
+        selection[i] = m_list->topLevelItem(static_cast<int>(i))->isSelected();
     const std::string refusal = nothingSelectedRefusal(m_exporting, selection);
     if (!refusal.empty()) {
         showInformation(this, fromCore(refusal));
-        List1->setFocus(Qt::OtherFocusReason);
+        m_list->setFocus(Qt::OtherFocusReason);
         return;
     }
     for (std::size_t i = 0; i < m_records.size(); ++i) m_records[i].selected = selection[i];

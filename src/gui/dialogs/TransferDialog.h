@@ -12,7 +12,6 @@
 #include "dialogs/OperationDialog.h"
 #include "operations/ClipboardTransfer.h"
 
-class QGroupBox;
 class QLabel;
 class QTreeWidget;
 
@@ -37,25 +36,18 @@ class TransferDialog : public OperationDialog {
     // Set on opening, cleared only by the confirming button.
     bool cancelled() const { return m_cancelled; }
 
-    void bSelectAll_Click();
-    void bSelectNone_Click();
-    void confirm_Click();
-
   private:
+    void selectAllEntries();
+    void selectNoEntries();
+    // Copies each entry's selection into its record and closes; refuses an empty selection.
+    void confirmSelection();
     void showCount();
 
     std::vector<TransferRecord>& m_records;
     bool m_exporting;
     bool m_cancelled = true;
-
-  public:
-    QGroupBox* Frame1 = nullptr;
-    QTreeWidget* List1 = nullptr;
-    QPushButton* bSelectAll = nullptr;
-    QPushButton* bSelectNone = nullptr;
-    QPushButton* bConfirm = nullptr;  // bExport or bImport
-    QPushButton* bCancel = nullptr;
-    QLabel* Label1 = nullptr;
+    QTreeWidget* m_list = nullptr;   // List1
+    QLabel* m_countLabel = nullptr;  // Label1
 };
 
 }  // namespace tavmir::gui

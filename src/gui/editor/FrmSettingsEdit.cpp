@@ -1,26 +1,10 @@
 #include "editor/FrmSettingsEdit.h"
 
-#include <QEvent>
-#include <QFrame>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QPointer>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
-#include <QSizeGrip>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <optional>
-#include <vector>
 
 #include "BusyCursor.h"
 #include "LocalClock.h"
@@ -29,539 +13,152 @@
 #include "dialogs/LoadErrorDialogs.h"
 #include "document/Layout.h"
 #include "document/SaveFile.h"
+#include "editor/EditorCanvas.h"
+#include "editor/EditorPages.h"
+#include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
-#include "widgets/EditorFieldWidgets.h"
+#include "widgets/EditorFieldEvents.h"
+#include "widgets/FieldAlignment.h"
+#include "widgets/ValueField.h"
 
 namespace tavmir::gui {
-namespace {
 
-constexpr int kCanvasWidth = 1020;
-constexpr int kCanvasHeight = 688;
-// The page containers cover the band between the two separator lines, so the page buttons,
-// the title and the remark line above and below them stay clickable.
-constexpr int kPageTop = 70;
-constexpr int kPageHeight = 650 - kPageTop;
-constexpr int kFieldHeight = 19;
-constexpr int kLabelHeight = 17;
-constexpr int kButtonWidth = 83;
-constexpr int kButtonHeight = 26;
-// One wheel notch as Qt reports it.
-constexpr int kWheelNotch = 120;
-
-Qt::Alignment alignmentOf(int textAlign) {
-    switch (textAlign) {
-        case 1:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case 2:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-// Pixels one wheel notch moves the canvas: MouseWheelSpeed 1 is low, 3 high, anything else
-// medium.
-int wheelPixels(int mouseWheelSpeed) {
-    if (mouseWheelSpeed == 1) return 25;
-    if (mouseWheelSpeed == 3) return 100;
-    return 50;
-}
-
-// The classic flat look for the cells: a page repaints 190 of them at every switch, and the
-// plain sunken frame costs a fraction of the default style's shaded one.
-QStyle* fieldStyle() {
-    static QStyle* style = [] {
-        QStyle* s = QStyleFactory::create(QStringLiteral("Windows"));
-        if (s != nullptr) s->setParent(qApp);
-        return s;
-    }();
-    return style;
-}
-
-}  // namespace
-
-class FrmSettingsEdit::Impl : public QObject, public EditorFieldEvents {
-  public:
-    Impl(FrmSettingsEdit& window, GuiContext& context);
-
-    // EditorFieldEvents.
-    void fieldFocused(int item) override;
-    void fieldBlurred(int item) override;
-    void fieldActivated(int item) override;
-    void fieldEdited(int item, const QString& text) override;
-    void pageKey(bool down) override;
-    int filterKey(int item, int code) override;
-    void labelClicked(int item, bool doubleClick) override;
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    void buildCanvas();
-    QWidget* pageContainer(int page);
-    // Builds the pages not visited yet, one per turn of the event loop once it is idle, so a
-    // later page switch only shows a container (a first visit would also build it).
-    void buildRemainingPagesWhenIdle();
-    void applyPageSwitch(int from, int to);
-    void syncPage(int page);
-    void syncAllBuilt();
-    void showRemark();
-    void refreshCaption();
-    void wheel(QWheelEvent* event);
-    void snapBack();
-    // The grip shows only while both bars do; decided after the scroll area laid out its bars.
-    void queueGripUpdate() {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                const QScrollBar* h = scrollArea->horizontalScrollBar();
-                const QScrollBar* v = scrollArea->verticalScrollBar();
-                grip->setVisible(h->maximum() > h->minimum() && v->maximum() > v->minimum());
-            },
-            Qt::QueuedConnection);
-    }
-    void watchFrame();
-    std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
-    PageSwitchApply applier() {
-        return [this](int from, int to) { applyPageSwitch(from, to); };
-    }
-
-    FrmSettingsEdit& q;
-    GuiContext& context;
-    EditorDocument document;
-    OpenRunFlags ownRunFlags;  // used when no main module runs the open
-
-    QScrollArea* scrollArea = nullptr;
-    QWidget* p1 = nullptr;
-    std::array<QPushButton*, kPageCount + 1> bPag{};
-    QLabel* lTitle = nullptr;
-    QLabel* lRemark = nullptr;
-    QPushButton* bViewLoadErrors = nullptr;
-    std::array<QWidget*, kPageCount + 1> pages{};
-    std::array<ValueField*, kFieldCount + 1> text1{};
-    std::array<FieldLabel*, kFieldCount + 1> label1{};
-    std::vector<int> tabIndexes;
-
-    QChar lastScrollbarClicked = QLatin1Char('V');
-    int wheelRemainder = 0;
-    QPointer<QWidget> watchedFrame;
-    QWidget* grip = nullptr;
-    bool snapping = false;
-};
-
-FrmSettingsEdit::Impl::Impl(FrmSettingsEdit& window, GuiContext& ctx)
-    : q(window), context(ctx), document(ctx.catalogue) {
-    tabIndexes = fieldTabIndexes(*context.catalogue);
-}
-
-void FrmSettingsEdit::Impl::buildCanvas() {
-    auto* layout = new QVBoxLayout(&q);
+FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
+    : QWidget(parent),
+      m_context(context),
+      m_document(context.catalogue),
+      m_scrollArea(new EditorScrollArea(context.preferences, this)),
+      m_canvas(new EditorCanvas),
+      m_pages(*m_canvas, m_document, context.preferences, *this) {
+    setObjectName(QStringLiteral("FrmSettingsEdit"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    scrollArea = new QScrollArea(&q);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidgetResizable(false);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->horizontalScrollBar()->setObjectName(QStringLiteral("scbH"));
-    scrollArea->verticalScrollBar()->setObjectName(QStringLiteral("scbV"));
-    scrollArea->horizontalScrollBar()->setSingleStep(20);
-    scrollArea->verticalScrollBar()->setSingleStep(20);
-    layout->addWidget(scrollArea);
-
-    p1 = new QWidget;
-    p1->setObjectName(QStringLiteral("p1"));
-    p1->setFixedSize(kCanvasWidth, kCanvasHeight);
-    QFont font = p1->font();
-    font.setPixelSize(11);
-    p1->setFont(font);
-
-    // The page buttons come first, so they lead the keyboard order as on the original form.
-    double left = 0;
-    for (int page = 1; page <= kPageCount; ++page) {
-        auto* button = new QPushButton(fromCore(std::string(pageButtonCaption(page))), p1);
-        button->setObjectName(QStringLiteral("bPag_%1").arg(page));
-        button->setGeometry(static_cast<int>(std::lround(left)), 2, kButtonWidth, kButtonHeight);
-        QObject::connect(button, &QPushButton::clicked, this, [this, page] { q.showPage(page); });
-        bPag[static_cast<std::size_t>(page)] = button;
-        left += kButtonWidth + 1.5;
-    }
-
-    lTitle = new QLabel(p1);
-    lTitle->setObjectName(QStringLiteral("lTitle"));
-    lTitle->setTextFormat(Qt::PlainText);
-    QFont titleFont = font;
-    titleFont.setBold(true);
-    titleFont.setPixelSize(15);
-    lTitle->setFont(titleFont);
-    lTitle->setGeometry(8, 38, 600, 24);
-
-    bViewLoadErrors = new QPushButton(QStringLiteral("View load e&rrors"), p1);
-    bViewLoadErrors->setObjectName(QStringLiteral("bViewLoadErrors"));
-    bViewLoadErrors->setGeometry(kCanvasWidth - 8 - 130, 37, 130, kButtonHeight);
-    bViewLoadErrors->hide();
-    QObject::connect(bViewLoadErrors, &QPushButton::clicked, this, [this] {
-        showLoadErrors(&q, document.loadLog(), fromCore(document.filePath()), &context);
+    layout->addWidget(m_scrollArea);
+    m_scrollArea->setWidget(m_canvas);
+    connect(m_canvas, &EditorCanvas::pageButtonClicked, this, &FrmSettingsEdit::showPage);
+    connect(m_canvas, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
+        showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()), &m_context);
     });
-
-    auto line = [this](const char* name, int y) {
-        auto* frame = new QFrame(p1);
-        frame->setObjectName(QLatin1String(name));
-        frame->setFrameShape(QFrame::HLine);
-        frame->setFrameShadow(QFrame::Sunken);
-        frame->setGeometry(0, y - 1, 1024, 3);
-    };
-    line("Line1", 68);
-    line("Line2", 650);
-
-    lRemark = new QLabel(p1);
-    lRemark->setObjectName(QStringLiteral("lRemark"));
-    lRemark->setTextFormat(Qt::PlainText);
-    lRemark->setGeometry(8, 655, kCanvasWidth - 16, 28);
-    lRemark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lRemark->setWordWrap(true);
-
-    scrollArea->setWidget(p1);
-    // The size grip sits in the corner between the two bars and shows only when both do; it
-    // resizes the editor's frame (the MDI subwindow, or the editor's own window).
-    // The grip shows and hides itself as its window's state changes, so it lives in a holder
-    // whose visibility the scroll area alone decides.
-    auto* pGrab = new QWidget(scrollArea);
-    pGrab->setObjectName(QStringLiteral("pGrab"));
-    auto* gripLayout = new QVBoxLayout(pGrab);
-    gripLayout->setContentsMargins(0, 0, 0, 0);
-    gripLayout->addWidget(new QSizeGrip(pGrab), 0, Qt::AlignRight | Qt::AlignBottom);
-    scrollArea->setCornerWidget(pGrab);
-    grip = pGrab;
-    scrollArea->installEventFilter(this);
-    for (QScrollBar* bar : {scrollArea->horizontalScrollBar(), scrollArea->verticalScrollBar()})
-        QObject::connect(bar, &QScrollBar::rangeChanged, this, [this] { queueGripUpdate(); });
-    scrollArea->viewport()->installEventFilter(this);
-    q.installEventFilter(this);
-    auto lastBar = [this](QChar bar) { return [this, bar](int) { lastScrollbarClicked = bar; }; };
-    QObject::connect(scrollArea->verticalScrollBar(), &QScrollBar::actionTriggered, this,
-                     lastBar(QLatin1Char('V')));
-    QObject::connect(scrollArea->horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-                     lastBar(QLatin1Char('H')));
 
     // The window sees the page keys before its fields (buttons and the scroll area included).
     for (bool down : {false, true}) {
-        auto* shortcut = new QShortcut(QKeySequence(down ? Qt::Key_PageDown : Qt::Key_PageUp), &q);
+        auto* shortcut =
+            new QShortcut(QKeySequence(down ? Qt::Key_PageDown : Qt::Key_PageUp), this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, this, [this, down] { pageKey(down); });
+        connect(shortcut, &QShortcut::activated, this, [this, down] { pageKey(down); });
     }
+    resize(EditorCanvas::kWidth, EditorCanvas::kHeight);
 }
 
-void FrmSettingsEdit::Impl::buildRemainingPagesWhenIdle() {
-    QTimer::singleShot(0, &q, [this] {
-        // A closed (hidden, about to be deleted) editor builds nothing more.
-        if (!q.isVisible()) return;
-        for (int page = 1; page <= kPageCount; ++page) {
-            if (pages[static_cast<std::size_t>(page)] != nullptr) continue;
-            pageContainer(page);
-            buildRemainingPagesWhenIdle();
-            return;
-        }
-    });
+FrmSettingsEdit::~FrmSettingsEdit() = default;
+
+PageSwitchApply FrmSettingsEdit::pageSwitcher() {
+    return [this](int from, int to) { applyPageSwitch(from, to); };
 }
 
-QWidget* FrmSettingsEdit::Impl::pageContainer(int page) {
-    QWidget*& container = pages[static_cast<std::size_t>(page)];
-    if (container != nullptr) return container;
-
-    container = new QWidget(p1);
-    container->setObjectName(QStringLiteral("page_%1").arg(page));
-    container->setGeometry(0, kPageTop, kCanvasWidth, kPageHeight);
-    container->hide();
-
-    // Widgets are made in tab order: Qt's keyboard order within the page is creation order.
-    std::vector<int> items = pageFields(page);
-    std::stable_sort(items.begin(), items.end(), [this](int a, int b) {
-        return tabIndexes[static_cast<std::size_t>(a)] < tabIndexes[static_cast<std::size_t>(b)];
-    });
-    const Catalogue& catalogue = *context.catalogue;
-    const Qt::Alignment align = alignmentOf(context.preferences.textAlign);
-    QStyle* style = fieldStyle();
-    QPalette averagePalette;
-    averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
-    // Labels a little smaller than the values, so the long setting names fit their boxes.
-    QFont labelFont = p1->font();
-    labelFont.setPixelSize(10);
-    for (int item : items) {
-        const FieldPlacement place = fieldPlacement(catalogue, item);
-        const QString tip = fromCore(document.tooltip(item));
-
-        auto* label = new FieldLabel(item, *this, container);
-        label->setObjectName(QStringLiteral("Label1_%1").arg(item));
-        label->setText(fromCore(labelCaption(catalogue, item)));
-        label->setGeometry(place.label.x, place.label.y - kPageTop, kLabelWidth, kLabelHeight);
-        label->setContentsMargins(labelTextIndent(place), 0, 0, 0);
-        label->setFont(labelFont);
-        label->setToolTip(tip);
-
-        auto* field = new ValueField(item, *this, container);
-        field->setObjectName(QStringLiteral("Text1_%1").arg(item));
-        const int maxLength = fieldMaxLength(catalogue, item);
-        if (maxLength > 0) field->setMaxLength(maxLength);
-        field->setGeometry(place.field.x, place.field.y - kPageTop, kFieldWidth, kFieldHeight);
-        field->setAlignment(align);
-        if (style != nullptr) {
-            field->setStyle(style);
-            label->setStyle(style);
-        }
-        field->setText(fromCore(document.text(item)));
-        field->setCursorPosition(0);
-        field->setToolTip(tip);
-        if (isAverageField(item)) {
-            field->setReadOnly(true);
-            field->setPalette(averagePalette);
-        }
-        label1[static_cast<std::size_t>(item)] = label;
-        text1[static_cast<std::size_t>(item)] = field;
-    }
-    // Fields above every label: a label box may reach under the field of the column to its
-    // left, and the field must stay whole.
-    for (int item : items) text1[static_cast<std::size_t>(item)]->raise();
-    return container;
+void FrmSettingsEdit::applyPageSwitch(int from, int to) {
+    m_pages.switchPage(from, to);
+    m_canvas->showPageTitle(to);
 }
 
-void FrmSettingsEdit::Impl::applyPageSwitch(int from, int to) {
-    QWidget* next = pageContainer(to);
-    syncPage(to);
-    // Hide first: a focused field of the old page hands the focus on along the keyboard
-    // order, which must not land on a field of the new page unasked.
-    if (from >= 1 && from <= kPageCount && pages[static_cast<std::size_t>(from)] != nullptr)
-        pages[static_cast<std::size_t>(from)]->hide();
-    next->show();
-    lTitle->setText(fromCore(std::string(pageTitle(to))));
-    bPag[static_cast<std::size_t>(to)]->raise();
-}
+void FrmSettingsEdit::showRemark() { m_canvas->showRemark(fromCore(m_document.remark())); }
 
-// Brings the widgets of a built page up to the document: operations outside the window
-// (copy, swap, import, edit for all ships) write the document's texts directly.
-void FrmSettingsEdit::Impl::syncPage(int page) {
-    if (pages[static_cast<std::size_t>(page)] == nullptr) return;
-    for (int item : pageFields(page)) {
-        const auto n = static_cast<std::size_t>(item);
-        if (text1[n] == nullptr) continue;
-        const QString text = fromCore(document.text(item));
-        if (text1[n]->text() != text) {
-            text1[n]->setText(text);
-            text1[n]->setCursorPosition(0);
-        }
-        const QString tip = fromCore(document.tooltip(item));
-        if (text1[n]->toolTip() != tip) {
-            text1[n]->setToolTip(tip);
-            label1[n]->setToolTip(tip);
-        }
-    }
-}
+void FrmSettingsEdit::refreshCaption() { setWindowTitle(fromCore(m_document.caption())); }
 
-void FrmSettingsEdit::Impl::syncAllBuilt() {
-    for (int page = 1; page <= kPageCount; ++page) syncPage(page);
-}
-
-void FrmSettingsEdit::Impl::showRemark() { lRemark->setText(fromCore(document.remark())); }
-
-void FrmSettingsEdit::Impl::refreshCaption() { q.setWindowTitle(fromCore(document.caption())); }
-
-void FrmSettingsEdit::Impl::fieldFocused(int item) {
-    if (!document.focusField(item)) return;
-    ValueField* field = text1[static_cast<std::size_t>(item)];
-    if (field != nullptr) field->selectAll();
+void FrmSettingsEdit::fieldFocused(int item) {
+    if (!m_document.focusField(item)) return;
+    if (ValueField* field = m_pages.field(item)) field->selectAll();
     showRemark();
-    const EditCommands& commands = document.editCommands();
-    emit q.editCommandsChanged(commands.editSettingForAllShips, commands.editAlphanumericSetting);
+    const EditCommands& commands = m_document.editCommands();
+    emit editCommandsChanged(commands.editSettingForAllShips, commands.editAlphanumericSetting);
 }
 
-void FrmSettingsEdit::Impl::fieldBlurred(int) {
-    if (!document.blurField()) return;
+void FrmSettingsEdit::fieldBlurred(int) {
+    if (!m_document.blurField()) return;
     showRemark();
-    emit q.editCommandsChanged(false, false);
+    emit editCommandsChanged(false, false);
 }
 
-void FrmSettingsEdit::Impl::fieldActivated(int item) {
-    switch (document.doubleClick(item)) {
+void FrmSettingsEdit::fieldActivated(int item) {
+    switch (m_document.doubleClick(item)) {
         case FieldCommand::kEditSettingForAllShips:
-            emit q.editCommandRequested(true);
+            emit editCommandRequested(true);
             break;
         case FieldCommand::kEditAlphanumericSetting:
-            emit q.editCommandRequested(false);
+            emit editCommandRequested(false);
             break;
         case FieldCommand::kNone:
             break;
     }
 }
 
-void FrmSettingsEdit::Impl::fieldEdited(int item, const QString& text) {
-    const FieldChange change = document.editField(item, toCore(text));
-    ValueField* field = text1[static_cast<std::size_t>(item)];
+void FrmSettingsEdit::fieldEdited(int item, const QString& text) {
+    const FieldChange change = m_document.editField(item, toCore(text));
+    ValueField* field = m_pages.field(item);
     // Characters outside Latin-1 (pasted) are kept as the document keeps them.
-    const QString kept = fromCore(document.text(item));
+    const QString kept = fromCore(m_document.text(item));
     if (field != nullptr && field->text() != kept) {
         const int cursor = field->cursorPosition();
         field->setText(kept);
         field->setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
     }
     if (change.averageField != 0) {
-        ValueField* average = text1[static_cast<std::size_t>(change.averageField)];
-        if (average != nullptr) average->setText(fromCore(document.text(change.averageField)));
+        if (ValueField* average = m_pages.field(change.averageField))
+            average->setText(fromCore(m_document.text(change.averageField)));
     }
-    if (change.tooltip) {
-        const QString tip = fromCore(document.tooltip(item));
-        if (field != nullptr) field->setToolTip(tip);
-        if (FieldLabel* label = label1[static_cast<std::size_t>(item)]) label->setToolTip(tip);
-    }
+    if (change.tooltip) m_pages.showTooltip(item, fromCore(m_document.tooltip(item)));
     if (change.remark) showRemark();
     if (change.caption) refreshCaption();
 }
 
-void FrmSettingsEdit::Impl::pageKey(bool down) {
+void FrmSettingsEdit::pageKey(bool down) {
     BusyCursor busy;
     if (down)
-        document.pageDown(applier());
+        m_document.pageDown(pageSwitcher());
     else
-        document.pageUp(applier());
+        m_document.pageUp(pageSwitcher());
 }
 
-int FrmSettingsEdit::Impl::filterKey(int item, int code) { return document.filterKey(item, code); }
+int FrmSettingsEdit::filterKey(int item, int code) { return m_document.filterKey(item, code); }
 
-void FrmSettingsEdit::Impl::labelClicked(int item, bool doubleClick) {
-    if (ValueField* field = text1[static_cast<std::size_t>(item)])
-        field->setFocus(Qt::MouseFocusReason);
+void FrmSettingsEdit::labelClicked(int item, bool doubleClick) {
+    if (ValueField* field = m_pages.field(item)) field->setFocus(Qt::MouseFocusReason);
     if (doubleClick) fieldActivated(item);
 }
 
-bool FrmSettingsEdit::Impl::eventFilter(QObject* watched, QEvent* event) {
-    if (scrollArea != nullptr && watched == scrollArea->viewport() &&
-        event->type() == QEvent::Wheel) {
-        wheel(static_cast<QWheelEvent*>(event));
-        return true;
-    }
-    if (watched == scrollArea &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
-        queueGripUpdate();
-    if (watched == &q && (event->type() == QEvent::ParentChange || event->type() == QEvent::Show))
-        watchFrame();
-    // The frame's layout has not yet resized the editor when the frame hears of its new size.
-    if (watched == watchedFrame && event->type() == QEvent::Resize && !snapping)
-        QMetaObject::invokeMethod(
-            this, [this] { snapBack(); }, Qt::QueuedConnection);
-    return QObject::eventFilter(watched, event);
-}
-
-// The wheel moves the bar used last while it is shown, else the only bar shown, by the
-// preference's pixels per notch; turning it towards the user scrolls down (or right).
-void FrmSettingsEdit::Impl::wheel(QWheelEvent* event) {
-    event->accept();
-    QScrollBar* vertical = scrollArea->verticalScrollBar();
-    QScrollBar* horizontal = scrollArea->horizontalScrollBar();
-    const bool vShown = vertical->maximum() > vertical->minimum();
-    const bool hShown = horizontal->maximum() > horizontal->minimum();
-    QScrollBar* bar = nullptr;
-    if (vShown && lastScrollbarClicked == QLatin1Char('V')) {
-        bar = vertical;
-    } else if (hShown && lastScrollbarClicked == QLatin1Char('H')) {
-        bar = horizontal;
-    } else if (vShown) {
-        bar = vertical;
-        lastScrollbarClicked = QLatin1Char('V');
-    } else if (hShown) {
-        bar = horizontal;
-        lastScrollbarClicked = QLatin1Char('H');
-    }
-    const QPoint angle = event->angleDelta();
-    wheelRemainder += angle.y() != 0 ? angle.y() : angle.x();
-    const int notches = wheelRemainder / kWheelNotch;
-    wheelRemainder -= notches * kWheelNotch;
-    if (bar == nullptr || notches == 0) return;
-    const int step = wheelPixels(context.preferences.mouseWheelSpeed);
-    bar->setValue(std::clamp(bar->value() - notches * step, bar->minimum(), bar->maximum()));
-}
-
-// The frame whose size the snap-back governs: the MDI subwindow around the editor, or the
-// editor itself when it is a window of its own.
-void FrmSettingsEdit::Impl::watchFrame() {
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(q.parentWidget());
-    if (frame == nullptr && q.isWindow()) frame = &q;
-    if (frame == watchedFrame) return;
-    if (watchedFrame != nullptr) watchedFrame->removeEventFilter(this);
-    watchedFrame = frame;
-    if (watchedFrame != nullptr) watchedFrame->installEventFilter(this);
-}
-
-// A normal-state editor is never larger than the canvas plus its frame: a larger size snaps
-// back, so no empty band shows beside or below the canvas.
-void FrmSettingsEdit::Impl::snapBack() {
-    if (snapping || watchedFrame == nullptr) return;
-    if (watchedFrame->windowState() &
-        (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-        return;
-    // The client area counts the scroll bars in, as the canvas's own frame does.
-    const QSize client = scrollArea->size();
-    const int extraWidth = client.width() - kCanvasWidth;
-    const int extraHeight = client.height() - kCanvasHeight;
-    if (extraWidth <= 0 && extraHeight <= 0) return;
-    snapping = true;
-    watchedFrame->resize(watchedFrame->width() - std::max(0, extraWidth),
-                         watchedFrame->height() - std::max(0, extraHeight));
-    snapping = false;
-}
-
-std::string FrmSettingsEdit::Impl::finishSave(const SaveOutcome& outcome, const SaveState& state) {
-    document.setFileType(state.fileType);
+std::string FrmSettingsEdit::finishSave(const SaveOutcome& outcome, const SaveState& state) {
+    m_document.setFileType(state.fileType);
     if (!outcome.ok()) {
-        if (outcome.page != 0) q.showPage(outcome.page);
-        if (!outcome.errorMessage.empty()) showCritical(&q, fromCore(outcome.errorMessage));
-        if (outcome.focusSetting != 0) q.focusItem(outcome.focusSetting);
-        if (!outcome.caption.empty()) q.setWindowTitle(fromCore(outcome.caption));
+        if (outcome.page != 0) showPage(outcome.page);
+        if (!outcome.errorMessage.empty()) showCritical(this, fromCore(outcome.errorMessage));
+        if (outcome.focusSetting != 0) focusItem(outcome.focusSetting);
+        if (!outcome.caption.empty()) setWindowTitle(fromCore(outcome.caption));
         return outcome.result;
     }
-    document.setFilePath(state.filePath);
-    document.setModified(state.modified);
-    q.setWindowTitle(fromCore(outcome.caption.empty() ? document.caption() : outcome.caption));
-    if (outcome.addToRecentFiles && context.mainModule != nullptr)
-        context.mainModule->recentFiles().addToFront(state.filePath);
+    m_document.setFilePath(state.filePath);
+    m_document.setModified(state.modified);
+    setWindowTitle(fromCore(outcome.caption.empty() ? m_document.caption() : outcome.caption));
+    if (outcome.addToRecentFiles && m_context.mainModule != nullptr)
+        m_context.mainModule->recentFiles().addToFront(state.filePath);
     const QString saved = fromCore(outcome.savedPath.empty() ? state.filePath : outcome.savedPath);
-    if (context.showMessage)
-        context.showMessage(fromCore(std::string(kFileSavedHeading)), saved,
-                            messageTimeMilliseconds(context.preferences.messageTime));
-    emit q.fileSaved(saved, outcome.pathChanged);
+    if (m_context.showMessage)
+        m_context.showMessage(fromCore(std::string(kFileSavedHeading)), saved,
+                              messageTimeMilliseconds(m_context.preferences.messageTime));
+    emit fileSaved(saved, outcome.pathChanged);
     return {};
 }
 
-// ---------------------------------------------------------------------------------------
+std::string FrmSettingsEdit::filePath() const { return m_document.filePath(); }
 
-FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
-    : QWidget(parent), d(std::make_unique<Impl>(*this, context)) {
-    setObjectName(QStringLiteral("FrmSettingsEdit"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    d->buildCanvas();
-    resize(kCanvasWidth, kCanvasHeight);
-}
-
-FrmSettingsEdit::~FrmSettingsEdit() {
-    // The fields report focus changes while they are destroyed; stop listening first.
-    if (d->watchedFrame != nullptr && d->watchedFrame != this)
-        d->watchedFrame->removeEventFilter(d.get());
-    if (d->scrollArea != nullptr) {
-        d->scrollArea->viewport()->removeEventFilter(d.get());
-        d->scrollArea->removeEventFilter(d.get());
-    }
-    for (QWidget* page : d->pages) delete page;
-    d->pages = {};
-    d->text1 = {};
-    d->label1 = {};
-}
-
-std::string FrmSettingsEdit::filePath() const { return d->document.filePath(); }
-
-bool FrmSettingsEdit::modified() const { return d->document.modified(); }
+bool FrmSettingsEdit::modified() const { return m_document.modified(); }
 
 std::string FrmSettingsEdit::openFile(const std::string& path) {
     std::optional<BusyCursor> busy(std::in_place);
     OpenRunFlags& flags =
-        d->context.mainModule != nullptr ? d->context.mainModule->openRun() : d->ownRunFlags;
-    const Catalogue& catalogue = *d->context.catalogue;
+        m_context.mainModule != nullptr ? m_context.mainModule->openRun() : m_ownRunFlags;
+    const Catalogue& catalogue = *m_context.catalogue;
     const SettingsReader reader = [&catalogue,
                                    batch = flags.batchFileNumber](SettingsFileData& data) {
         ReaderEnvironment env;
@@ -572,96 +169,96 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     };
     const LoadErrorDialog dialog = [this, &busy](const LoadErrorRequest& request) {
         busy.reset();
-        return runLoadErrorDialog(this, request, &d->context);
+        return runLoadErrorDialog(this, request, &m_context);
     };
-    const OpenOutcome outcome = d->document.openFile(path, reader, flags, dialog);
+    const OpenOutcome outcome = m_document.openFile(path, reader, flags, dialog);
     busy.reset();
     if (!outcome.message.empty()) showCritical(this, fromCore(outcome.message));
     if (!outcome.loaded()) return outcome.result;
 
     busy.emplace();
-    d->syncAllBuilt();
-    d->bViewLoadErrors->setVisible(d->document.hasLoadErrors());
-    d->refreshCaption();
-    if (d->context.mainModule != nullptr) d->context.mainModule->recentFiles().addToFront(path);
+    m_pages.syncAll();
+    m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
+    refreshCaption();
+    if (m_context.mainModule != nullptr) m_context.mainModule->recentFiles().addToFront(path);
     busy.reset();
     emit fileLoaded(fromCore(path));
-    d->buildRemainingPagesWhenIdle();
+    m_pages.buildRemainingWhenIdle();
     return {};
 }
 
 std::string FrmSettingsEdit::saveFile() {
-    SaveState state{d->document.filePath(), d->document.fileType(), d->document.modified()};
+    SaveState state{m_document.filePath(), m_document.fileType(), m_document.modified()};
     SaveOutcome outcome;
     {
         BusyCursor busy;
-        outcome = tavmir::saveFile(*d->context.catalogue, d->document.fields(), state);
+        outcome = tavmir::saveFile(*m_context.catalogue, m_document.fields(), state);
     }
-    return d->finishSave(outcome, state);
+    return finishSave(outcome, state);
 }
 
 std::string FrmSettingsEdit::saveFileAs() {
     FileDialogRequest request;
-    request.directory = fromCore(d->document.filePath());
+    request.directory = fromCore(m_document.filePath());
     request.filters = qtNameFilters(kSaveAsFilter);
-    request.selectedFilter = saveAsFilterIndex(d->document.fileType()) - 1;
+    request.selectedFilter = saveAsFilterIndex(m_document.fileType()) - 1;
     const QString chosen = ui().saveFileName(this, request);
     if (chosen.isEmpty()) return "cancel";
-    SaveState state{d->document.filePath(), d->document.fileType(), d->document.modified()};
+    SaveState state{m_document.filePath(), m_document.fileType(), m_document.modified()};
     SaveOutcome outcome;
     {
         BusyCursor busy;
-        outcome = tavmir::saveFileAs(*d->context.catalogue, d->document.fields(), state,
+        outcome = tavmir::saveFileAs(*m_context.catalogue, m_document.fields(), state,
                                      toCore(chosen), request.selectedFilter + 1);
     }
-    return d->finishSave(outcome, state);
+    return finishSave(outcome, state);
 }
 
 void FrmSettingsEdit::setFilePath(const std::string& path) {
-    d->document.setFilePath(path);
-    d->refreshCaption();
+    m_document.setFilePath(path);
+    refreshCaption();
 }
 
-int FrmSettingsEdit::slotNumber() const { return d->document.slotNumber(); }
+int FrmSettingsEdit::slotNumber() const { return m_document.slotNumber(); }
 
-void FrmSettingsEdit::setSlotNumber(int slot) { d->document.setSlotNumber(slot); }
+void FrmSettingsEdit::setSlotNumber(int slot) { m_document.setSlotNumber(slot); }
 
 void FrmSettingsEdit::showPage(int page) {
-    if (page == d->document.currentPage() || page < 1 || page > kPageCount) return;
+    if (page == m_document.currentPage() || page < 1 || page > kPageCount) return;
     BusyCursor busy;
-    d->document.showPage(page, d->applier());
+    m_document.showPage(page, pageSwitcher());
 }
 
-void FrmSettingsEdit::setPageForItem(int item) { d->document.setPageForItem(item, d->applier()); }
+void FrmSettingsEdit::setPageForItem(int item) { m_document.setPageForItem(item, pageSwitcher()); }
 
-int FrmSettingsEdit::currentPage() const { return d->document.currentPage(); }
+int FrmSettingsEdit::currentPage() const { return m_document.currentPage(); }
 
 void FrmSettingsEdit::focusItem(int item) {
     if (item < 1 || item > kFieldCount) return;
     setPageForItem(item);
-    ValueField* field = d->text1[static_cast<std::size_t>(item)];
-    if (field == nullptr || !field->isVisibleTo(d->p1)) return;
-    d->scrollArea->ensureWidgetVisible(field);
+    ValueField* field = m_pages.field(item);
+    if (field == nullptr || !field->isVisibleTo(m_canvas)) return;
+    m_scrollArea->ensureWidgetVisible(field);
     field->setFocus(Qt::OtherFocusReason);
     // An inactive window takes the focus only when it is activated; the document and the
     // remark line follow at once all the same.
-    if (!field->hasFocus()) d->fieldFocused(item);
+    if (!field->hasFocus()) fieldFocused(item);
 }
 
-EditorDocument& FrmSettingsEdit::document() { return d->document; }
+EditorDocument& FrmSettingsEdit::document() { return m_document; }
 
-const EditorDocument& FrmSettingsEdit::document() const { return d->document; }
+const EditorDocument& FrmSettingsEdit::document() const { return m_document; }
 
 void FrmSettingsEdit::refreshFromDocument() {
-    d->syncAllBuilt();
-    d->bViewLoadErrors->setVisible(d->document.hasLoadErrors());
-    d->refreshCaption();
+    m_pages.syncAll();
+    m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
+    refreshCaption();
 }
 
+void FrmSettingsEdit::showRemarkText(const QString& text) { m_canvas->showRemark(text); }
+
 void FrmSettingsEdit::applyTextAlign() {
-    const Qt::Alignment align = alignmentOf(d->context.preferences.textAlign);
-    for (ValueField* field : d->text1)
-        if (field != nullptr) field->setAlignment(align);
+    m_pages.applyAlignment(fieldAlignment(m_context.preferences.textAlign));
 }
 
 }  // namespace tavmir::gui

@@ -1,20 +1,33 @@
 // The editor window: one open settings file on a 1020 x 688 canvas of twelve pages of
-// labelled value fields, inside a scroll area. It holds an EditorDocument and only displays
-// and forwards: every rule lives in core/document.
+// labelled value fields, inside a scroll area. It holds an EditorDocument and is the glue
+// between it and the widgets: the scroll area (EditorScrollArea), the canvas with the page
+// buttons, title and remark line (EditorCanvas) and the pages of cells (EditorPages). It
+// forwards what the user does to the document and shows what changed; every rule lives in
+// core/document.
 #pragma once
 
 #include <QWidget>
 
-#include <memory>
 #include <string>
 
 #include "GuiContext.h"
 #include "document/EditorDocument.h"
+#include "document/LoadDecision.h"
+#include "editor/EditorPages.h"
 #include "session/EditorWindow.h"
+#include "widgets/EditorFieldEvents.h"
+
+namespace tavmir {
+struct SaveOutcome;
+struct SaveState;
+}  // namespace tavmir
 
 namespace tavmir::gui {
 
-class FrmSettingsEdit : public QWidget, public EditorWindow {
+class EditorCanvas;
+class EditorScrollArea;
+
+class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorFieldEvents {
     Q_OBJECT
 
   public:
@@ -52,6 +65,10 @@ class FrmSettingsEdit : public QWidget, public EditorWindow {
     // Re-aligns every value field after the preferences changed.
     void applyTextAlign();
 
+    // Puts a text into the remark line (lRemark) until the next focus change: the Edit
+    // menu's dialogs show their description there while they are open.
+    void showRemarkText(const QString& text);
+
   signals:
     // The focused field changed which of the two Edit commands apply.
     void editCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
@@ -64,8 +81,31 @@ class FrmSettingsEdit : public QWidget, public EditorWindow {
     void editCommandRequested(bool editSettingForAllShips);
 
   private:
-    class Impl;
-    std::unique_ptr<Impl> d;
+    // EditorFieldEvents: what the cells report.
+    void fieldFocused(int item) override;
+    void fieldBlurred(int item) override;
+    void fieldActivated(int item) override;
+    void fieldEdited(int item, const QString& text) override;
+    void pageKey(bool down) override;
+    int filterKey(int item, int code) override;
+    void labelClicked(int item, bool doubleClick) override;
+
+    // What the document calls to show a page switch on the widgets.
+    PageSwitchApply pageSwitcher();
+    void applyPageSwitch(int from, int to);
+    void showRemark();
+    void refreshCaption();
+    // Shows the outcome of a save (message box, page and focus of a refused value, caption,
+    // the saved message); the result of SaveFile / Save As.
+    std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
+
+    GuiContext& m_context;
+    EditorDocument m_document;
+    OpenRunFlags m_ownRunFlags;  // used when no main module runs the open
+    EditorScrollArea* m_scrollArea;
+    EditorCanvas* m_canvas;
+    // Last: the cells go before the document they report to.
+    EditorPages m_pages;
 };
 
 }  // namespace tavmir::gui

@@ -17,7 +17,6 @@
 #include "UiServices.h"
 #include "app/Preferences.h"
 #include "app/Startup.h"
-#include "batch/BatchMenu.h"
 #include "catalogue/Catalogue.h"
 #include "common/TemporaryName.h"
 #include "mainwindow/MDIFormMain.h"
@@ -104,9 +103,6 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
     context.catalogue = load.catalogue;
 
     auto window = std::make_unique<MDIFormMain>(context);
-    // The batch items of the File menu; owned by the window.
-    new BatchMenu(*window, context, window->mCompareFiles, window->mValidateFiles,
-                  window->mValidateTemplateSSS);
     window->show();
 
     std::vector<std::string> paths;

@@ -1,24 +1,24 @@
 #include "mainwindow/MDIFormMain.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
 
 #include <algorithm>
 
 #include "UiServices.h"
+#include "batch/BatchMenu.h"
 #include "dialogs/FrmCloseFile.h"
 #include "dialogs/FrmPreferences.h"
-#include "document/Layout.h"
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
 #include "mainwindow/GuiApplication.h"
+#include "mainwindow/MainKeyRouter.h"
+#include "mainwindow/MainMenuBar.h"
+#include "mainwindow/WindowArranger.h"
 #include "operations/EditMenuController.h"
 #include "session/MainTexts.h"
 #include "session/OpenDialogMemory.h"
@@ -39,11 +39,6 @@ QStringList openDialogFilters() {
     return filters;
 }
 
-QString menuText(const QString& text) {
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
 }  // namespace
 
 MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
@@ -59,7 +54,10 @@ MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MDIFormMain::onSubWindowActivated);
 
-    buildMenus();
+    m_menus = new MainMenuBar(*this, *menuBar());
+    m_arranger = new WindowArranger(*this, m_menus->windowMenu());
+    m_editMenu = new EditMenuController(*this, m_context);
+    m_batchMenu = new BatchMenu(*this, m_context);
     move(kMainLeft, kMainTop);
     resize(kMainWidth, kMainHeight);
 
@@ -74,11 +72,11 @@ MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
     updateMenus();
 
     // Menu shortcuts must win over the value fields' own keys (Ctrl+A, Ctrl+K, ...).
-    qApp->installEventFilter(this);
+    m_keyRouter = std::make_unique<MainKeyRouter>(*this);
 }
 
 MDIFormMain::~MDIFormMain() {
-    qApp->removeEventFilter(this);
+    m_keyRouter.reset();
     setBusyPointer(false);
     // The editors go while the module they report to still exists, and without reaching
     // this half-destroyed window through its signals.
@@ -94,112 +92,6 @@ MDIFormMain::~MDIFormMain() {
         m_context.mainModule = nullptr;
         m_context.showMessage = nullptr;
     }
-}
-
-QAction* MDIFormMain::addItem(QMenu* menu, const char* name, const QString& caption,
-                              const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    return action;
-}
-
-void MDIFormMain::buildMenus() {
-    QMenuBar* bar = menuBar();
-
-    mFile = bar->addMenu(QStringLiteral("&File"));
-    mFile->setObjectName(QStringLiteral("mFile"));
-    mOpenFile =
-        addItem(mFile, "mOpenFile", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mSavefile =
-        addItem(mFile, "mSavefile", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mSaveFileAs = addItem(mFile, "mSaveFileAs", QStringLiteral("Save &As..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_A));
-    mClose = addItem(mFile, "mClose", QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    mCloseAll = addItem(mFile, "mCloseAll", QStringLiteral("&Close All"),
-                        QKeySequence(Qt::CTRL | Qt::Key_K));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep1"));
-    mCompareFiles = addItem(mFile, "mCompareFiles", QStringLiteral("Compa&re CFG/SET Files..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_R));
-    mValidateFiles = addItem(mFile, "mValidateFiles", QStringLiteral("&Validate CFG/SET Files..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_G));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep290"));
-    mValidateTemplateSSS =
-        addItem(mFile, "mValidateTemplateSSS", QStringLiteral("Vali&date template.sss..."),
-                QKeySequence(Qt::CTRL | Qt::Key_T));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep543"));
-    mPreferences = addItem(mFile, "mPreferences", QStringLiteral("&Preferences..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_P));
-    mFile->addSeparator()->setObjectName(QStringLiteral("mSep98"));
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        QAction* item = mFile->addAction(QString());
-        item->setObjectName(QStringLiteral("m_reciente_%1").arg(i));
-        item->setVisible(false);
-        connect(item, &QAction::triggered, this, [this, i] { m_reciente_Click(i); });
-        m_reciente.push_back(item);
-    }
-    m_sep2 = mFile->addSeparator();
-    m_sep2->setObjectName(QStringLiteral("m_sep2"));
-    m_sep2->setVisible(false);
-    mExit = addItem(mFile, "mExit", QStringLiteral("E&xit"));
-
-    mEdit = bar->addMenu(QStringLiteral("&Edit"));
-    mEdit->setObjectName(QStringLiteral("mEdit"));
-    mEditSettingForAllShips =
-        addItem(mEdit, "mEditSettingForAllShips", QStringLiteral("&Edit Setting For All Ships..."),
-                QKeySequence(Qt::Key_F8));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep8736"));
-    mEditAlphanumericSetting =
-        addItem(mEdit, "mEditAlphanumericSetting", QStringLiteral("Edit &Alphanumeric Setting..."),
-                QKeySequence(Qt::Key_F1));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep700"));
-    mSwapShipSettings = addItem(mEdit, "mSwapShipSettings",
-                                QStringLiteral("&Swap Ship Settings..."), QKeySequence(Qt::Key_F2));
-    mCopyShipSettings = addItem(mEdit, "mCopyShipSettings",
-                                QStringLiteral("&Copy Ship Settings..."), QKeySequence(Qt::Key_F4));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep250"));
-    mFindSetting = addItem(mEdit, "mFindSetting", QStringLiteral("&Find Setting..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_F));
-    mFindNext = addItem(mEdit, "mFindNext", QStringLiteral("Find &Next"),
-                        QKeySequence(Qt::CTRL | Qt::Key_N));
-    mEdit->addSeparator()->setObjectName(QStringLiteral("mSep10"));
-    mExportSettingsToClipboard = addItem(mEdit, "mExportSettingsToClipboard",
-                                         QStringLiteral("&Export Settings To Clipboard..."),
-                                         QKeySequence(Qt::CTRL | Qt::Key_E));
-    mImportSettingsFromClipboard = addItem(mEdit, "mImportSettingsFromClipboard",
-                                           QStringLiteral("&Import Settings From Clipboard..."),
-                                           QKeySequence(Qt::CTRL | Qt::Key_I));
-
-    mWindow = bar->addMenu(QStringLiteral("&Window"));
-    mWindow->setObjectName(QStringLiteral("mWindow"));
-    mMaximizeAll = addItem(mWindow, "mMaximizeAll", QStringLiteral("&Maximize All"));
-    mCascade = addItem(mWindow, "mCascade", QStringLiteral("&Cascade"));
-    mTileHorizontal = addItem(mWindow, "mTileHorizontal", QStringLiteral("Tile &Horizontal"));
-    mTileVertical = addItem(mWindow, "mTileVertical", QStringLiteral("Tile &Vertical"));
-    mArrangeIcons = addItem(mWindow, "mArrangeIcons", QStringLiteral("&Arrange Minimized Icons"));
-    connect(mWindow, &QMenu::aboutToShow, this, &MDIFormMain::rebuildWindowList);
-
-    mAbout = bar->addAction(QStringLiteral("&About"));
-    mAbout->setObjectName(QStringLiteral("mAbout"));
-
-    connect(mOpenFile, &QAction::triggered, this, &MDIFormMain::mOpenFile_Click);
-    connect(mSavefile, &QAction::triggered, this, &MDIFormMain::mSavefile_Click);
-    connect(mSaveFileAs, &QAction::triggered, this, &MDIFormMain::mSaveFileAs_Click);
-    connect(mClose, &QAction::triggered, this, &MDIFormMain::mClose_Click);
-    connect(mCloseAll, &QAction::triggered, this, &MDIFormMain::mCloseAll_Click);
-    connect(mPreferences, &QAction::triggered, this, &MDIFormMain::mPreferences_Click);
-    connect(mExit, &QAction::triggered, this, &MDIFormMain::mExit_Click);
-    connect(mEditSettingForAllShips, &QAction::triggered, this,
-            &MDIFormMain::mEditSettingForAllShips_Click);
-    connect(mEditAlphanumericSetting, &QAction::triggered, this,
-            &MDIFormMain::mEditAlphanumericSetting_Click);
-    connect(mMaximizeAll, &QAction::triggered, this, &MDIFormMain::mMaximizeAll_Click);
-    connect(mCascade, &QAction::triggered, this, &MDIFormMain::mCascade_Click);
-    connect(mTileHorizontal, &QAction::triggered, this, &MDIFormMain::mTileHorizontal_Click);
-    connect(mTileVertical, &QAction::triggered, this, &MDIFormMain::mTileVertical_Click);
-    connect(mArrangeIcons, &QAction::triggered, this, &MDIFormMain::mArrangeIcons_Click);
-    connect(mAbout, &QAction::triggered, this, &MDIFormMain::mAbout_Click);
-    m_editMenu = new EditMenuController(*this, m_context);  // the other Edit items
 }
 
 FrmSettingsEdit* MDIFormMain::activeEditor() const {
@@ -218,6 +110,12 @@ std::vector<FrmSettingsEdit*> MDIFormMain::editors() const {
 QMdiSubWindow* MDIFormMain::subWindowOf(const FrmSettingsEdit* editor) const {
     const EditorEntry* entry = entryOf(static_cast<const EditorWindow*>(editor));
     return entry ? entry->subWindow : nullptr;
+}
+
+std::vector<QMdiSubWindow*> MDIFormMain::editorWindows() const {
+    std::vector<QMdiSubWindow*> open;
+    for (const EditorEntry& entry : m_entries) open.push_back(entry.subWindow);
+    return open;
 }
 
 const MDIFormMain::EditorEntry* MDIFormMain::entryOf(const EditorWindow* editor) const {
@@ -239,68 +137,14 @@ void MDIFormMain::openFiles(const std::vector<std::string>& paths) {
 }
 
 void MDIFormMain::updateMenus() {
-    const MainMenuState state = m_module->menuState();
-    if (m_module->registry().openEditorCount() == 0) {
-        m_editAllShipsApplies = false;
-        m_editAlphanumericApplies = false;
-    }
-    mSavefile->setEnabled(state.mSavefile);
-    mSaveFileAs->setEnabled(state.mSaveFileAs);
-    mClose->setEnabled(state.mClose);
-    mCloseAll->setEnabled(state.mCloseAll);
-
-    // Items of a disabled top menu are unreachable, shortcuts included.
-    mEdit->menuAction()->setEnabled(state.mEdit);
-    mEditSettingForAllShips->setEnabled(state.mEdit && m_editAllShipsApplies);
-    mEditAlphanumericSetting->setEnabled(state.mEdit && m_editAlphanumericApplies);
-    for (QAction* item : {mSwapShipSettings, mCopyShipSettings, mFindSetting, mFindNext,
-                          mExportSettingsToClipboard, mImportSettingsFromClipboard})
-        item->setEnabled(state.mEdit);
-
-    mWindow->menuAction()->setEnabled(state.mWindow);
-    for (QAction* item : {mMaximizeAll, mCascade, mTileHorizontal, mTileVertical, mArrangeIcons})
-        item->setEnabled(state.mWindow);
-    rebuildWindowList();
+    if (m_module->registry().openEditorCount() == 0) m_menus->clearFieldCommands();
+    m_menus->applyState(m_module->menuState());
+    m_arranger->rebuildWindowList();
 }
 
 void MDIFormMain::rebuildRecentMenu() {
-    const std::vector<std::string> captions = m_module->recentFiles().menuCaptions();
-    for (int i = 0; i < kMaxRecentFiles; ++i) {
-        QAction* item = m_reciente[static_cast<std::size_t>(i)];
-        const bool used = i < static_cast<int>(captions.size());
-        item->setText(used ? fromCore(captions[static_cast<std::size_t>(i)]) : QString());
-        item->setVisible(used);
-    }
-    m_sep2->setVisible(m_module->recentFiles().separatorVisible());
-}
-
-void MDIFormMain::rebuildWindowList() {
-    for (QAction* item : m_windowList) {
-        mWindow->removeAction(item);
-        item->deleteLater();
-    }
-    m_windowList.clear();
-    if (m_entries.empty()) return;
-
-    QAction* separator = mWindow->addSeparator();
-    m_windowList.push_back(separator);
-    const QMdiSubWindow* current = m_mdiArea->activeSubWindow();
-    int number = 1;
-    for (const EditorEntry& entry : m_entries) {
-        QAction* item = mWindow->addAction(
-            QStringLiteral("&%1 %2").arg(number).arg(menuText(entry.subWindow->windowTitle())));
-        item->setObjectName(QStringLiteral("mWindowList_%1").arg(number));
-        item->setCheckable(true);
-        item->setChecked(entry.subWindow == current);
-        QMdiSubWindow* subWindow = entry.subWindow;
-        connect(item, &QAction::triggered, this, [this, subWindow] {
-            if (entryOf(subWindow) == nullptr) return;
-            if (subWindow->isMinimized()) subWindow->showNormal();
-            m_mdiArea->setActiveSubWindow(subWindow);
-        });
-        m_windowList.push_back(item);
-        ++number;
-    }
+    m_menus->showRecent(m_module->recentFiles().menuCaptions(),
+                        m_module->recentFiles().separatorVisible());
 }
 
 void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
@@ -310,140 +154,54 @@ void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
     m_module->registry().setActiveEditor(entry->slot);
 }
 
-void MDIFormMain::onEditCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting) {
-    m_editAllShipsApplies = editSettingForAllShips;
-    m_editAlphanumericApplies = editAlphanumericSetting;
-    const bool editMenu = m_module->menuState().mEdit;
-    mEditSettingForAllShips->setEnabled(editMenu && m_editAllShipsApplies);
-    mEditAlphanumericSetting->setEnabled(editMenu && m_editAlphanumericApplies);
-}
-
 // ---- menu commands ----
 
-void MDIFormMain::mOpenFile_Click() {
+void MDIFormMain::openFileCommand() {
     m_module->openCommand(*this);
     updateMenus();
 }
 
-void MDIFormMain::mSavefile_Click() {
+void MDIFormMain::saveCommand() {
     if (FrmSettingsEdit* editor = activeEditor()) editor->saveFile();
-    rebuildWindowList();
+    m_arranger->rebuildWindowList();
 }
 
-void MDIFormMain::mSaveFileAs_Click() {
+void MDIFormMain::saveAsCommand() {
     FrmSettingsEdit* editor = activeEditor();
     if (editor == nullptr) return;
     editor->saveFileAs();
-    rebuildWindowList();
+    m_arranger->rebuildWindowList();
 }
 
-void MDIFormMain::mClose_Click() {
+void MDIFormMain::closeCommand() {
     m_module->closeActive(*this);
     updateMenus();
 }
 
-void MDIFormMain::mCloseAll_Click() {
+void MDIFormMain::closeAllCommand() {
     m_module->closeAll(*this);
     updateMenus();
 }
 
-void MDIFormMain::mPreferences_Click() {
+void MDIFormMain::preferencesCommand() {
     showPreferences(this, m_context, [this] {
         for (FrmSettingsEdit* editor : editors()) editor->applyTextAlign();
     });
 }
 
-void MDIFormMain::mExit_Click() { close(); }
+void MDIFormMain::exitCommand() { close(); }
 
-void MDIFormMain::mEditSettingForAllShips_Click() {
-    if (mEditSettingForAllShips->isEnabled()) m_editMenu->editSettingForAllShips();
+void MDIFormMain::editSettingForAllShipsCommand() {
+    if (m_menus->editSettingForAllShipsEnabled()) m_editMenu->editSettingForAllShips();
 }
 
-void MDIFormMain::mEditAlphanumericSetting_Click() {
-    if (mEditAlphanumericSetting->isEnabled()) m_editMenu->editAlphanum();
+void MDIFormMain::editAlphanumericSettingCommand() {
+    if (m_menus->editAlphanumericSettingEnabled()) m_editMenu->editAlphanum();
 }
 
-void MDIFormMain::activateActiveEditor() {
-    if (FrmSettingsEdit* editor = activeEditor())
-        if (QMdiSubWindow* subWindow = subWindowOf(editor))
-            m_mdiArea->setActiveSubWindow(subWindow);
-}
+void MDIFormMain::aboutCommand() { showAbout(this); }
 
-void MDIFormMain::mMaximizeAll_Click() {
-    for (const EditorEntry& entry : m_entries)
-        if (!entry.subWindow->isMaximized()) entry.subWindow->showMaximized();
-    activateActiveEditor();
-}
-
-void MDIFormMain::mCascade_Click() {
-    m_mdiArea->cascadeSubWindows();
-    activateActiveEditor();
-}
-
-void MDIFormMain::tile(Qt::Orientation orientation) {
-    std::vector<QMdiSubWindow*> windows;
-    bool anyMinimized = false;
-    for (const EditorEntry& entry : m_entries) {
-        if (entry.subWindow->isMinimized())
-            anyMinimized = true;
-        else
-            windows.push_back(entry.subWindow);
-    }
-    if (windows.empty()) return;
-    QRect area = m_mdiArea->viewport()->rect();
-    // Leave the bottom row to minimised editors, as their icons line up there.
-    if (anyMinimized)
-        area.setBottom(area.bottom() - m_entries.front().subWindow->minimumSizeHint().height());
-    const int count = static_cast<int>(windows.size());
-    for (int i = 0; i < count; ++i) {
-        QMdiSubWindow* subWindow = windows[static_cast<std::size_t>(i)];
-        if (subWindow->isMaximized()) subWindow->showNormal();
-        QRect cell;
-        if (orientation == Qt::Horizontal) {
-            // Tile Horizontal: full-width strips, one above the other.
-            const int top = area.top() + area.height() * i / count;
-            const int bottom = area.top() + area.height() * (i + 1) / count;
-            cell = QRect(area.left(), top, area.width(), bottom - top);
-        } else {
-            const int left = area.left() + area.width() * i / count;
-            const int right = area.left() + area.width() * (i + 1) / count;
-            cell = QRect(left, area.top(), right - left, area.height());
-        }
-        subWindow->setGeometry(cell);
-    }
-}
-
-void MDIFormMain::mTileHorizontal_Click() {
-    tile(Qt::Horizontal);
-    activateActiveEditor();
-}
-
-void MDIFormMain::mTileVertical_Click() {
-    tile(Qt::Vertical);
-    activateActiveEditor();
-}
-
-void MDIFormMain::mArrangeIcons_Click() {
-    // Minimised editors line up from the bottom left, left to right, rows growing upwards.
-    const QRect area = m_mdiArea->viewport()->rect();
-    int x = area.left();
-    int rowBottom = area.bottom() + 1;
-    for (const EditorEntry& entry : m_entries) {
-        QMdiSubWindow* subWindow = entry.subWindow;
-        if (!subWindow->isMinimized()) continue;
-        const QSize size = subWindow->size();
-        if (x > area.left() && x + size.width() > area.right() + 1) {
-            x = area.left();
-            rowBottom -= size.height();
-        }
-        subWindow->move(x, rowBottom - size.height());
-        x += size.width();
-    }
-}
-
-void MDIFormMain::mAbout_Click() { showAbout(this); }
-
-void MDIFormMain::m_reciente_Click(int index) {
+void MDIFormMain::openRecentCommand(int index) {
     m_module->openRecent(index, *this);
     updateMenus();
 }
@@ -480,20 +238,23 @@ EditorWindow* MDIFormMain::createEditor(int slot, const std::string& path) {
     // the menus follow.
     connect(editor, &FrmSettingsEdit::fileLoaded, this, [this] {
         rebuildRecentMenu();
-        rebuildWindowList();
+        m_arranger->rebuildWindowList();
     });
     connect(editor, &FrmSettingsEdit::fileSaved, this, [this] {
         rebuildRecentMenu();
-        rebuildWindowList();
+        m_arranger->rebuildWindowList();
     });
     connect(editor, &FrmSettingsEdit::editCommandsChanged, this,
-            &MDIFormMain::onEditCommandsChanged);
+            [this](bool editSettingForAllShips, bool editAlphanumericSetting) {
+                m_menus->setFieldCommands(m_module->menuState(), editSettingForAllShips,
+                                          editAlphanumericSetting);
+            });
     connect(editor, &FrmSettingsEdit::editCommandRequested, this,
             [this](bool editSettingForAllShips) {
                 if (editSettingForAllShips)
-                    mEditSettingForAllShips_Click();
+                    editSettingForAllShipsCommand();
                 else
-                    mEditAlphanumericSetting_Click();
+                    editAlphanumericSettingCommand();
             });
 
     m_entries.push_back({editor, subWindow, slot});
@@ -573,20 +334,11 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
     updateMenus();
 }
 
-bool MDIFormMain::handlesShortcut(const QKeyEvent& key) const {
-    const QKeySequence pressed(key.keyCombination());
-    const QList<QAction*> items = findChildren<QAction*>();
-    return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
-        return item->isEnabled() && !item->shortcut().isEmpty() && item->shortcut() == pressed;
-    });
-}
-
 bool MDIFormMain::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::Close: {
-            // An editor's own close box: the same close request as the Close command.
-            const EditorEntry* entry = entryOf(qobject_cast<const QMdiSubWindow*>(watched));
-            if (entry == nullptr) break;
+    if (event->type() == QEvent::Close) {
+        // An editor's own close box: the same close request as the Close command.
+        const EditorEntry* entry = entryOf(qobject_cast<const QMdiSubWindow*>(watched));
+        if (entry != nullptr) {
             FrmSettingsEdit* editor = entry->editor;
             m_module->closeRun().closeCancelled = false;
             if (m_module->closeEditor(entry->slot, *this)) discardEditor(*editor);
@@ -594,34 +346,6 @@ bool MDIFormMain::eventFilter(QObject* watched, QEvent* event) {
             event->ignore();
             return true;
         }
-        case QEvent::ShortcutOverride: {
-            // Leaving the event unaccepted lets the menu's shortcut run instead of the field's key.
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || widget->window() != this) break;
-            if (handlesShortcut(*static_cast<QKeyEvent*>(event))) return true;
-            break;
-        }
-        case QEvent::KeyPress: {
-            // Page keys pressed outside any editor (the frame has the focus) go to the active one;
-            // inside an editor the editor handles them itself.
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || widget->window() != this) break;
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->modifiers() != Qt::NoModifier) break;
-            if (key->key() != Qt::Key_PageUp && key->key() != Qt::Key_PageDown) break;
-            const bool insideEditor =
-                std::any_of(m_entries.begin(), m_entries.end(), [widget](const EditorEntry& entry) {
-                    return entry.editor == widget || entry.editor->isAncestorOf(widget);
-                });
-            if (insideEditor) break;
-            FrmSettingsEdit* editor = activeEditor();
-            if (editor == nullptr) break;
-            const int page = editor->currentPage();
-            editor->showPage(key->key() == Qt::Key_PageUp ? pageUp(page) : pageDown(page));
-            return true;
-        }
-        default:
-            break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,8 +1,10 @@
 // MDIFormMain: the program's one top-level window, a multiple-document frame holding up to
 // eight editor windows. It owns the main module (editor registry, run flags, recent files) and
 // carries out what the module decides: the module says which files open, which editors may
-// close and which menus apply; this window shows the dialogs, makes and removes the editor
-// windows and keeps the menus in step.
+// close and which menus apply; this window shows the dialogs and makes and removes the editor
+// windows. Its parts do the rest: MainMenuBar (the menus and their state), WindowArranger (the
+// Window menu), MainKeyRouter (menu shortcuts and page keys), EditMenuController (the Edit
+// menu's dialogs) and BatchMenu (the batch windows).
 #pragma once
 
 #include <QMainWindow>
@@ -16,14 +18,17 @@
 #include "session/MainModule.h"
 #include "session/MainWindowUi.h"
 
-class QAction;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 
 namespace tavmir::gui {
 
+class BatchMenu;
+class EditMenuController;
 class FrmSettingsEdit;
+class MainKeyRouter;
+class MainMenuBar;
+class WindowArranger;
 
 class MDIFormMain : public QMainWindow, public MainWindowUi {
     Q_OBJECT
@@ -42,6 +47,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     std::vector<FrmSettingsEdit*> editors() const;
     // The subwindow that frames an editor, or null.
     QMdiSubWindow* subWindowOf(const FrmSettingsEdit* editor) const;
+    // The subwindows of the open editors in slot order.
+    std::vector<QMdiSubWindow*> editorWindows() const;
 
     // Opens files as one run of the Open command (after its dialog): the command line's files.
     void openFiles(const std::vector<std::string>& paths);
@@ -50,23 +57,24 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     // Rebuilds the recent-files items from the module's list.
     void rebuildRecentMenu();
 
-    // Menu commands (public so that editors and tests can run them).
-    void mOpenFile_Click();
-    void mSavefile_Click();
-    void mSaveFileAs_Click();
-    void mClose_Click();
-    void mCloseAll_Click();
-    void mPreferences_Click();
-    void mExit_Click();
-    void mEditSettingForAllShips_Click();
-    void mEditAlphanumericSetting_Click();
-    void mMaximizeAll_Click();
-    void mCascade_Click();
-    void mTileHorizontal_Click();
-    void mTileVertical_Click();
-    void mArrangeIcons_Click();
-    void mAbout_Click();
-    void m_reciente_Click(int index);
+    // The menu commands (MainMenuBar runs them; tests and benchmarks may too). The items are
+    // reached by their object names ("mOpenFile", "m_reciente_0", ...).
+    void openFileCommand();
+    void saveCommand();
+    void saveAsCommand();
+    void closeCommand();
+    void closeAllCommand();
+    void preferencesCommand();
+    void exitCommand();
+    void editSettingForAllShipsCommand();
+    void editAlphanumericSettingCommand();
+    void aboutCommand();
+    void openRecentCommand(int index);
+    // Where the other commands live: the Edit menu's dialogs, the batch windows, the
+    // arrangement of the editor windows.
+    EditMenuController& editMenu() { return *m_editMenu; }
+    BatchMenu& batchMenu() { return *m_batchMenu; }
+    WindowArranger& windowArranger() { return *m_arranger; }
 
     // MainWindowUi.
     std::optional<OpenDialogChoice> chooseFilesToOpen(const OpenDialogStart& start) override;
@@ -91,60 +99,21 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
         int slot = 0;
     };
 
-    void buildMenus();
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                     const QKeySequence& shortcut = {});
-    void rebuildWindowList();
     void onSubWindowActivated(QMdiSubWindow* subWindow);
-    void onEditCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
-    void tile(Qt::Orientation orientation);
-    void activateActiveEditor();
     const EditorEntry* entryOf(const EditorWindow* editor) const;
     const EditorEntry* entryOf(const QMdiSubWindow* subWindow) const;
-    bool handlesShortcut(const QKeyEvent& key) const;
 
     GuiContext& m_context;
     std::unique_ptr<MainModule> m_module;
+    std::unique_ptr<MainKeyRouter> m_keyRouter;  // the application-wide key filter
     QMdiArea* m_mdiArea = nullptr;
     std::vector<EditorEntry> m_entries;
     bool m_busy = false;
-    class EditMenuController* m_editMenu = nullptr;  // owned as a child
-    // The focused field's own state of the two Edit commands (the Edit menu may still be off).
-    bool m_editAllShipsApplies = false;
-    bool m_editAlphanumericApplies = false;
-
-  public:
-    // The menu controls, named as the window's design names them.
-    QMenu* mFile = nullptr;
-    QAction* mOpenFile = nullptr;
-    QAction* mSavefile = nullptr;
-    QAction* mSaveFileAs = nullptr;
-    QAction* mClose = nullptr;
-    QAction* mCloseAll = nullptr;
-    QAction* mCompareFiles = nullptr;
-    QAction* mValidateFiles = nullptr;
-    QAction* mValidateTemplateSSS = nullptr;
-    QAction* mPreferences = nullptr;
-    std::vector<QAction*> m_reciente;
-    QAction* m_sep2 = nullptr;
-    QAction* mExit = nullptr;
-    QMenu* mEdit = nullptr;
-    QAction* mEditSettingForAllShips = nullptr;
-    QAction* mEditAlphanumericSetting = nullptr;
-    QAction* mSwapShipSettings = nullptr;
-    QAction* mCopyShipSettings = nullptr;
-    QAction* mFindSetting = nullptr;
-    QAction* mFindNext = nullptr;
-    QAction* mExportSettingsToClipboard = nullptr;
-    QAction* mImportSettingsFromClipboard = nullptr;
-    QMenu* mWindow = nullptr;
-    QAction* mMaximizeAll = nullptr;
-    QAction* mCascade = nullptr;
-    QAction* mTileHorizontal = nullptr;
-    QAction* mTileVertical = nullptr;
-    QAction* mArrangeIcons = nullptr;
-    QAction* mAbout = nullptr;
-    std::vector<QAction*> m_windowList;  // the open editors below the Window menu's items
+    // Owned as children.
+    MainMenuBar* m_menus = nullptr;
+    WindowArranger* m_arranger = nullptr;
+    EditMenuController* m_editMenu = nullptr;
+    BatchMenu* m_batchMenu = nullptr;
 };
 
 }  // namespace tavmir::gui

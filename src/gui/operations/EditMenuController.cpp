@@ -1,7 +1,6 @@
 #include "operations/EditMenuController.h"
 
-#include <QAction>
-#include <QLabel>
+#include <QPointer>
 
 #include "BusyCursor.h"
 #include "UiServices.h"
@@ -16,48 +15,29 @@
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/MDIFormMain.h"
 #include "operations/DocumentEdits.h"
+#include "widgets/FieldAlignment.h"
 
 namespace tavmir::gui {
 namespace {
 
-Qt::Alignment alignmentOf(int textAlign) {
-    switch (textAlign) {
-        case 1:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case 2:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        default:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-// The editor's remark line (lRemark) while one of its dialogs is open.
+// The editor's remark line while one of its dialogs is open.
 std::function<void(const QString&)> remarkLineOf(FrmSettingsEdit& editor) {
-    return [label = QPointer<QLabel>(editor.findChild<QLabel*>(QStringLiteral("lRemark")))](
-               const QString& text) {
-        if (label) label->setText(text);
+    return [target = QPointer<FrmSettingsEdit>(&editor)](const QString& text) {
+        if (target) target->showRemarkText(text);
     };
 }
 
-void applyBulk(FrmSettingsEdit& editor, const std::vector<FieldWrite>& writes) {
+void applyBulk(FrmSettingsEdit& editor, const std::vector<FieldWrite>& writes,
+               std::string_view stepName) {
     BusyCursor busy;
-    applyBulkWrites(editor.document(), writes);
+    applyBulkWrites(editor.document(), writes, std::string(stepName));
     editor.refreshFromDocument();
 }
 
 }  // namespace
 
 EditMenuController::EditMenuController(MDIFormMain& main, GuiContext& context)
-    : QObject(&main), m_main(main), m_context(context) {
-    connect(main.mSwapShipSettings, &QAction::triggered, this, &EditMenuController::swapSettings);
-    connect(main.mCopyShipSettings, &QAction::triggered, this, &EditMenuController::copySettings);
-    connect(main.mFindSetting, &QAction::triggered, this, &EditMenuController::findSetting);
-    connect(main.mFindNext, &QAction::triggered, this, &EditMenuController::findNextSetting);
-    connect(main.mExportSettingsToClipboard, &QAction::triggered, this,
-            &EditMenuController::exportSettingsToClipboard);
-    connect(main.mImportSettingsFromClipboard, &QAction::triggered, this,
-            &EditMenuController::importSettingsFromClipboard);
-}
+    : QObject(&main), m_main(main), m_context(context) {}
 
 FrmSettingsEdit* EditMenuController::editor() const { return m_main.activeEditor(); }
 
@@ -72,7 +52,7 @@ void EditMenuController::editSettingForAllShips() {
     EditAllShipsHost host;
     host.fields = &document.fields();
     host.apply = [target](const std::vector<FieldWrite>& writes) {
-        applyTypedWrites(target->document(), writes);
+        applyTypedWrites(target->document(), writes, std::string(kEditSettingForAllShipsStep));
         target->refreshFromDocument();
     };
     host.showPage = [target](int page) { target->showPage(page); };
@@ -80,7 +60,7 @@ void EditMenuController::editSettingForAllShips() {
     dialog.setRemarkSink(remarkLineOf(*target));
     dialog.move(m_editAllPosition);
     dialog.open(document.currentPage(), document.focusedItem(),
-                alignmentOf(m_context.preferences.textAlign));
+                fieldAlignment(m_context.preferences.textAlign));
     ui().exec(dialog);
     m_editAllPosition = dialog.pos();
     target->focusItem(dialog.closing().focusField);
@@ -96,7 +76,7 @@ void EditMenuController::editAlphanum() {
     dialog.setRemarkSink(remarkLineOf(*target));
     ui().exec(dialog);
     if (!dialog.writes().empty()) {
-        applyTypedWrites(document, dialog.writes());
+        applyTypedWrites(document, dialog.writes(), std::string(kEditAlphanumericSettingStep));
         target->refreshFromDocument();
     }
     target->focusItem(item);
@@ -107,7 +87,7 @@ void EditMenuController::swapSettings() {
     if (target == nullptr) return;
     FrmSwapShipSettings dialog(target->document().fields(), &m_main);
     if (ui().exec(dialog) == QDialog::Accepted && !dialog.writes().empty())
-        applyBulk(*target, dialog.writes());
+        applyBulk(*target, dialog.writes(), kSwapShipSettingsStep);
 }
 
 void EditMenuController::copySettings() {
@@ -115,7 +95,7 @@ void EditMenuController::copySettings() {
     if (target == nullptr) return;
     FrmCopyShipSettings dialog(target->document().fields(), &m_main);
     if (ui().exec(dialog) == QDialog::Accepted && !dialog.writes().empty())
-        applyBulk(*target, dialog.writes());
+        applyBulk(*target, dialog.writes(), kCopyShipSettingsStep);
 }
 
 void EditMenuController::findSetting() {
@@ -185,7 +165,7 @@ void EditMenuController::importSettingsFromClipboard() {
     ui().exec(dialog);
     if (dialog.cancelled()) return;
     const ImportWrites writes = importSelected(parsed.records);
-    applyBulk(*target, writes.writes);
+    applyBulk(*target, writes.writes, kImportSettingsStep);
     showInformation(&m_main, fromCore(importedMessage(writes.count)));
 }
 

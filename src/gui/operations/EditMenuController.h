@@ -22,8 +22,7 @@ class EditMenuController : public QObject {
     Q_OBJECT
 
   public:
-    // Connects the menu items Swap, Copy, Find, Find Next, Export and Import; the window's
-    // own handlers of the two field-bound items call editSettingForAllShips / editAlphanum.
+    // The main window's menu items run the commands below.
     EditMenuController(MDIFormMain& main, GuiContext& context);
 
     // The commands, on the active editor; nothing happens without one.

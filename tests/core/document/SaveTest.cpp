@@ -123,15 +123,5 @@ TEST(SaveFile, SaveAsWritesTheChosenFormAndSwitchesTheEditorOnSuccess) {
     EXPECT_EQ(test::readAll(converted), cfgFileBytes(*c, test::validDocument()));
 }
 
-TEST(SaveFile, ComparesPathsAsTheFileSystemDoes) {
-    EXPECT_EQ(kSaveAsFilter, "Subspace Settings (*.cfg)|*.cfg|Subspace Settings (*.set)|*.set");
-    TempDir dir;
-    const std::string file = dir.file("a.cfg", "x");
-    std::filesystem::create_symlink(file, dir.path("link.cfg"));
-    EXPECT_TRUE(pathsNameSameFile(file, dir.path("link.cfg")));
-    EXPECT_TRUE(pathsNameSameFile(dir.path("new.cfg"), dir.path("x/../new.cfg")));
-    EXPECT_FALSE(pathsNameSameFile(file, dir.path("A.cfg")) || pathsNameSameFile(file, ""));
-}
-
 }  // namespace
 }  // namespace tavmir

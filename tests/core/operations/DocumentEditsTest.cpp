@@ -28,7 +28,7 @@ class DocumentEdits : public ::testing::Test {
 TEST_F(DocumentEdits, TypedWritesRunTheChangeHandlingOfEachField) {
     const int warbird = shipTable(1, 0);
     const std::string tooltipBefore = doc->tooltip(warbird);
-    EXPECT_EQ(applyTypedWrites(*doc, {{warbird, "18"}, {0, "x"}, {1046, "x"}}), 1);
+    EXPECT_EQ(applyTypedWrites(*doc, {{warbird, "18"}, {0, "x"}, {1046, "x"}}, "Typed"), 1);
     EXPECT_EQ(doc->text(warbird), "18");
     EXPECT_EQ(doc->text(shipTable(1, kAverageColumn)), "11");
     EXPECT_NE(doc->tooltip(warbird), tooltipBefore);
@@ -37,7 +37,7 @@ TEST_F(DocumentEdits, TypedWritesRunTheChangeHandlingOfEachField) {
 }
 
 TEST_F(DocumentEdits, BulkWritesMarkModifiedRecomputeAndCutToTheField) {
-    EXPECT_EQ(applyBulkWrites(*doc, {}), 0);
+    EXPECT_EQ(applyBulkWrites(*doc, {}, "Bulk"), 0);
     EXPECT_TRUE(doc->modified());  // even when nothing changed
 
     doc->setModified(false);
@@ -45,7 +45,9 @@ TEST_F(DocumentEdits, BulkWritesMarkModifiedRecomputeAndCutToTheField) {
     const int length = fieldMaxLength(*catalogue, javelin);
     ASSERT_GT(length, 0);
     const std::string tooLong(static_cast<std::size_t>(length) + 5, '9');
-    EXPECT_EQ(applyBulkWrites(*doc, {{shipTable(1, 0), "18"}, {javelin, tooLong}, {2000, "1"}}), 2);
+    EXPECT_EQ(
+        applyBulkWrites(*doc, {{shipTable(1, 0), "18"}, {javelin, tooLong}, {2000, "1"}}, "Bulk"),
+        2);
     EXPECT_EQ(doc->text(javelin), tooLong.substr(0, static_cast<std::size_t>(length)));
     EXPECT_EQ(doc->text(shipTable(1, kAverageColumn)),
               averageTextOfSum(18.0 + std::pow(10.0, length) - 1 + 60.0));

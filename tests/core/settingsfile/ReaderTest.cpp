@@ -30,6 +30,7 @@ TEST(Reader, ReportsFilesThatCannotBeReadAndStopsThere) {
     EXPECT_EQ(m.log.plainText(), "Sunday, December 6, 2026      22:00:00\r\n\r\nValidating " +
                                      missing + "\r\n\r\nNo such file or directory\r\n\r\n");
     EXPECT_EQ(m.log.runs().back().color, kRed);
+    EXPECT_EQ(m.data.failureReason, "No such file or directory");
     EXPECT_EQ(detectFileType(*cat, missing), "");
 
     Validation folder(*cat, dir.path(""));
@@ -39,7 +40,8 @@ TEST(Reader, ReportsFilesThatCannotBeReadAndStopsThere) {
     const std::string huge = dir.file("huge.cfg", std::string(kMaxSettingsFileSize + 1, 'x'));
     Validation h(*cat, huge);
     EXPECT_EQ(h.data.status, kStatusReadFailed);
-    EXPECT_NE(h.log.plainText().find("File is too large"), std::string::npos);
+    EXPECT_EQ(h.data.failureReason,
+              "File is too large (more than 16 MB): it cannot be a settings file");
 
     // A 10 MB line is read to its end: one overflow.
     Validation l(*cat, dir.file("long.cfg", test::completeCfg(*cat) + "[Gen]\r\nG3=" +
@@ -103,11 +105,17 @@ TEST(Reader, WritesBatchHeaderProgressAndReports) {
     log.clear();
     validateSettingsFile(*cat, d, env);
     EXPECT_EQ(d.status, kStatusReportFailed);
+    EXPECT_EQ(d.failureReason, "Not a directory");
     EXPECT_NE(log.plainText().find("Warnings: 0"), std::string::npos) << "the log is complete";
     d.reportFile = path + ".log";
     d.reportFormat = 2;
     validateSettingsFile(*cat, d, env);
     EXPECT_EQ(d.status, kStatusReportFailed);
+    EXPECT_EQ(d.failureReason, "Unknown report format (2)");
+    d.reportFormat = 1;
+    validateSettingsFile(*cat, d, env);
+    EXPECT_EQ(d.status, kStatusRead);
+    EXPECT_EQ(d.failureReason, "") << "a later run clears the reason";
 }
 
 }  // namespace

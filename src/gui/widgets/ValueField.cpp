@@ -1,24 +1,13 @@
-#include "widgets/EditorFieldWidgets.h"
+#include "widgets/ValueField.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace tavmir::gui {
+#include "widgets/EditorFieldEvents.h"
+#include "widgets/TypedCharacter.h"
 
-int typedCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
-    if (key == Qt::Key_Backspace) return 8;
-    // Delete types nothing, although some platforms give it the text DEL (127).
-    if (key == Qt::Key_Delete) return -1;
-    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
-        if (key >= Qt::Key_BracketLeft && key <= Qt::Key_Underscore) return key - Qt::Key_At;
-        return -1;
-    }
-    if (text.size() == 1) return text.at(0).unicode();
-    return -1;
-}
+namespace tavmir::gui {
 
 ValueField::ValueField(int item, EditorFieldEvents& events, QWidget* parent)
     : QLineEdit(parent), m_item(item), m_events(events) {
@@ -61,21 +50,6 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
 void ValueField::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     m_events.fieldActivated(m_item);
-}
-
-FieldLabel::FieldLabel(int item, EditorFieldEvents& events, QWidget* parent)
-    : QLabel(parent), m_item(item), m_events(events) {
-    setTextFormat(Qt::PlainText);
-}
-
-void FieldLabel::mousePressEvent(QMouseEvent* event) {
-    QLabel::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) m_events.labelClicked(m_item, false);
-}
-
-void FieldLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    QLabel::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) m_events.labelClicked(m_item, true);
 }
 
 }  // namespace tavmir::gui

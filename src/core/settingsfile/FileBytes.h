@@ -1,5 +1,5 @@
-// Getting the bytes of a file the reader is asked to read: a regular file only (a FIFO or device
-// is never opened for reading, it could block), and at most kMaxSettingsFileSize of it.
+// Reading a settings file whole: only a regular file of at most kMaxSettingsFileSize bytes is
+// read, and it is opened without waiting, so a FIFO that took the place of a file never blocks.
 #pragma once
 
 #include <cstdint>
@@ -15,12 +15,12 @@ inline constexpr std::string_view kNotRegularFileError =
     "Not a regular file: it cannot be a settings file";
 
 // A file's whole content, or the reason it could not be had.
-struct SettingsFileBytes {
+struct FileBytes {
     std::string bytes;
     std::string error;  // the system's description; empty on success
 };
 
-SettingsFileBytes readSettingsFileBytes(const std::string& path);
+FileBytes readWholeFile(const std::string& path);
 
 // The reason a content above kMaxSettingsFileSize is refused.
 std::string tooLargeFileError();

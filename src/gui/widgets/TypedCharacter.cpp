@@ -1,0 +1,19 @@
+#include "widgets/TypedCharacter.h"
+
+namespace tavmir::gui {
+
+int typedCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Backspace) return 8;
+    // Delete types nothing, although some platforms give it the text DEL (127).
+    if (key == Qt::Key_Delete) return -1;
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+        if (key >= Qt::Key_BracketLeft && key <= Qt::Key_Underscore) return key - Qt::Key_At;
+        return -1;
+    }
+    if (text.size() == 1) return text.at(0).unicode();
+    return -1;
+}
+
+}  // namespace tavmir::gui
