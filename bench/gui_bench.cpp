@@ -3,10 +3,12 @@
 // page visited (200 MB resident). Headless by default; under Xvfb run it with QT_QPA_PLATFORM=xcb.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 
 #include <unistd.h>
 
@@ -20,6 +22,7 @@
 #include "GuiContext.h"
 #include "UiServices.h"
 #include "catalogue/Catalogue.h"
+#include "dialogs/FrmImportSettings.h"
 #include "document/FieldTexts.h"
 #include "document/SettingsWriter.h"
 #include "editor/FrmSettingsEdit.h"
@@ -188,6 +191,50 @@ void BM_EightEditorsResident(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EightEditorsResident)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The import list with 100,000 accepted lines (a clipboard near the size limit): the dialog
+// built and shown, Select None, Select All, and the selection handed back by Import.
+void BM_ImportListOfLines(benchmark::State& state) {
+    const auto lines = static_cast<std::size_t>(state.range(0));
+    std::vector<TransferRecord> records;
+    QStringList notes;
+    records.reserve(lines);
+    for (std::size_t i = 0; i < lines; ++i) {
+        records.push_back({static_cast<int>(i % 961) + 1, "Misc", "Key" + std::to_string(i % 961),
+                           std::to_string(i), false});
+        notes.append(i % 3 == 0 ? QStringLiteral("unchanged") : QString::number(i));
+    }
+    for (auto _ : state) {
+        FrmImportSettings dialog(records, notes);
+        dialog.show();
+        settle();
+        dialog.findChild<QPushButton*>(QStringLiteral("bSelectNone"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("bSelectAll"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("bImport"))->click();
+        settle();
+        benchmark::DoNotOptimize(records.back().selected);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_ImportListOfLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One row of that list clicked on and off again, as a user picks lines: the count label
+// follows each click.
+void BM_ImportListRowClick(benchmark::State& state) {
+    std::vector<TransferRecord> records(100000, TransferRecord{1, "Misc", "Key", "1", false});
+    FrmImportSettings dialog(records, QStringList(100000, QStringLiteral("unchanged")));
+    dialog.show();
+    settle();
+    auto* list = dialog.findChild<QAbstractItemView*>(QStringLiteral("List1"));
+    const QModelIndex row = list->model()->index(50000, 0);
+    for (auto _ : state) {
+        list->selectionModel()->select(row,
+                                       QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+        list->selectionModel()->select(row,
+                                       QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    }
+}
+BENCHMARK(BM_ImportListRowClick)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -9,6 +9,7 @@ packages=(
   unrtf
   clang clang-format ccache
   dpkg-dev file lintian appstream man-db bash-completion
+  locales
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include "ConsoleClock.h"
 #include "batch/BatchComparison.h"
 #include "common/Text.h"
+#include "settingsfile/SettingsFileData.h"
 
 namespace tavmir {
 
@@ -39,13 +40,21 @@ int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>
     std::string report;
     std::vector<PairOutcome> pairs;
     const bool json = format == OutputFormat::Json;
-    const BatchComparisonResult result =
-        comparison.run(list, origin, report, hooks, json ? &pairs : nullptr);
+    const BatchComparisonResult result = comparison.run(list, origin, report, hooks, &pairs);
     if (json)
         out << comparisonJson(catalogue, std::string(trimSpaces(origin)), result, pairs);
     else
         out << unixLines(report);
     out.flush();
+    // The report counts a file that could not be read as one that does not match; a script
+    // must still learn that it was never compared, as -v tells of a file it cannot read.
+    bool unread = false;
+    for (const PairOutcome& pair : pairs) {
+        if (pair.readStatus != kStatusReadFailed) continue;
+        unread = true;
+        err << pair.file << ": cannot be read: " << pair.failureReason << "\n";
+    }
+    if (unread) return 2;
     return result.dontMatch == 0 ? 0 : 1;
 }
 

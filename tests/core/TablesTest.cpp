@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -28,6 +29,7 @@
 #include "common/Numeric.h"
 #include "common/SamePath.h"
 #include "common/Text.h"
+#include "core/common/SaveScript.h"
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
 #include "core/operations/TestCatalogue.h"
@@ -66,7 +68,17 @@ Cells split(const std::string& s, char sep) {
     return cells;
 }
 
-int num(const std::string& s) { return std::stoi(s); }
+// Numbers of the cells, read without the locale ("." is the decimal point).
+int num(const std::string& s) {
+    int v = 0;
+    std::from_chars(s.data() + (s.starts_with('+') ? 1 : 0), s.data() + s.size(), v);
+    return v;
+}
+double real(const std::string& s) {
+    double v = 0;
+    std::from_chars(s.data() + (s.starts_with('+') ? 1 : 0), s.data() + s.size(), v);
+    return v;
+}
 bool yes(const std::string& s) { return s == "yes"; }
 std::string yes(bool b) { return b ? "yes" : "no"; }
 // A field number, or "row/column" of the ship table.
@@ -235,13 +247,15 @@ const std::map<std::string, Adapter>& adapters() {
         // Numbers as the checks and averages read them.
         {"is-number", [](const Cells& c) { return yes(isNumber(c[0])); }},
         {"leading-number", [](const Cells& c) { return shortestDecimal(leadingNumber(c[0])); }},
-        {"shortest-decimal", [](const Cells& c) { return shortestDecimal(std::stod(c[0])); }},
+        // Saving a whole file into a folder as a script builds it.
+        {"atomic-save", [](const Cells& c) { return test::runSaveScript(c[0], c[1]); }},
+        {"shortest-decimal", [](const Cells& c) { return shortestDecimal(real(c[0])); }},
         {"round-half-even",
          [](const Cells& c) {
-             return shortestDecimal(roundHalfEven(std::stod(c[0]), num(c[1])) + 0.0);
+             return shortestDecimal(roundHalfEven(real(c[0]), num(c[1])) + 0.0);
          }},
         {"progress-percent",
-         [](const Cells& c) { return std::to_string(progressPercent(std::stod(c[0]))); }},
+         [](const Cells& c) { return std::to_string(progressPercent(real(c[0]))); }},
         // Reader: value codes and the form of a file.
         {"check-value",
          [](const Cells& c) { return checkValue(*test::readerCatalogue(), num(c[0]), c[1]); }},

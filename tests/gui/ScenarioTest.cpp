@@ -60,7 +60,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QWheelEvent>
 
 #include <fstream>
@@ -365,12 +364,13 @@ class Scenario {
                 out += (i ? " | " : "") + list->item(i)->text().toStdString();
             return out;
         }
-        if (auto* tree = qobject_cast<QTreeWidget*>(o);
-            tree && prop == "items") {  // the first five
-            std::string out = std::to_string(tree->topLevelItemCount()) + ": ";
-            for (int i = 0; i < tree->topLevelItemCount() && i < 5; ++i)
-                out += (i ? " | " : "") + tree->topLevelItem(i)->text(0).toStdString() + " = " +
-                       tree->topLevelItem(i)->text(1).toStdString();
+        if (auto* view = qobject_cast<QAbstractItemView*>(o);
+            view && prop == "items") {  // the first five
+            const QAbstractItemModel& m = *view->model();
+            std::string out = std::to_string(m.rowCount()) + ": ";
+            for (int i = 0; i < m.rowCount() && i < 5; ++i)
+                out += (i ? " | " : "") + m.index(i, 0).data().toString().toStdString() + " = " +
+                       m.index(i, 1).data().toString().toStdString();
             return out;
         }
         auto* w = qobject_cast<QWidget*>(o);

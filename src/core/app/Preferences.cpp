@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 #include "app/ProfileFile.h"
@@ -44,17 +45,15 @@ std::string writeAll(const std::filesystem::path& folder,
     return {};
 }
 
-// A missing key, an empty value and an unreadable file all mean the installation is damaged.
-// One damaged file is reported once, however many of its keys are unusable.
-std::string readKey(const std::filesystem::path& file, const PreferenceKey& k,
-                    const MessageReporter& report, bool& reported) {
-    ProfileValue v = readProfileString(file, k.section, k.key);
-    if (v.status != ProfileReadStatus::Found || v.value.empty()) {
-        if (report && !reported) report(preferencesCorruptMessage());
-        reported = true;
+// A missing key and an empty value both mean the installation is damaged.
+std::string keyValue(std::string_view content, const PreferenceKey& k, bool& damaged) {
+    std::optional<std::string> v = findProfileValue(content, k.section, k.key);
+    if (!v || v->empty()) {
+        damaged = true;
         return {};
     }
-    return std::move(v.value);
+    if (v->size() > kProfileValueLimit) v->resize(kProfileValueLimit);
+    return std::move(*v);
 }
 
 }  // namespace
@@ -118,14 +117,24 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
         }
     }
 
+    // An unreadable file is as damaged as one without the keys.
+    std::string content;
+    readProfileText(file, content);
+    bool damaged = false;
+    const Preferences prefs = preferencesFromText(content, damaged);
+    // One damaged file is reported once, however many of its keys are unusable.
+    if (damaged && report) report(preferencesCorruptMessage());
+    return prefs;
+}
+
+Preferences preferencesFromText(std::string_view content, bool& damaged) {
     Preferences prefs;
-    bool reported = false;
-    prefs.textAlign = interpretTextAlign(readKey(file, kTextAlignKey, report, reported));
+    prefs.textAlign = interpretTextAlign(keyValue(content, kTextAlignKey, damaged));
     prefs.mouseWheelSpeed =
-        interpretMouseWheelSpeed(readKey(file, kMouseWheelSpeedKey, report, reported));
+        interpretMouseWheelSpeed(keyValue(content, kMouseWheelSpeedKey, damaged));
     prefs.disableWindowMessage =
-        interpretDisableWindowMessage(readKey(file, kDisableWindowMessageKey, report, reported));
-    prefs.messageTime = interpretMessageTime(readKey(file, kMessageTimeKey, report, reported));
+        interpretDisableWindowMessage(keyValue(content, kDisableWindowMessageKey, damaged));
+    prefs.messageTime = interpretMessageTime(keyValue(content, kMessageTimeKey, damaged));
     return prefs;
 }
 

@@ -58,6 +58,11 @@ std::string interpretMessageTime(
 // reported once. An empty folder means none can be kept: the defaults, and nothing reported.
 Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report);
 
+// The four preferences as the text of a preferences file gives them. damaged is set when a key
+// is missing or empty there (start-up then reports the file as corrupt); its value is
+// interpreted from the empty text.
+Preferences preferencesFromText(std::string_view content, bool& damaged);
+
 // Writes the four values in the dialog's order, stopping at the first failed write.
 // Returns empty text on success, otherwise preferencesWriteError(folder).
 std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,

@@ -202,6 +202,21 @@ std::optional<std::string> setProfileValue(std::string_view content, std::string
     return out;
 }
 
+ProfileReadStatus readProfileText(const std::filesystem::path& path, std::string& content) {
+    std::string reason;
+    switch (loadProfileText(path, content, reason)) {
+        case LoadOutcome::Loaded:
+            return ProfileReadStatus::Found;
+        case LoadOutcome::Missing:
+            break;
+        case LoadOutcome::Unreadable:
+            content.clear();
+            return ProfileReadStatus::Unreadable;
+    }
+    content.clear();
+    return ProfileReadStatus::Missing;
+}
+
 ProfileValue readProfileString(const std::filesystem::path& path, std::string_view section,
                                std::string_view key) {
     std::string content;

@@ -47,6 +47,9 @@ std::optional<std::string> findProfileValue(std::string_view content, std::strin
 std::optional<std::string> setProfileValue(std::string_view content, std::string_view section,
                                            std::string_view key, std::string_view value);
 
+// The whole text of the file at path: Found with the text, Missing (no such file) or Unreadable.
+ProfileReadStatus readProfileText(const std::filesystem::path& path, std::string& content);
+
 // Reads one value from the file at path.
 ProfileValue readProfileString(const std::filesystem::path& path, std::string_view section,
                                std::string_view key);

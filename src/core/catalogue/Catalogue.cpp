@@ -117,6 +117,9 @@ CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& master
         return {nullptr, corrupt(masterPath)};
 
     cat->m_indexed = mode == LookupMode::Indexed;
+    cat->m_qualifiedNames.reserve(kSettingCount);
+    for (const SettingDef& d : cat->m_defs)
+        cat->m_qualifiedNames.push_back(d.section + ":" + d.key);
     if (cat->m_indexed) cat->buildIndexes();
     return {std::move(cat), {}};
 }

@@ -57,6 +57,11 @@ class Catalogue {
     int tabOrder(int i) const { return m_tabOrder[static_cast<std::size_t>(i - 1)]; }
     int cfgWriteOrder(int i) const { return m_cfgWriteOrder[static_cast<std::size_t>(i - 1)]; }
 
+    // n = 1..961: "Section:Key", as messages and reports name the setting.
+    const std::string& qualifiedName(int n) const {
+        return m_qualifiedNames[static_cast<std::size_t>(n - 1)];
+    }
+
     // True when some setting has exactly this section / key.
     bool sectionExists(std::string_view section) const;
     bool keyExists(std::string_view key) const;
@@ -84,6 +89,7 @@ class Catalogue {
     std::vector<SettingDef> m_defs;
     std::vector<int> m_tabOrder;
     std::vector<int> m_cfgWriteOrder;
+    std::vector<std::string> m_qualifiedNames;
     NameIndex m_sections;
     NameIndex m_keys;
     // Key id -> every setting number with that key, ascending (at most a ship group's

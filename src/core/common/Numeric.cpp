@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 
 namespace tavmir {
@@ -45,6 +44,33 @@ std::optional<double> radixNumber(std::string_view digits, int base, bool wholeT
     return static_cast<double>(v);
 }
 
+// The value of a plain decimal text (digits with at most one ".", an optional "e" and
+// exponent; no sign), read without the locale: as strtod in the "C" locale would, beyond the
+// range of double giving infinity and below it zero.
+double decimalMagnitude(const std::string& text) {
+    double v = 0.0;
+    const auto r =
+        std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::general);
+    if (r.ec != std::errc::result_out_of_range) return v;
+    // Out of range: the power of ten of the first non-zero digit says which way.
+    const std::size_t e = text.find('e');
+    const std::string_view mantissa = std::string_view(text).substr(0, e);
+    long exponent = 0;
+    if (e != std::string::npos) {
+        std::string_view digits = std::string_view(text).substr(e + 1);
+        const bool down = !digits.empty() && digits.front() == '-';
+        if (down) digits.remove_prefix(1);
+        for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 100000L);
+        if (down) exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return 0.0;
+    const long place =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return place + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
 double saturate(double v) {
     if (std::isinf(v))
         return v > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
@@ -53,29 +79,34 @@ double saturate(double v) {
 
 // Parses sign, digits, point, digits and an exponent from s (no blanks in s); returns the
 // number of characters that form the number (0 when there are no mantissa digits) and the
-// normalised text for strtod.
-std::size_t scanDecimal(std::string_view s, std::string& normal) {
+// value they read as. "." is the decimal point whatever the user's locale says.
+std::size_t scanDecimal(std::string_view s, double& value) {
     std::size_t i = 0;
-    normal.clear();
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) normal.push_back(s[i++]);
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t mantissaStart = i;
     std::size_t mantissaDigits = 0;
-    while (i < s.size() && isDigit(s[i])) normal.push_back(s[i++]), ++mantissaDigits;
+    while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
     if (i < s.size() && s[i] == '.') {
-        normal.push_back(s[i++]);
-        while (i < s.size() && isDigit(s[i])) normal.push_back(s[i++]), ++mantissaDigits;
+        ++i;
+        while (i < s.size() && isDigit(s[i])) ++i, ++mantissaDigits;
     }
     if (mantissaDigits == 0) return 0;
+    std::string normal(s.substr(mantissaStart, i - mantissaStart));
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t j = i + 1;
-        std::string exp = "e";
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp.push_back(s[j++]);
-        std::size_t expDigits = 0;
-        while (j < s.size() && isDigit(s[j])) exp.push_back(s[j++]), ++expDigits;
-        if (expDigits > 0) {
-            normal += exp;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        const std::size_t expDigitsStart = j;
+        while (j < s.size() && isDigit(s[j])) ++j;
+        if (j > expDigitsStart) {
+            normal += 'e';
+            if (s[i + 1] == '-') normal += '-';
+            normal.append(s.substr(expDigitsStart, j - expDigitsStart));
             i = j;
         }
     }
+    const double magnitude = decimalMagnitude(normal);
+    value = negative ? -magnitude : magnitude;
     return i;
 }
 
@@ -91,10 +122,10 @@ std::optional<double> numberValue(std::string_view text) {
         if (text[1] == 'O' || text[1] == 'o') return radixNumber(text.substr(2), 8, true);
         return std::nullopt;
     }
-    std::string normal;
-    const std::size_t used = scanDecimal(text, normal);
+    double value = 0.0;
+    const std::size_t used = scanDecimal(text, value);
     if (used == 0 || used != text.size()) return std::nullopt;
-    return std::strtod(normal.c_str(), nullptr);
+    return value;
 }
 
 double leadingNumber(std::string_view text) {
@@ -117,9 +148,9 @@ double leadingNumber(std::string_view text) {
         if (s[1] == 'O' || s[1] == 'o') return *radixNumber(s.substr(2), 8, false);
         return 0.0;
     }
-    std::string normal;
-    if (scanDecimal(s, normal) == 0) return 0.0;
-    return saturate(std::strtod(normal.c_str(), nullptr));
+    double value = 0.0;
+    if (scanDecimal(s, value) == 0) return 0.0;
+    return saturate(value);
 }
 
 std::string shortestDecimal(double x) {
@@ -153,7 +184,10 @@ double roundHalfEven(double x, int decimals) {
     std::string digits;
     for (char c : sci.substr(0, ePos))
         if (c != '.') digits.push_back(c);
-    const int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
+    const std::string_view exponentText = sci.substr(ePos + 1);
+    int exponent = 0;
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
     const long keep = static_cast<long>(exponent) + 1 + decimals;  // digits kept
     if (keep >= static_cast<long>(digits.size())) return x;
     if (keep < 0) return 0.0 * x;
@@ -177,8 +211,7 @@ double roundHalfEven(double x, int decimals) {
         else
             ++kept[static_cast<std::size_t>(i)];
     }
-    const std::string text = kept + "e" + std::to_string(-decimals);
-    const double v = std::strtod(text.c_str(), nullptr);
+    const double v = decimalMagnitude(kept + "e" + std::to_string(-decimals));
     return x < 0 ? -v : v;
 }
 

@@ -24,6 +24,12 @@ int scaledDraw(double draw, int scale) {
     return v >= scale ? scale - 1 : static_cast<int>(v);
 }
 
+std::string folderPrefix(std::string_view folder) {
+    std::string prefix(folder);
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    return prefix;
+}
+
 }  // namespace
 
 double processRandom() { return std::generate_canonical<double, 32>(processGenerator()); }
@@ -31,8 +37,7 @@ double processRandom() { return std::generate_canonical<double, 32>(processGener
 void seedProcessRandom(std::uint32_t seed) { processGenerator().seed(seed); }
 
 std::string temporaryFileName(std::string_view folder, const RandomSource& random) {
-    std::string prefix(folder);
-    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    const std::string prefix = folderPrefix(folder);
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         const double r1 = random ? random() : processRandom();
         const double r2 = random ? random() : processRandom();
@@ -48,6 +53,21 @@ std::string temporaryFileName(std::string_view folder, const RandomSource& rando
         if (st.type() == std::filesystem::file_type::not_found) return name;
     }
     return {};
+}
+
+std::string keptTemporaryName(std::string_view folder, std::string_view fileName) {
+    // FNV-1a: a fixed, well-spread hash of the name's bytes.
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : fileName) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    std::string name = folderPrefix(folder);
+    name += static_cast<char>('a' + static_cast<int>(h % 26));
+    name += static_cast<char>('a' + static_cast<int>(h / 26 % 26));
+    name += zeroPadded(static_cast<std::int64_t>(h / 676 % 100000), 6);
+    name += ".tmp";
+    return name;
 }
 
 }  // namespace tavmir

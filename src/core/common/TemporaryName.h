@@ -26,4 +26,9 @@ inline constexpr int kTemporaryNameAttempts = 1000;
 // named an existing file. random defaults to processRandom.
 std::string temporaryFileName(std::string_view folder, const RandomSource& random = {});
 
+// The name of the same shape that a save of the file fileName in folder writes to first: always
+// the same one for the same file name, so the next save finds and takes over what a save that
+// was killed left behind. Short whatever the length of fileName.
+std::string keptTemporaryName(std::string_view folder, std::string_view fileName);
+
 }  // namespace tavmir

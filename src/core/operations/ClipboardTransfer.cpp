@@ -83,10 +83,12 @@ ImportParse parseImportText(const Catalogue& catalogue, std::string_view text) {
         out.message = std::string(kClipboardHasNoText);
         return out;
     }
+    if (text.size() > kMaxImportTextSize) {
+        out.message = std::string(kClipboardTooLarge);
+        return out;
+    }
     // Most clipboard texts are this program's own exports: about one record a line.
-    out.records.reserve(std::min<std::size_t>(
-        kMaxImportRecords,
-        static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1));
+    out.records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     forEachLine(text, [&](std::string_view raw) {
         const std::string_view line = trimSpaces(raw);
         if (line.empty()) return true;
@@ -101,10 +103,6 @@ ImportParse parseImportText(const Catalogue& catalogue, std::string_view text) {
         // Section and key name one setting at most, so the first match is the only one.
         const int item = catalogue.findSetting(section, key);
         if (item == 0) return true;
-        if (out.records.size() == kMaxImportRecords) {
-            out.truncated = true;
-            return false;
-        }
         out.records.push_back({item, std::string(section), std::string(key),
                                std::string(line.substr(p2 + 1, p3 - p2 - 1)), false});
         return true;

@@ -30,13 +30,18 @@ struct TransferRecord {
     bool operator==(const TransferRecord&) const = default;
 };
 
-// More accepted lines than this are not taken, so that a huge clipboard cannot fill memory
-// or a list no one can use; ten copies of every setting still fit.
-inline constexpr std::size_t kMaxImportRecords = 10 * 961;
+// The largest clipboard text an import takes, whole: every accepted line of it is offered. A
+// complete export is about 25 KB, so this holds some 170 of them, over 150,000 lines of the
+// usual length; even a text of nothing but the shortest lines (a dozen bytes each, near 400,000
+// records) stays a few tens of MB in memory. A larger text is refused whole, never cut short,
+// since a cut could drop the later line for a setting that is to win.
+inline constexpr std::size_t kMaxImportTextSize = 4 * 1024 * 1024;
 
 inline constexpr std::string_view kClipboardHasNoText = "Clipboard does not contain text";
 inline constexpr std::string_view kClipboardHasNoSettings =
     "Clipboard does not contain valid settings to import";
+inline constexpr std::string_view kClipboardTooLarge =
+    "Clipboard text is too large to import (more than 4 MB): no settings have been imported";
 inline constexpr std::string_view kNothingSelectedToExport =
     "There are no settings selected to export";
 inline constexpr std::string_view kNothingSelectedToImport =
@@ -67,12 +72,12 @@ std::string exportedMessage(int count);
 struct ImportParse {
     std::vector<TransferRecord> records;  // accepted lines in clipboard order, none selected
     std::string message;                  // non-empty: the refusal to show; no dialog
-    bool truncated = false;               // lines past kMaxImportRecords were left out
 };
 
 // Parses clipboard text. Lines end at CR LF, CR or LF; each is trimmed of spaces. A line
 // needs a first ":" that is not its first character and a second ":"; the value runs to a
-// third ":" or the end. Section and key must match a catalogue setting exactly.
+// third ":" or the end. Section and key must match a catalogue setting exactly. A text above
+// kMaxImportTextSize bytes gives no records and the kClipboardTooLarge refusal.
 ImportParse parseImportText(const Catalogue& catalogue, std::string_view text);
 
 struct ImportWrites {

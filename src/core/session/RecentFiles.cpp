@@ -47,18 +47,7 @@ std::string RecentFiles::load() {
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     const bool cut = bytes.size() == kRecentReadLimit && in.peek() != std::char_traits<char>::eof();
 
-    std::size_t pos = 0;
-    while (pos < bytes.size() && static_cast<int>(m_entries.size()) < kMaxRecentFiles) {
-        const std::size_t end = bytes.find_first_of("\r\n", pos);
-        // A line cut off by the read limit is not a whole path.
-        if (end == std::string::npos && cut) break;
-        const std::size_t stop = end == std::string::npos ? bytes.size() : end;
-        std::string line = bytes.substr(pos, stop - pos);
-        pos = stop;
-        if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
-        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
-        if (!line.empty() && isExistingFile(line)) m_entries.push_back(std::move(line));
-    }
+    m_entries = recentEntriesOfText(bytes, cut, isExistingFile);
     return {};
 }
 
@@ -97,6 +86,24 @@ std::vector<std::string> RecentFiles::menuCaptions() const {
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         captions.push_back(recentMenuCaption(static_cast<int>(i), m_entries[i]));
     return captions;
+}
+
+std::vector<std::string> recentEntriesOfText(
+    std::string_view bytes, bool cut, const std::function<bool(const std::string&)>& exists) {
+    std::vector<std::string> entries;
+    std::size_t pos = 0;
+    while (pos < bytes.size() && static_cast<int>(entries.size()) < kMaxRecentFiles) {
+        const std::size_t end = bytes.find_first_of("\r\n", pos);
+        // A line cut off by the read limit is not a whole path.
+        if (end == std::string_view::npos && cut) break;
+        const std::size_t stop = end == std::string_view::npos ? bytes.size() : end;
+        std::string line(bytes.substr(pos, stop - pos));
+        pos = stop;
+        if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
+        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+        if (!line.empty() && exists(line)) entries.push_back(std::move(line));
+    }
+    return entries;
 }
 
 std::string recentMenuCaption(int position, std::string_view path) {

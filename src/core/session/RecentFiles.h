@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,12 @@ class RecentFiles {
     std::filesystem::path m_recentPath;
     std::vector<std::string> m_entries;
 };
+
+// The entries of recent.dat's text (its first kRecentReadLimit bytes; cut: the file goes on past
+// them, so a last line without its end is not a whole path), in order, at most kMaxRecentFiles,
+// keeping the lines for which exists says yes.
+std::vector<std::string> recentEntriesOfText(std::string_view bytes, bool cut,
+                                             const std::function<bool(const std::string&)>& exists);
 
 // The menu caption of the entry at position (0-based): "&", position + 1, a blank, then the
 // path when shorter than 54 characters, else its first 25 characters, "..." and its last 25.

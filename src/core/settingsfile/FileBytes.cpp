@@ -4,6 +4,11 @@
 
 namespace tavmir {
 
+std::string tooLargeFileError() {
+    return "File is too large (more than " + std::to_string(kMaxSettingsFileSize / (1024 * 1024)) +
+           " MB): it cannot be a settings file";
+}
+
 FileBytes readWholeFile(const std::string& path) {
     FileReadResult read = readRegularFile(path, kMaxSettingsFileSize);
     FileBytes out;
@@ -18,9 +23,7 @@ FileBytes readWholeFile(const std::string& path) {
             out.error = std::string(kNotRegularFileError);
             break;
         case FileReadFailure::TooLarge:
-            out.error = "File is too large (more than " +
-                        std::to_string(kMaxSettingsFileSize / (1024 * 1024)) +
-                        " MB): it cannot be a settings file";
+            out.error = tooLargeFileError();
             break;
     }
     return out;

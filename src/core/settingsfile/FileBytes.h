@@ -22,4 +22,7 @@ struct FileBytes {
 
 FileBytes readWholeFile(const std::string& path);
 
+// The reason a content above kMaxSettingsFileSize is refused.
+std::string tooLargeFileError();
+
 }  // namespace tavmir

@@ -1,14 +1,15 @@
 #include "settingsfile/SettingsFileReader.h"
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <tuple>
 
 #include "catalogue/StartupTables.h"
 #include "common/AtomicFile.h"
 #include "common/Numeric.h"
 #include "common/Text.h"
-#include "settingsfile/FileBytes.h"
 #include "settingsfile/LineScanner.h"
 
 namespace tavmir {
@@ -42,9 +43,20 @@ constexpr std::int32_t kMaxListedMessages = 100000;
 class Reader {
   public:
     Reader(const Catalogue& cat, SettingsFileData& data, const ReaderEnvironment& env)
-        : m_cat(cat), m_data(data), m_env(env) {}
+        : m_cat(cat), m_data(data), m_env(env), m_errors(errorTextBuffer(m_ownErrors)) {
+        m_errors.clear();
+    }
+    ~Reader() {
+        if (&m_errors != &sharedErrorText()) return;
+        // What a pathological file made it grow to is not kept.
+        if (m_errors.capacity() > 1024 * 1024) std::string().swap(m_errors);
+        sharedInUse() = false;
+    }
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
 
-    void run();
+    // Reads data.fileName, or takes `given` as its content.
+    void run(const std::string_view* given);
 
   private:
     void log(std::string_view text, int breaks, std::uint32_t color = kBlack, bool bold = false) {
@@ -55,48 +67,91 @@ class Reader {
     }
     bool batchMode() const { return (m_data.options & kOptionBatchProgress) != 0; }
 
+    // A message is written piece by piece (texts and whole numbers) into a line buffer and
+    // added to the error text in one piece, with no text built in between: a file can give a
+    // thousand messages. Fixed texts are copied with their length known when compiled.
+    template <std::size_t N>
+    static constexpr std::size_t partSize(const char (&)[N]) {
+        return N - 1;
+    }
+    static std::size_t partSize(std::string_view text) { return text.size(); }
+    static std::size_t partSize(std::int64_t) { return 20; }
+    template <std::size_t N>
+    static char* putPart(char* at, const char (&text)[N]) {
+        std::memcpy(at, text, N - 1);
+        return at + N - 1;
+    }
+    static char* putPart(char* at, std::string_view text) {
+        if (!text.empty()) std::memcpy(at, text.data(), text.size());
+        return at + text.size();
+    }
+    static char* putPart(char* at, std::int64_t n) { return std::to_chars(at, at + 20, n).ptr; }
     // Where a message is about, for the findings: its kind, line (0: none), section and key.
     struct Place {
         FindingKind kind = FindingKind::Error;
         int line = 0;
         std::string_view section, key;
     };
-    // Adds one message to the error text (and to the findings when the caller wants them).
-    // `head` is its number and kind ("3. Error in line 7: "); `text` the message itself.
-    void addMessage(std::string_view head, std::string_view text, const Place& place) {
+    // One message: its head (number and kind, "3. Error in line 7: ") and its text, which the
+    // findings keep without the head.
+    template <typename... Head, typename... Text>
+    void addMessage(const Place& place, const std::tuple<Head...>& head, const Text&... text) {
         if (m_listed < kMaxListedMessages) {
-            m_errors += head;
-            m_errors += text;
-            m_errors += kCrLf;
+            const std::size_t headSize =
+                std::apply([](const auto&... h) { return (partSize(h) + ... + 0); }, head);
+            const std::size_t size = headSize + (partSize(text) + ... + 2);
+            char line[256];
+            const bool fits = size <= sizeof line;
+            const std::size_t from = m_errors.size();
+            if (!fits) m_errors.resize(from + size);
+            char* const start = fits ? line : m_errors.data() + from;
+            char* at = std::apply(
+                [start](const auto&... h) {
+                    char* p = start;
+                    ((p = putPart(p, h)), ...);
+                    return p;
+                },
+                head);
+            const std::size_t textFrom = static_cast<std::size_t>(at - start);
+            ((at = putPart(at, text)), ...);
             if (m_data.findings)
-                m_data.findings->push_back({place.kind, place.line, std::string(text),
-                                            std::string(place.section), std::string(place.key)});
+                m_data.findings->push_back(
+                    {place.kind, place.line,
+                     std::string(start + textFrom, static_cast<std::size_t>(at - start) - textFrom),
+                     std::string(place.section), std::string(place.key)});
+            at = putPart(at, "\r\n");
+            if (fits)
+                m_errors.append(line, static_cast<std::size_t>(at - line));
+            else
+                m_errors.resize(from + static_cast<std::size_t>(at - start));
         } else if (m_listed == kMaxListedMessages) {
             m_errors += "Too many errors and warnings: the rest are counted but not listed";
             m_errors += kCrLf;
         }
         ++m_listed;
     }
-    void lineError(int line, std::string_view text, std::string_view section = {},
-                   std::string_view key = {}) {
+    // An error about a line, naming the section and key it is about where there are any.
+    template <typename... Parts>
+    void lineError(const Place& place, const Parts&... parts) {
         ++m_data.errorCount;
-        addMessage(
-            std::to_string(m_data.errorCount) + ". Error in line " + std::to_string(line) + ": ",
-            text, {FindingKind::Error, line, section, key});
+        addMessage(place,
+                   std::tuple<std::int64_t, std::string_view, std::int64_t, std::string_view>(
+                       m_data.errorCount, ". Error in line ", place.line, ": "),
+                   parts...);
     }
-    void missingSetting(const SettingDef& def) {
-        ++m_data.errorCount;
-        addMessage(std::to_string(m_data.errorCount) + ". Error: ",
-                   "Setting not found (" + def.section + ":" + def.key + ")",
-                   {FindingKind::Error, 0, def.section, def.key});
+    Place at(int line, std::string_view section = {}, std::string_view key = {}) const {
+        return {FindingKind::Error, line, section, key};
     }
     // `separator` is what the log puts between "Warning" and the text (": " or ". ").
-    void warning(std::string_view separator, std::string_view text, const SettingDef* def) {
+    template <typename... Parts>
+    void warning(const SettingDef* def, std::string_view separator, const Parts&... parts) {
         ++m_data.warningCount;
         Place place{FindingKind::Warning, 0, {}, {}};
         if (def) place.section = def->section, place.key = def->key;
-        addMessage(std::to_string(m_data.warningCount) + ". Warning" + std::string(separator), text,
-                   place);
+        addMessage(place,
+                   std::tuple<std::int64_t, std::string_view, std::string_view>(
+                       m_data.warningCount, ". Warning", separator),
+                   parts...);
     }
 
     // The empty file and the undecided form: a fixed log naming one error; the counters stay 0.
@@ -126,7 +181,25 @@ class Reader {
     const Catalogue& m_cat;
     SettingsFileData& m_data;
     const ReaderEnvironment& m_env;
-    std::string m_errors;
+    // The error text is collected in a buffer kept from call to call, so that reading file
+    // after file does not allocate (and fill fresh memory for) it each time; a call made while
+    // another is reading (from an event run during a yield) collects in a buffer of its own.
+    static std::string& sharedErrorText() {
+        static std::string buffer;
+        return buffer;
+    }
+    static bool& sharedInUse() {
+        static bool inUse = false;
+        return inUse;
+    }
+    static std::string& errorTextBuffer(std::string& own) {
+        if (sharedInUse()) return own;
+        sharedInUse() = true;
+        return sharedErrorText();
+    }
+
+    std::string m_ownErrors;
+    std::string& m_errors;
     std::int32_t m_listed = 0;
 
     // CFG state.
@@ -135,7 +208,7 @@ class Reader {
     std::string m_wrongSection;  // empty when none is remembered
 };
 
-void Reader::run() {
+void Reader::run(const std::string_view* given) {
     SettingsFileData& d = m_data;
     d.stopRequested = false;
     for (std::string& v : d.values) v.clear();  // keeps capacity for the next file
@@ -159,11 +232,14 @@ void Reader::run() {
     }
     log(d.fileName, 1, kBlack, true);
 
-    const FileBytes file = readWholeFile(d.fileName);
+    FileBytes file;
+    if (!given) file = readWholeFile(d.fileName);
+    const std::string_view bytes = given ? *given : std::string_view(file.bytes);
+    if (given && bytes.size() > kMaxSettingsFileSize) file.error = tooLargeFileError();
     if (!file.error.empty()) return readFailure(file.error);
-    if (file.bytes.empty()) return fixedFailure("File is empty", kStatusEmpty);
+    if (bytes.empty()) return fixedFailure("File is empty", kStatusEmpty);
 
-    d.fileType = detectFormOfBytes(m_cat, file.bytes);
+    d.fileType = detectFormOfBytes(m_cat, bytes);
     if (d.fileType.empty())
         return fixedFailure("File is not in CFG or SET format", kStatusUnknownForm);
     log("File type: " + d.fileType, 1);
@@ -174,12 +250,19 @@ void Reader::run() {
     if ((ext == ".CFG" || ext == ".SET") && ext != "." + d.fileType) d.extensionMatches = false;
 
     if (batchMode() && m_env.progress) m_env.progress(0, 0);
-    readLines(file.bytes, d.fileType == "CFG");
+    readLines(bytes, d.fileType == "CFG");
 
     if (d.foundCount < kSettingCount) {
+        // Room for every message at once: an almost empty file lists nearly all 961.
+        m_errors.reserve(m_errors.size() +
+                         static_cast<std::size_t>(kSettingCount - d.foundCount) * 64);
         for (int n = 1; n <= kSettingCount; ++n) {
             if (d.found[static_cast<std::size_t>(n)]) continue;
-            missingSetting(m_cat[n]);
+            ++d.errorCount;
+            const SettingDef& def = m_cat[n];
+            addMessage({FindingKind::Error, 0, def.section, def.key},
+                       std::tuple<std::int64_t, std::string_view>(d.errorCount, ". Error: "),
+                       "Setting not found (", m_cat.qualifiedName(n), ")");
             if (batchMode()) yield();
         }
     }
@@ -192,21 +275,17 @@ void Reader::run() {
             if (leadingNumber(d.values[b]) < leadingNumber(d.values[a])) {
                 d.limitWarning[a] = true;
                 const SettingDef& da = m_cat[static_cast<int>(a)];
-                warning(": ",
-                        da.section + ", " + da.key + " (" + d.values[a] + ")" +
-                            " is greater than " + m_cat[static_cast<int>(b)].key + " (" +
-                            d.values[b] + ")",
-                        &da);
+                warning(&da, ": ", da.section, ", ", da.key, " (", d.values[a], ")",
+                        " is greater than ", m_cat[static_cast<int>(b)].key, " (", d.values[b],
+                        ")");
             }
         }
     }
 
     if (!d.extensionMatches)
-        warning(". ",
-                "File extension (" +
-                    toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)) + ")" +
-                    " does not correspond to file type (" + d.fileType + ")",
-                nullptr);
+        warning(nullptr, ". ", "File extension (",
+                toUpperAscii(std::string_view(d.fileName).substr(d.fileName.size() - 3)), ")",
+                " does not correspond to file type (", d.fileType, ")");
 
     writeErrorText();
     log("Errors: " + std::to_string(d.errorCount), 1);
@@ -267,26 +346,25 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
             m_lastGoodSection = name;
             m_wrongSection.clear();
         } else {
-            lineError(lineNo, "Wrong section name (" + std::string(name) + ")", name);
+            lineError(at(lineNo, name), "Wrong section name (", name, ")");
             m_wrongSection = name;  // "[]" names no section: nothing is remembered
             m_currentSection = m_lastGoodSection;
         }
         return;
     }
     const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) return lineError(lineNo, "Syntax error (\"=\" not found)");
+    if (eq == std::string_view::npos)
+        return lineError(at(lineNo), "Syntax error (\"=\" not found)");
     if (line.find('=', eq + 1) != std::string_view::npos)
-        return lineError(lineNo, "Syntax error (too many \"=\" found)");
+        return lineError(at(lineNo), "Syntax error (too many \"=\" found)");
 
     const std::string_view key = trimSpaces(line.substr(0, eq));
     const auto [keyKnown, n] = m_cat.match(m_currentSection, key);
     if (!keyKnown)
-        return lineError(lineNo, "Wrong key name (" + std::string(key) + ")", m_currentSection,
-                         key);
+        return lineError(at(lineNo, m_currentSection, key), "Wrong key name (", key, ")");
     if (n == 0) {
         const std::string& section = m_wrongSection.empty() ? m_currentSection : m_wrongSection;
-        return lineError(lineNo, "Wrong setting name (" + section + ":" + std::string(key) + ")",
-                         section, key);
+        return lineError(at(lineNo, section, key), "Wrong setting name (", section, ":", key, ")");
     }
     settingValue(lineNo, n, m_currentSection, key, trimSpaces(line.substr(eq + 1)));
 }
@@ -295,7 +373,7 @@ void Reader::setLine(int lineNo, std::string_view line) {
     const std::size_t p1 = line.find(':');
     const std::size_t p2 = p1 == std::string_view::npos ? p1 : line.find(':', p1 + 1);
     if (p1 == std::string_view::npos || p1 < 1 || p2 == std::string_view::npos)
-        return lineError(lineNo, "Syntax error (line is bad formatted)");
+        return lineError(at(lineNo), "Syntax error (line is bad formatted)");
     std::size_t p3 = line.find(':', p2 + 1);
     if (p3 == std::string_view::npos) p3 = line.size();
 
@@ -306,15 +384,11 @@ void Reader::setLine(int lineNo, std::string_view line) {
     if (n != 0) return settingValue(lineNo, n, section, key, value);
     const bool sectionKnown = m_cat.sectionExists(section);
     const auto wrongSetting = [&] {
-        lineError(lineNo,
-                  "Wrong setting name (" + std::string(section) + ":" + std::string(key) + ")",
-                  section, key);
+        lineError(at(lineNo, section, key), "Wrong setting name (", section, ":", key, ")");
     };
     if (sectionKnown && keyKnown) return wrongSetting();
-    if (sectionKnown)
-        return lineError(lineNo, "Wrong key name (" + std::string(key) + ")", section, key);
-    if (keyKnown)
-        return lineError(lineNo, "Wrong section name (" + std::string(section) + ")", section, key);
+    if (sectionKnown) return lineError(at(lineNo, section, key), "Wrong key name (", key, ")");
+    if (keyKnown) return lineError(at(lineNo, section, key), "Wrong section name (", section, ")");
     wrongSetting();
 }
 
@@ -332,28 +406,27 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     if (check == ValueCheck::Accepted) return;
     m_data.valueError[i] = true;
     const SettingDef& def = m_cat[n];
-    const std::string sk = std::string(section) + ":" + std::string(key);
-    const std::string v(value);
-    const auto error = [&](const std::string& text) { lineError(lineNo, text, section, key); };
     switch (check) {
         case ValueCheck::Accepted:
             return;
         case ValueCheck::TooLong:
-            return error("Alphanumeric setting too long (" + sk + ". " +
-                         "Length=" + std::to_string(value.size()) + " chars. Max is " +
-                         std::to_string(def.maxLength) + ")");
+            return lineError(at(lineNo, section, key), "Alphanumeric setting too long (", section,
+                             ":", key, ". ", "Length=", static_cast<std::int64_t>(value.size()),
+                             " chars. Max is ", def.maxLength, ")");
         case ValueCheck::NotNumeric:
-            return error("Value is not numeric (" + sk + "=" + v + ")");
+            return lineError(at(lineNo, section, key), "Value is not numeric (", section, ":", key,
+                             "=", value, ")");
         case ValueCheck::Overflow:
-            return error("Overflow (" + sk + "=" + v + ")");
+            return lineError(at(lineNo, section, key), "Overflow (", section, ":", key, "=", value,
+                             ")");
         case ValueCheck::BelowLow:
-            return error("Value is lower than low limit (" + sk + "=" +
-                         shortestDecimal(leadingNumber(value)) + ". Low limit is " +
-                         std::to_string(def.lowLimit) + ")");
+            return lineError(at(lineNo, section, key), "Value is lower than low limit (", section,
+                             ":", key, "=", shortestDecimal(leadingNumber(value)),
+                             ". Low limit is ", def.lowLimit, ")");
         case ValueCheck::AboveHigh:
-            return error("Value is higher than high limit (" + sk + "=" +
-                         shortestDecimal(leadingNumber(value)) + ". High limit is " +
-                         std::to_string(def.highLimit) + ")");
+            return lineError(at(lineNo, section, key), "Value is higher than high limit (", section,
+                             ":", key, "=", shortestDecimal(leadingNumber(value)),
+                             ". High limit is ", def.highLimit, ")");
     }
 }
 
@@ -364,6 +437,8 @@ void Reader::writeErrorText() {
         // Never split a CR from its LF between two pieces.
         if (len == 4096 && m_errors[at + len - 1] == '\r') --len;
         log(std::string_view(m_errors).substr(at, len), 0, kRed);
+        // Room for the rest of the list in the run this piece began or continued.
+        if (at == 0) m_data.log->reserve(m_errors.size() - len);
         at += len;
         yield();
     }
@@ -377,71 +452,19 @@ std::string detectFileType(const Catalogue& catalogue, const std::string& path) 
     return detectFormOfBytes(catalogue, file.bytes);
 }
 
-ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value) {
-    const SettingDef& def = catalogue[n];
-    if (def.isText())
-        return static_cast<std::int64_t>(value.size()) > def.maxLength ? ValueCheck::TooLong
-                                                                       : ValueCheck::Accepted;
-
-    std::string_view v = trimSpaces(value);
-    if (v.empty()) v = "0";
-
-    // Nearly every value is a plain whole number: decide those without the general parser.
-    if (v.size() <= 10) {
-        const bool negative = v[0] == '-';
-        std::size_t i = negative ? 1 : 0;
-        std::int64_t x = 0;
-        for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) x = x * 10 + (v[i] - '0');
-        if (i == v.size() && i > (negative ? 1u : 0u)) {
-            if (negative) x = -x;
-            if (x > 2147483647) return ValueCheck::Overflow;
-            if (!def.hasRange()) return ValueCheck::Accepted;
-            if (x < def.lowLimit) return ValueCheck::BelowLow;
-            if (x > def.highLimit) return ValueCheck::AboveHigh;
-            return ValueCheck::Accepted;
-        }
-    }
-    const std::optional<double> number = numberValue(v);
-    if (!number) return ValueCheck::NotNumeric;
-    if (v.size() > 10) return ValueCheck::Overflow;
-    // The fixed-point conversion with four decimals holds about +-9.2e14.
-    const double fixed = roundHalfEven(*number, 4);
-    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0)
-        return ValueCheck::Overflow;
-    if (!def.hasRange()) return ValueCheck::Accepted;
-    const double x = leadingNumber(v);
-    if (x < def.lowLimit) return ValueCheck::BelowLow;
-    if (x > def.highLimit) return ValueCheck::AboveHigh;
-    return ValueCheck::Accepted;
-}
-
-std::string_view valueCheckCode(ValueCheck check) {
-    switch (check) {
-        case ValueCheck::Accepted:
-            return "";
-        case ValueCheck::TooLong:
-            return "1";
-        case ValueCheck::NotNumeric:
-            return "2";
-        case ValueCheck::Overflow:
-            return "3";
-        case ValueCheck::BelowLow:
-            return "4";
-        case ValueCheck::AboveHigh:
-            return "5";
-    }
-    return "";
-}
-
-std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
-    return std::string(valueCheckCode(checkSettingValue(catalogue, n, value)));
-}
-
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
                           const ReaderEnvironment& env) {
     StyledLog scratch;
     if (!data.log) data.log = &scratch;
-    Reader(catalogue, data, env).run();
+    Reader(catalogue, data, env).run(nullptr);
+    if (data.log == &scratch) data.log = nullptr;
+}
+
+void validateSettingsBytes(const Catalogue& catalogue, SettingsFileData& data,
+                           const ReaderEnvironment& env, std::string_view bytes) {
+    StyledLog scratch;
+    if (!data.log) data.log = &scratch;
+    Reader(catalogue, data, env).run(&bytes);
     if (data.log == &scratch) data.log = nullptr;
 }
 

@@ -40,4 +40,10 @@ std::string checkValue(const Catalogue& catalogue, int n, std::string_view value
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
                           const ReaderEnvironment& env);
 
+// ValidateSettingsFile on bytes already in memory, taken as the content of data.fileName (which
+// still names the file in the log and decides the extension warning; nothing is read from
+// disk): it reports exactly what validateSettingsFile reports for a file holding these bytes.
+void validateSettingsBytes(const Catalogue& catalogue, SettingsFileData& data,
+                           const ReaderEnvironment& env, std::string_view bytes);
+
 }  // namespace tavmir

@@ -8,17 +8,18 @@ namespace tavmir {
 
 void StyledLog::append(std::string_view text, int lineBreaks, std::uint32_t color, bool bold,
                        std::string_view font, double size) {
-    std::string piece(text);
-    for (int i = 0; i < lineBreaks; ++i) piece += kCrLf;
-    if (piece.empty()) return;
-    if (!m_runs.empty()) {
-        LogRun& last = m_runs.back();
-        if (last.color == color && last.bold == bold && last.font == font && last.size == size) {
-            last.text += piece;
-            return;
-        }
-    }
-    m_runs.push_back(LogRun{std::move(piece), std::string(font), size, bold, color});
+    if (text.empty() && lineBreaks <= 0) return;
+    const bool continues = !m_runs.empty() && m_runs.back().color == color &&
+                           m_runs.back().bold == bold && m_runs.back().font == font &&
+                           m_runs.back().size == size;
+    if (!continues) m_runs.push_back(LogRun{std::string(), std::string(font), size, bold, color});
+    std::string& into = m_runs.back().text;
+    into += text;
+    for (int i = 0; i < lineBreaks; ++i) into += kCrLf;
+}
+
+void StyledLog::reserve(std::size_t more) {
+    if (!m_runs.empty()) m_runs.back().text.reserve(m_runs.back().text.size() + more);
 }
 
 std::string StyledLog::plainText() const {
@@ -32,9 +33,17 @@ std::string StyledLog::plainText() const {
 
 namespace {
 
+bool isPlain(unsigned char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}'; }
+
 void appendEscaped(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     for (std::size_t i = 0; i < text.size(); ++i) {
+        // Plain characters go over in one piece up to the next one that needs escaping.
+        std::size_t plain = i;
+        while (plain < text.size() && isPlain(static_cast<unsigned char>(text[plain]))) ++plain;
+        out.append(text, i, plain - i);
+        if (plain == text.size()) return;
+        i = plain;
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == '\r' || c == '\n') {
             // CR LF, a lone CR and a lone LF each end one paragraph.
@@ -45,12 +54,10 @@ void appendEscaped(std::string& out, std::string_view text) {
             out.push_back(static_cast<char>(c));
         } else if (c == '\t') {
             out += "\\tab ";
-        } else if (c < 0x20 || c >= 0x7F) {
+        } else {
             out += "\\'";
             out.push_back(kHex[c >> 4]);
             out.push_back(kHex[c & 0xF]);
-        } else {
-            out.push_back(static_cast<char>(c));
         }
     }
 }

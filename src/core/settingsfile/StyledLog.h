@@ -30,6 +30,10 @@ class StyledLog {
     void append(std::string_view text, int lineBreaks, std::uint32_t color, bool bold,
                 std::string_view font = kLogFont, double size = kLogFontSize);
 
+    // Room for `more` bytes of text appended to the last run in its style, so that a long
+    // text appended in pieces is not copied again as it grows.
+    void reserve(std::size_t more);
+
     const std::vector<LogRun>& runs() const { return m_runs; }
     bool empty() const { return m_runs.empty(); }
     void clear() { m_runs.clear(); }

@@ -4,9 +4,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "UiServices.h"
+#include "dialogs/TransferListModel.h"
 
 namespace tavmir::gui {
 namespace {
@@ -25,18 +26,20 @@ TransferDialog::TransferDialog(const Captions& captions, std::vector<TransferRec
     auto* frame = new QGroupBox(captions.frame, this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(8, 6, kWidth - 16, kListHeight + 28);
-    m_list = new QTreeWidget(frame);
+    const bool withNotes = !notes.isEmpty();
+    m_model = new TransferListModel(records, notes,
+                                    palette().color(QPalette::Disabled, QPalette::Text), this);
+    m_list = new QTreeView(frame);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setGeometry(10, 20, kWidth - 36, kListHeight);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
+    m_list->setItemsExpandable(false);
     m_list->setSelectionMode(QAbstractItemView::MultiSelection);
     m_list->setAllColumnsShowFocus(true);
-    const bool withNotes = !notes.isEmpty();
-    m_list->setColumnCount(withNotes ? 2 : 1);
+    m_list->setModel(m_model);
     m_list->setHeaderHidden(!withNotes);
     if (withNotes) {
-        m_list->setHeaderLabels({QStringLiteral("Setting"), QStringLiteral("In the editor now")});
         m_list->header()->setStretchLastSection(true);
         m_list->setColumnWidth(0, (kWidth - 36) * 3 / 5);
     }
@@ -58,30 +61,35 @@ TransferDialog::TransferDialog(const Captions& captions, std::vector<TransferRec
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     setFixedSize(kWidth, kButtonY + 36);
 
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(records.size()));
-    const QColor unchanged = palette().color(QPalette::Disabled, QPalette::Text);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        auto* item = new QTreeWidgetItem;
-        item->setText(0, fromCore(transferLine(records[i])));
-        if (withNotes && static_cast<qsizetype>(i) < notes.size()) {
-            item->setText(1, notes[static_cast<qsizetype>(i)]);
-            if (notes[static_cast<qsizetype>(i)] == QLatin1String("unchanged"))
-                item->setForeground(1, unchanged);
-        }
-        items.append(item);
-    }
-    m_list->addTopLevelItems(items);
+    m_rowSelected.assign(records.size(), false);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TransferDialog::countSelection);
     m_list->selectAll();
-    if (!items.isEmpty()) m_list->setCurrentItem(items.front(), 0, QItemSelectionModel::NoUpdate);
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &TransferDialog::showCount);
+    if (m_model->rowCount() > 0)
+        m_list->selectionModel()->setCurrentIndex(m_model->index(0, 0),
+                                                  QItemSelectionModel::NoUpdate);
     showCount();
     m_list->setFocus(Qt::OtherFocusReason);
 }
 
+void TransferDialog::countSelection(const QItemSelection& selected,
+                                    const QItemSelection& deselected) {
+    const auto mark = [this](const QItemSelection& ranges, bool on) {
+        for (const QItemSelectionRange& range : ranges)
+            for (int row = range.top(); row <= range.bottom(); ++row) {
+                const auto r = static_cast<std::size_t>(row);
+                if (m_rowSelected[r] == on) continue;
+                m_rowSelected[r] = on;
+                m_selectedRows += on ? 1 : -1;
+            }
+    };
+    mark(deselected, false);
+    mark(selected, true);
+    showCount();
+}
+
 void TransferDialog::showCount() {
-    const auto selected = static_cast<int>(m_list->selectionModel()->selectedRows().size());
-    m_countLabel->setText(fromCore(selectionCountText(selected, m_list->topLevelItemCount())));
+    m_countLabel->setText(fromCore(selectionCountText(m_selectedRows, m_model->rowCount())));
 }
 
 void TransferDialog::selectAllEntries() { m_list->selectAll(); }
@@ -90,8 +98,8 @@ void TransferDialog::selectNoEntries() { m_list->clearSelection(); }
 
 void TransferDialog::confirmSelection() {
     std::vector<bool> selection(m_records.size(), false);
-    for (std::size_t i = 0; i < m_records.size(); ++i)
-        selection[i] = m_list->topLevelItem(static_cast<int>(i))->isSelected();
+    for (const QModelIndex& row : m_list->selectionModel()->selectedRows())
+        selection[static_cast<std::size_t>(row.row())] = true;
     const std::string refusal = nothingSelectedRefusal(m_exporting, selection);
     if (!refusal.empty()) {
         showInformation(this, fromCore(refusal));

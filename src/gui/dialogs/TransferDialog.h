@@ -5,6 +5,7 @@
 // dialog cancelled and the records untouched.
 #pragma once
 
+#include <QItemSelection>
 #include <QStringList>
 
 #include <vector>
@@ -13,9 +14,11 @@
 #include "operations/ClipboardTransfer.h"
 
 class QLabel;
-class QTreeWidget;
+class QTreeView;
 
 namespace tavmir::gui {
+
+class TransferListModel;
 
 class TransferDialog : public OperationDialog {
     Q_OBJECT
@@ -41,12 +44,18 @@ class TransferDialog : public OperationDialog {
     void selectNoEntries();
     // Copies each entry's selection into its record and closes; refuses an empty selection.
     void confirmSelection();
+    // Follows the rows a selection change adds or takes away, so a click on one line of a
+    // long list costs that line only.
+    void countSelection(const QItemSelection& selected, const QItemSelection& deselected);
     void showCount();
 
     std::vector<TransferRecord>& m_records;
     bool m_exporting;
     bool m_cancelled = true;
-    QTreeWidget* m_list = nullptr;   // List1
+    std::vector<bool> m_rowSelected;  // by row, as the view's selection says
+    int m_selectedRows = 0;
+    TransferListModel* m_model = nullptr;
+    QTreeView* m_list = nullptr;     // List1
     QLabel* m_countLabel = nullptr;  // Label1
 };
 

@@ -72,8 +72,8 @@ TEST(SaveFile, ReportsUnwritableTargetsAndLeavesEverythingAsItWas) {
         {dir.path("missing/arena.cfg"), "Error opening file: ", "No such file or directory"},
         {vanished + "/arena.cfg", "Error opening file: ", "No such file or directory"},
         {"", "Error opening file: ", "No such file or directory"},
-        // The new file cannot take the place of a folder: the rename at the end fails.
-        {dir.path("folder.cfg"), "Error closing file: ", "Is a directory"},
+        // A folder cannot be opened for writing: refused before anything is written.
+        {dir.path("folder.cfg"), "Error opening file: ", "Is a directory"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);

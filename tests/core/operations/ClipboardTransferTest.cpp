@@ -76,12 +76,26 @@ TEST(ClipboardTransfer, ExportedTextImportsBackIntoAnotherEditor) {
     }
 }
 
-TEST(ClipboardTransfer, StopsTakingLinesPastTheRecordLimit) {
+TEST(ClipboardTransfer, TakesEveryLineOfATextUpToTheLimitAndRefusesALargerOneWhole) {
+    // A text of exactly the limit: its last line, for the same setting, still wins.
     std::string text;
-    for (std::size_t i = 0; i <= kMaxImportRecords; ++i) text += "Misc:G1:1\r\n";
-    const ImportParse parsed = parseImportText(*madeUpCatalogue(), text);
-    EXPECT_EQ(parsed.records.size(), kMaxImportRecords);
-    EXPECT_TRUE(parsed.truncated);
+    while (text.size() + 22 + 9 <= kMaxImportTextSize) text += "Misc:G1:1\r\nMisc:G2:2\r\n";
+    const std::size_t lines = text.size() / 11;
+    text.append(kMaxImportTextSize - text.size() - 9, ' ');
+    text += "Misc:G1:9";
+    ASSERT_EQ(text.size(), kMaxImportTextSize);
+    ImportParse parsed = parseImportText(*madeUpCatalogue(), text);
+    ASSERT_EQ(parsed.records.size(), lines + 1);
+    for (auto& rec : parsed.records) rec.selected = true;
+    FieldTexts fields;
+    applyFieldWrites(fields, importSelected(parsed.records).writes);
+    EXPECT_EQ(fields[1] + fields[2], "92");
+
+    parsed = parseImportText(*madeUpCatalogue(), text + "\n");
+    EXPECT_TRUE(parsed.records.empty());
+    EXPECT_EQ(parsed.message,
+              "Clipboard text is too large to import (more than 4 MB): no settings have been "
+              "imported");
 }
 
 TEST(ClipboardTransfer, DialogsCountAndRefuseAnEmptySelection) {

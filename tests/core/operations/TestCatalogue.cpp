@@ -30,6 +30,11 @@ std::shared_ptr<const Catalogue> madeUpCatalogue() {
         b.records[9].key = "BulletDamageLevel";
         b.records[9].description = "Damage of a level one bullet";
         b.records[9].high = 4;
+        // One ship's entry differs from the Warbird's, as the edit-for-all-ships dialog must
+        // show the Warbird's limits and description for the whole row.
+        test::RawRecord& javelin = b.records[static_cast<std::size_t>(shipTable(13, 1) - 1)];
+        javelin.description = "The Javelin's own rotation";
+        javelin.high = 2000;
         b.records[958].key = "SheepMessage";
         b.records[958].description = "  Text shown for a sheep  ";
         b.records[958].valueType = 'A';

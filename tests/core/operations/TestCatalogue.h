@@ -9,7 +9,8 @@
 namespace tavmir::testing {
 
 // Ship settings (287..958) have the ship's name as section and the key "K<group>", except
-// groups 0 (InitialRotation, ship-page row 13, range 0..3000) and 4 (InitialEnergy, row 1);
+// groups 0 (InitialRotation, ship-page row 13, range 0..3000; the Javelin's 0..2000 with a
+// description of its own) and 4 (InitialEnergy, row 1);
 // general settings are "Misc:G<n>" except the two named below. The tab order is the
 // reverse of the setting numbers, so a walk in tab order is visibly not a walk by number.
 //   10  Bullet:BulletDamageLevel  "Damage of a level one bullet", range 0..4

@@ -50,6 +50,28 @@ TEST(Reader, ReportsFilesThatCannotBeReadAndStopsThere) {
     EXPECT_EQ(l.data.foundCount, kSettingCount);
 }
 
+TEST(Reader, ListsAHundredThousandMessagesAndCountsTheRest) {
+    const auto cat = test::readerCatalogue();
+    std::string bytes = test::completeCfg(*cat) + "[Gen]\r\n";
+    for (int i = 0; i < 100002; ++i) bytes += "G1=500\r\n";
+    SettingsFileData data;
+    StyledLog log;
+    data.fileName = "many.cfg";
+    data.log = &log;
+    validateSettingsBytes(*cat, data, test::fixedClock(), bytes);
+    EXPECT_EQ(data.errorCount, 100002);
+    const std::string text = log.plainText();
+    const std::string tooMany = "Too many errors and warnings: the rest are counted but not listed";
+    const std::size_t at = text.find(tooMany);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(text.find(tooMany, at + 1), std::string::npos);
+    // The last message listed is the 100,000th, just before that line.
+    const std::size_t last = text.rfind("\r\n100000. ", at);
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_EQ(text.find("\r\n", last + 2), at - 2);
+    EXPECT_EQ(text.find("100001. "), std::string::npos);
+}
+
 TEST(Reader, WritesTheFileNameBoldTheErrorListRedAndAllInVerdana) {
     const auto cat = test::readerCatalogue();
     TempDir dir;

@@ -1,0 +1,72 @@
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "common/Numeric.h"
+#include "common/Text.h"
+#include "settingsfile/SettingsFileReader.h"
+
+// The value check the reader and the editor's save share (declared in SettingsFileReader.h).
+namespace tavmir {
+
+ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value) {
+    const SettingDef& def = catalogue[n];
+    if (def.isText())
+        return static_cast<std::int64_t>(value.size()) > def.maxLength ? ValueCheck::TooLong
+                                                                       : ValueCheck::Accepted;
+
+    std::string_view v = trimSpaces(value);
+    if (v.empty()) v = "0";
+
+    // Nearly every value is a plain whole number: decide those without the general parser.
+    if (v.size() <= 10) {
+        const bool negative = v[0] == '-';
+        std::size_t i = negative ? 1 : 0;
+        std::int64_t x = 0;
+        for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) x = x * 10 + (v[i] - '0');
+        if (i == v.size() && i > (negative ? 1u : 0u)) {
+            if (negative) x = -x;
+            if (x > 2147483647) return ValueCheck::Overflow;
+            if (!def.hasRange()) return ValueCheck::Accepted;
+            if (x < def.lowLimit) return ValueCheck::BelowLow;
+            if (x > def.highLimit) return ValueCheck::AboveHigh;
+            return ValueCheck::Accepted;
+        }
+    }
+    const std::optional<double> number = numberValue(v);
+    if (!number) return ValueCheck::NotNumeric;
+    if (v.size() > 10) return ValueCheck::Overflow;
+    // The fixed-point conversion with four decimals holds about +-9.2e14.
+    const double fixed = roundHalfEven(*number, 4);
+    if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0)
+        return ValueCheck::Overflow;
+    if (!def.hasRange()) return ValueCheck::Accepted;
+    const double x = leadingNumber(v);
+    if (x < def.lowLimit) return ValueCheck::BelowLow;
+    if (x > def.highLimit) return ValueCheck::AboveHigh;
+    return ValueCheck::Accepted;
+}
+
+std::string_view valueCheckCode(ValueCheck check) {
+    switch (check) {
+        case ValueCheck::Accepted:
+            return "";
+        case ValueCheck::TooLong:
+            return "1";
+        case ValueCheck::NotNumeric:
+            return "2";
+        case ValueCheck::Overflow:
+            return "3";
+        case ValueCheck::BelowLow:
+            return "4";
+        case ValueCheck::AboveHigh:
+            return "5";
+    }
+    return "";
+}
+
+std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
+    return std::string(valueCheckCode(checkSettingValue(catalogue, n, value)));
+}
+
+}  // namespace tavmir
