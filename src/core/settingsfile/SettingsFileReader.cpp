@@ -1,9 +1,7 @@
 #include "settingsfile/SettingsFileReader.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <tuple>
 
 #include "catalogue/StartupTables.h"
@@ -11,6 +9,7 @@
 #include "common/Numeric.h"
 #include "common/Text.h"
 #include "settingsfile/LineScanner.h"
+#include "settingsfile/MessageLines.h"
 
 namespace tavmir {
 namespace {
@@ -36,14 +35,14 @@ std::string detectFormOfBytes(const Catalogue& cat, std::string_view bytes) {
     return "";
 }
 
-// Above this many listed messages a pathological file would make the log grow without
-// bound; further errors and warnings are still counted.
-constexpr std::int32_t kMaxListedMessages = 100000;
-
 class Reader {
   public:
     Reader(const Catalogue& cat, SettingsFileData& data, const ReaderEnvironment& env)
-        : m_cat(cat), m_data(data), m_env(env), m_errors(errorTextBuffer(m_ownErrors)) {
+        : m_cat(cat),
+          m_data(data),
+          m_env(env),
+          m_errors(errorTextBuffer(m_ownErrors)),
+          m_messages(m_errors, data.findings) {
         m_errors.clear();
     }
     ~Reader() {
@@ -67,68 +66,10 @@ class Reader {
     }
     bool batchMode() const { return (m_data.options & kOptionBatchProgress) != 0; }
 
-    // A message is written piece by piece (texts and whole numbers) into a line buffer and
-    // added to the error text in one piece, with no text built in between: a file can give a
-    // thousand messages. Fixed texts are copied with their length known when compiled.
-    template <std::size_t N>
-    static constexpr std::size_t partSize(const char (&)[N]) {
-        return N - 1;
-    }
-    static std::size_t partSize(std::string_view text) { return text.size(); }
-    static std::size_t partSize(std::int64_t) { return 20; }
-    template <std::size_t N>
-    static char* putPart(char* at, const char (&text)[N]) {
-        std::memcpy(at, text, N - 1);
-        return at + N - 1;
-    }
-    static char* putPart(char* at, std::string_view text) {
-        if (!text.empty()) std::memcpy(at, text.data(), text.size());
-        return at + text.size();
-    }
-    static char* putPart(char* at, std::int64_t n) { return std::to_chars(at, at + 20, n).ptr; }
-    // Where a message is about, for the findings: its kind, line (0: none), section and key.
-    struct Place {
-        FindingKind kind = FindingKind::Error;
-        int line = 0;
-        std::string_view section, key;
-    };
-    // One message: its head (number and kind, "3. Error in line 7: ") and its text, which the
-    // findings keep without the head.
+    using Place = MessagePlace;
     template <typename... Head, typename... Text>
     void addMessage(const Place& place, const std::tuple<Head...>& head, const Text&... text) {
-        if (m_listed < kMaxListedMessages) {
-            const std::size_t headSize =
-                std::apply([](const auto&... h) { return (partSize(h) + ... + 0); }, head);
-            const std::size_t size = headSize + (partSize(text) + ... + 2);
-            char line[256];
-            const bool fits = size <= sizeof line;
-            const std::size_t from = m_errors.size();
-            if (!fits) m_errors.resize(from + size);
-            char* const start = fits ? line : m_errors.data() + from;
-            char* at = std::apply(
-                [start](const auto&... h) {
-                    char* p = start;
-                    ((p = putPart(p, h)), ...);
-                    return p;
-                },
-                head);
-            const std::size_t textFrom = static_cast<std::size_t>(at - start);
-            ((at = putPart(at, text)), ...);
-            if (m_data.findings)
-                m_data.findings->push_back(
-                    {place.kind, place.line,
-                     std::string(start + textFrom, static_cast<std::size_t>(at - start) - textFrom),
-                     std::string(place.section), std::string(place.key)});
-            at = putPart(at, "\r\n");
-            if (fits)
-                m_errors.append(line, static_cast<std::size_t>(at - line));
-            else
-                m_errors.resize(from + static_cast<std::size_t>(at - start));
-        } else if (m_listed == kMaxListedMessages) {
-            m_errors += "Too many errors and warnings: the rest are counted but not listed";
-            m_errors += kCrLf;
-        }
-        ++m_listed;
+        m_messages.add(place, head, text...);
     }
     // An error about a line, naming the section and key it is about where there are any.
     template <typename... Parts>
@@ -185,11 +126,11 @@ class Reader {
     // after file does not allocate (and fill fresh memory for) it each time; a call made while
     // another is reading (from an event run during a yield) collects in a buffer of its own.
     static std::string& sharedErrorText() {
-        static std::string buffer;
+        thread_local std::string buffer;
         return buffer;
     }
     static bool& sharedInUse() {
-        static bool inUse = false;
+        thread_local bool inUse = false;
         return inUse;
     }
     static std::string& errorTextBuffer(std::string& own) {
@@ -200,7 +141,7 @@ class Reader {
 
     std::string m_ownErrors;
     std::string& m_errors;
-    std::int32_t m_listed = 0;
+    MessageLines m_messages;
 
     // CFG state.
     std::string m_currentSection;
