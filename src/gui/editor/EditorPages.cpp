@@ -13,6 +13,7 @@
 #include "editor/EditorCanvas.h"
 #include "widgets/FieldAlignment.h"
 #include "widgets/FieldLabel.h"
+#include "widgets/ThemeColours.h"
 #include "widgets/ValueField.h"
 
 namespace tavmir::gui {
@@ -65,7 +66,7 @@ QWidget& EditorPages::page(int page) {
     const Qt::Alignment align = fieldAlignment(m_preferences.textAlign);
     QStyle* style = fieldStyle();
     QPalette averagePalette;
-    averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
+    averagePalette.setColor(QPalette::Base, ThemeColours(m_canvas.palette()).averageFieldBase());
     // Labels a little smaller than the values, so the long setting names fit their boxes.
     QFont labelFont = m_canvas.font();
     labelFont.setPixelSize(10);
