@@ -23,11 +23,13 @@
 //            retype OBJ TEXT (over the old text), focus OBJ, set OBJ.PROPERTY VALUE,
 //            select LIST ROW,ROW.., select-line TEXTEDIT N, click-text TEXTEDIT TEXT,
 //            move/resize OBJ X Y, close OBJ, call OBJ.METHOD [INT], wheel OBJ DELTA, wait MS,
-//            shoot NAME.png (a picture for a person to look at)
+//            shoot NAME.png (a picture for a person to look at), cut (the texts of the
+//            dialog, used window or main window that their controls cut), palette dark|light
 //   editor   field ITEMS (shown and focused), fields ITEMS TEXT (written straight into the
 //            document, "#" the row, cut to the field; then recomputed and shown), mark,
 //            changed (the fields that differ from the mark, or from the defaults),
-//            compare N (fields that differ from editor N)
+//            compare N (fields that differ from editor N), labels [FAMILY PIXELS] (every
+//            page's cells measured, with that label font when given)
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
 //            window.editors, field.ITEMS, app.overrideCursor, app.preferences, LIST.items,
 //            VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists, MENU.enabled,
@@ -51,6 +53,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -64,6 +67,7 @@
 #include <QWheelEvent>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include <unistd.h>
@@ -76,6 +80,7 @@
 #include "editor/FrmSettingsEdit.h"
 #include "gui/support/GuiTestSupport.h"
 #include "gui/support/ScriptedUiServices.h"
+#include "gui/support/WidgetChecks.h"
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MDIFormMain.h"
 #include "support/Escapes.h"
@@ -130,6 +135,18 @@ std::vector<Command> parse(std::istream& in) {
     return top;
 }
 
+// The colours of a dark desktop theme: light text on a dark base.
+QPalette darkPalette() {
+    QPalette p(QColor(53, 53, 53));
+    p.setColor(QPalette::Base, QColor(35, 35, 35));
+    p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        p.setColor(role, QColor(240, 240, 240));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return p;
+}
+
 // A main window on a scratch program folder, with scripted UI services.
 class Scenario {
   public:
@@ -144,6 +161,7 @@ class Scenario {
     }
     ~Scenario() {
         window.reset();  // the window refers to its context
+        if (m_paletteChanged) QApplication::setPalette(m_lightPalette);
         std::error_code ignored;
         fs::remove_all(m_folder, ignored);
     }
@@ -187,6 +205,11 @@ class Scenario {
         return *window;
     }
     FrmSettingsEdit* editor() { return window ? window->activeEditor() : nullptr; }
+    // What the user looks at: the open dialog, else the window in use, else the main window.
+    QWidget* shown() {
+        if (!m_dialogs.empty()) return m_dialogs.back();
+        return m_used ? m_used.data() : static_cast<QWidget*>(&win());
+    }
 
     // Items: "N", "{Section:Key}", "{r/c}", "r1-r2/c" (a range of ship-table rows).
     std::vector<std::pair<int, int>> items(std::string s) {
@@ -675,9 +698,24 @@ class Scenario {
             for (std::string l; n < 3 && std::getline(lines, l); ++n) say(d + 1, l + "\n");
         } else if (verb == "shoot") {
             QApplication::processEvents();
-            QWidget* w = m_dialogs.empty() ? static_cast<QWidget*>(&win()) : m_dialogs.back();
+            QWidget* w = shown();
             if (!w->grab().save(screenshotPath(QString::fromStdString(arg(1)))))
                 fail(d, "picture not saved");
+        } else if (verb == "cut" || verb == "labels") {
+            QWidget* w = shown();
+            std::optional<QFont> font;
+            if (c.words.size() > 2) {
+                font = QFont(QString::fromStdString(unescape(arg(1))));
+                font->setPixelSize(std::stoi(arg(2)));
+            }
+            const CheckReport r = verb == "cut" ? cutTexts(*w)
+                                  : editor()    ? checkCells(*editor(), cat(), font)
+                                                : CheckReport{{"no editor"}, 1};
+            for (const std::string& line : r.lines) say(d + 1, line);
+            if (r.problems > 0) ADD_FAILURE() << r.problems << " faults found by " << c.line;
+        } else if (verb == "palette") {
+            m_paletteChanged = true;
+            QApplication::setPalette(arg(1) == "dark" ? darkPalette() : m_lightPalette);
         } else if (verb == "dialog") {
             m_blocks.push_back({arg(1), c.body, d});
         } else {
@@ -794,6 +832,8 @@ class Scenario {
     int m_depth = 0;
     qsizetype m_messages = 0, m_requests = 0;
     qsizetype m_printed = 0;
+    bool m_paletteChanged = false;
+    const QPalette m_lightPalette = QApplication::palette();  // as the test began
 };
 
 std::vector<std::string> scenarios() {
