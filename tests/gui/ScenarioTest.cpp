@@ -23,6 +23,7 @@
 //            retype OBJ TEXT (over the old text), focus OBJ, set OBJ.PROPERTY VALUE,
 //            select LIST ROW,ROW.., select-line TEXTEDIT N, click-text TEXTEDIT TEXT,
 //            move/resize OBJ X Y, close OBJ, call OBJ.METHOD [INT], wheel OBJ DELTA, wait MS,
+//            tabs N (Tab pressed N times, the controls it reaches),
 //            shoot NAME.png (a picture for a person to look at), cut (the texts of the
 //            dialog, used window or main window that their controls cut), palette dark|light
 //   editor   field ITEMS (shown and focused), fields ITEMS TEXT (written straight into the
@@ -334,6 +335,10 @@ class Scenario {
             return out;
         }
         QObject* o = find(name);
+        if (prop == "exists") {  // and, for a window or control, shown
+            auto* w = qobject_cast<QWidget*>(o);
+            return o && (!w || w->isVisible()) ? "yes" : "no";
+        }
         if (!o) return fail(depth, "no object " + name), "";
         if (auto* menu = qobject_cast<QMenu*>(o); menu && prop == "enabled")
             return menu->menuAction()->isEnabled() ? "true" : "false";
@@ -457,6 +462,8 @@ class Scenario {
     void key(QWidget* w, const std::string& keys) {
         const QKeyCombination k = QKeySequence::fromString(QString::fromStdString(keys))[0];
         QTest::keyClick(w, k.key(), k.keyboardModifiers());
+        // A button's access key presses it, and releases (clicks) it a moment later.
+        if (k.keyboardModifiers() == Qt::AltModifier) QTest::qWait(150);
     }
 
     void runOne(const Command& command) {
@@ -520,7 +527,20 @@ class Scenario {
             if (auto* w = need<QWidget>(d, arg(1))) QTest::mouseDClick(w, Qt::LeftButton);
         } else if (verb == "key") {
             if (arg(1) == "window") QApplication::setActiveWindow(&win());
-            if (auto* w = need<QWidget>(d, arg(1))) key(w, arg(2));
+            if (auto* w = need<QWidget>(d, arg(1))) {
+                // Keys go to the active window, as a user's do; access keys need that.
+                if (QApplication::activeWindow() != w->window())
+                    QApplication::setActiveWindow(w->window());
+                key(w, arg(2));
+            }
+        } else if (verb == "tabs") {  // Tab pressed N times: where the focus goes
+            std::string visited;
+            for (int n = std::stoi(arg(1)); n > 0; --n) {
+                if (auto* w = need<QWidget>(d, "focus")) key(w, "Tab");
+                if (auto* w = qobject_cast<QWidget*>(find("focus")))
+                    visited += (visited.empty() ? "" : " ") + w->objectName().toStdString();
+            }
+            say(d + 1, visited);
         } else if (verb == "char") {
             if (auto* w = need<QWidget>(d, arg(1))) {
                 const int code = std::stoi(arg(2), nullptr, 16);
@@ -758,6 +778,9 @@ class Scenario {
                            std::to_string(r.selectedFilter) + " of " +
                            r.filters.join(QStringLiteral("; ")).toStdString());
         }
+        for (; m_folders < ui.folderRequests.size(); ++m_folders)
+            say(d + 1, "folder browser \"" + ui.folderRequests[m_folders].first.toStdString() +
+                           "\" at \"" + ui.folderRequests[m_folders].second.toStdString() + "\"");
         for (; m_printed < ui.printed.size(); ++m_printed) {
             const auto& job = ui.printed[m_printed];
             say(d + 1,
@@ -831,7 +854,7 @@ class Scenario {
     std::vector<QDialog*> m_dialogs;
     int m_depth = 0;
     qsizetype m_messages = 0, m_requests = 0;
-    qsizetype m_printed = 0;
+    qsizetype m_printed = 0, m_folders = 0;
     bool m_paletteChanged = false;
     const QPalette m_lightPalette = QApplication::palette();  // as the test began
 };

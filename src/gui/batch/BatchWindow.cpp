@@ -59,6 +59,8 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control; the arrow keys move between its rows.
+    m_grid->setTabKeyNavigation(false);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
     m_grid->horizontalHeader()->setHighlightSections(false);
@@ -171,7 +173,17 @@ void BatchWindow::selectRow(int row) {
     m_grid->scrollTo(m_model->index(row, 0));
 }
 
-void BatchWindow::addFrameOnTop(QWidget& frame) { m_layout->insertWidget(0, &frame); }
+void BatchWindow::addFrameOnTop(QWidget& frame) {
+    m_layout->insertWidget(0, &frame);
+    // The keyboard goes through the window from the top: the frame's controls, then the list
+    // and its buttons, then the log and its buttons.
+    QWidgetList order;
+    for (QWidget* w : frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->focusPolicy() & Qt::TabFocus) order.append(w);
+    order << m_grid << m_addFilesButton << m_addFolderButton << m_removeAllButton << m_startButton
+          << m_stopButton << m_logView << m_saveButton << m_printButton;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
 
 void BatchWindow::updateCaption() { m_listFrame->setTitle(fromCore(m_list.caption())); }
 
@@ -374,9 +386,12 @@ void BatchWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BatchWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        m_stopButton->isVisible()) {
-        requestStop();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Escape stops a run, and closes the window when none is going.
+        if (m_stopButton->isVisible())
+            requestStop();
+        else if (!m_running)
+            close();
         return;
     }
     QWidget::keyPressEvent(event);
