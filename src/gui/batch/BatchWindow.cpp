@@ -61,6 +61,9 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the list for the next control; the arrow keys move between its rows.
     m_grid->setTabKeyNavigation(false);
+    // Scrolled by pixels, so the row a run or a click brings into view shows whole even when
+    // the list's height is not a whole number of rows (at any screen scale).
+    m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
     m_grid->horizontalHeader()->setHighlightSections(false);
