@@ -408,6 +408,15 @@ bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == m_grid && event->type() == QEvent::Resize) {
+        // The list shrinks when the log area opens; the current row, if it was in view,
+        // stays in view once the list has its new size.
+        const QModelIndex current = m_grid->currentIndex();
+        if (current.isValid() && m_grid->visualRect(current).intersects(m_grid->viewport()->rect()))
+            QTimer::singleShot(0, this, [this] {
+                if (m_grid->currentIndex().isValid()) m_grid->scrollTo(m_grid->currentIndex());
+            });
+    }
     if (watched == m_logView->viewport() && event->type() == QEvent::MouseButtonRelease)
         QTimer::singleShot(0, this, [this] { followRowFromLog(); });
     return QWidget::eventFilter(watched, event);

@@ -2,8 +2,8 @@
 // Files, Add Folder, Remove All Files, the Delete key, a double click), the log m_logView with Save
 // and Print, the progress area with its 500 ms elapsed time, Start and Stop in one place,
 // Escape as Stop during a run and as the close box otherwise, the refused close during a run, grid
-// and log following each other, and the list kept while the window is closed. A window only adds
-// its run.
+// and log following each other, the current row kept in view when the list changes size, and the
+// list kept while the window is closed. A window only adds its run.
 #pragma once
 
 #include <QWidget>
