@@ -1,6 +1,7 @@
 # GUI tests: headless (offscreen platform, 1920 x 1080 screen set up by GuiTestMain).
 if(TAVMIR_BUILD_GUI)
-  add_library(tavmir_gui_test_support STATIC gui/support/GuiTestMain.cpp gui/support/ScriptedUiServices.cpp)
+  add_library(tavmir_gui_test_support STATIC gui/support/GuiTestMain.cpp gui/support/ScriptedUiServices.cpp
+    gui/support/WidgetChecks.cpp)
   target_include_directories(tavmir_gui_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(tavmir_gui_test_support PUBLIC tavmir_gui Qt6::Test GTest::gtest GTest::gmock)
 

@@ -23,11 +23,14 @@
 //            retype OBJ TEXT (over the old text), focus OBJ, set OBJ.PROPERTY VALUE,
 //            select LIST ROW,ROW.., select-line TEXTEDIT N, click-text TEXTEDIT TEXT,
 //            move/resize OBJ X Y, close OBJ, call OBJ.METHOD [INT], wheel OBJ DELTA, wait MS,
-//            shoot NAME.png (a picture for a person to look at)
+//            tabs N (Tab pressed N times, the controls it reaches),
+//            shoot NAME.png (a picture for a person to look at), cut (the texts of the
+//            dialog, used window or main window that their controls cut), palette dark|light
 //   editor   field ITEMS (shown and focused), fields ITEMS TEXT (written straight into the
 //            document, "#" the row, cut to the field; then recomputed and shown), mark,
 //            changed (the fields that differ from the mark, or from the defaults),
-//            compare N (fields that differ from editor N)
+//            compare N (fields that differ from editor N), labels [FAMILY PIXELS] (every
+//            page's cells measured, with that label font when given)
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
 //            window.editors, field.ITEMS, app.overrideCursor, app.preferences, LIST.items,
 //            VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists, MENU.enabled,
@@ -51,6 +54,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -63,6 +67,7 @@
 #include <QWheelEvent>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include <unistd.h>
@@ -75,6 +80,7 @@
 #include "editor/FrmSettingsEdit.h"
 #include "gui/support/GuiTestSupport.h"
 #include "gui/support/ScriptedUiServices.h"
+#include "gui/support/WidgetChecks.h"
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MDIFormMain.h"
 #include "support/Escapes.h"
@@ -129,6 +135,18 @@ std::vector<Command> parse(std::istream& in) {
     return top;
 }
 
+// The colours of a dark desktop theme: light text on a dark base.
+QPalette darkPalette() {
+    QPalette p(QColor(53, 53, 53));
+    p.setColor(QPalette::Base, QColor(35, 35, 35));
+    p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        p.setColor(role, QColor(240, 240, 240));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return p;
+}
+
 // A main window on a scratch program folder, with scripted UI services.
 class Scenario {
   public:
@@ -143,6 +161,7 @@ class Scenario {
     }
     ~Scenario() {
         window.reset();  // the window refers to its context
+        if (m_paletteChanged) QApplication::setPalette(m_lightPalette);
         std::error_code ignored;
         fs::remove_all(m_folder, ignored);
     }
@@ -186,6 +205,11 @@ class Scenario {
         return *window;
     }
     FrmSettingsEdit* editor() { return window ? window->activeEditor() : nullptr; }
+    // What the user looks at: the open dialog, else the window in use, else the main window.
+    QWidget* shown() {
+        if (!m_dialogs.empty()) return m_dialogs.back();
+        return m_used ? m_used.data() : static_cast<QWidget*>(&win());
+    }
 
     // Items: "N", "{Section:Key}", "{r/c}", "r1-r2/c" (a range of ship-table rows).
     std::vector<std::pair<int, int>> items(std::string s) {
@@ -310,6 +334,10 @@ class Scenario {
             return out;
         }
         QObject* o = find(name);
+        if (prop == "exists") {  // and, for a window or control, shown
+            auto* w = qobject_cast<QWidget*>(o);
+            return o && (!w || w->isVisible()) ? "yes" : "no";
+        }
         if (!o) return fail(depth, "no object " + name), "";
         if (auto* menu = qobject_cast<QMenu*>(o); menu && prop == "enabled")
             return menu->menuAction()->isEnabled() ? "true" : "false";
@@ -434,6 +462,8 @@ class Scenario {
     void key(QWidget* w, const std::string& keys) {
         const QKeyCombination k = QKeySequence::fromString(QString::fromStdString(keys))[0];
         QTest::keyClick(w, k.key(), k.keyboardModifiers());
+        // A button's access key presses it, and releases (clicks) it a moment later.
+        if (k.keyboardModifiers() == Qt::AltModifier) QTest::qWait(150);
     }
 
     void runOne(const Command& command) {
@@ -497,7 +527,20 @@ class Scenario {
             if (auto* w = need<QWidget>(d, arg(1))) QTest::mouseDClick(w, Qt::LeftButton);
         } else if (verb == "key") {
             if (arg(1) == "window") QApplication::setActiveWindow(&win());
-            if (auto* w = need<QWidget>(d, arg(1))) key(w, arg(2));
+            if (auto* w = need<QWidget>(d, arg(1))) {
+                // Keys go to the active window, as a user's do; access keys need that.
+                if (QApplication::activeWindow() != w->window())
+                    QApplication::setActiveWindow(w->window());
+                key(w, arg(2));
+            }
+        } else if (verb == "tabs") {  // Tab pressed N times: where the focus goes
+            std::string visited;
+            for (int n = std::stoi(arg(1)); n > 0; --n) {
+                if (auto* w = need<QWidget>(d, "focus")) key(w, "Tab");
+                if (auto* w = qobject_cast<QWidget*>(find("focus")))
+                    visited += (visited.empty() ? "" : " ") + w->objectName().toStdString();
+            }
+            say(d + 1, visited);
         } else if (verb == "char") {
             if (auto* w = need<QWidget>(d, arg(1))) {
                 const int code = std::stoi(arg(2), nullptr, 16);
@@ -675,9 +718,24 @@ class Scenario {
             for (std::string l; n < 3 && std::getline(lines, l); ++n) say(d + 1, l + "\n");
         } else if (verb == "shoot") {
             QApplication::processEvents();
-            QWidget* w = m_dialogs.empty() ? static_cast<QWidget*>(&win()) : m_dialogs.back();
+            QWidget* w = shown();
             if (!w->grab().save(screenshotPath(QString::fromStdString(arg(1)))))
                 fail(d, "picture not saved");
+        } else if (verb == "cut" || verb == "labels") {
+            QWidget* w = shown();
+            std::optional<QFont> font;
+            if (c.words.size() > 2) {
+                font = QFont(QString::fromStdString(unescape(arg(1))));
+                font->setPixelSize(std::stoi(arg(2)));
+            }
+            const CheckReport r = verb == "cut" ? cutTexts(*w)
+                                  : editor()    ? checkCells(*editor(), cat(), font)
+                                                : CheckReport{{"no editor"}, 1};
+            for (const std::string& line : r.lines) say(d + 1, line);
+            if (r.problems > 0) ADD_FAILURE() << r.problems << " faults found by " << c.line;
+        } else if (verb == "palette") {
+            m_paletteChanged = true;
+            QApplication::setPalette(arg(1) == "dark" ? darkPalette() : m_lightPalette);
         } else if (verb == "dialog") {
             m_blocks.push_back({arg(1), c.body, d});
         } else {
@@ -720,6 +778,9 @@ class Scenario {
                            std::to_string(r.selectedFilter) + " of " +
                            r.filters.join(QStringLiteral("; ")).toStdString());
         }
+        for (; m_folders < ui.folderRequests.size(); ++m_folders)
+            say(d + 1, "folder browser \"" + ui.folderRequests[m_folders].first.toStdString() +
+                           "\" at \"" + ui.folderRequests[m_folders].second.toStdString() + "\"");
         for (; m_printed < ui.printed.size(); ++m_printed) {
             const auto& job = ui.printed[m_printed];
             say(d + 1,
@@ -793,7 +854,9 @@ class Scenario {
     std::vector<QDialog*> m_dialogs;
     int m_depth = 0;
     qsizetype m_messages = 0, m_requests = 0;
-    qsizetype m_printed = 0;
+    qsizetype m_printed = 0, m_folders = 0;
+    bool m_paletteChanged = false;
+    const QPalette m_lightPalette = QApplication::palette();  // as the test began
 };
 
 std::vector<std::string> scenarios() {

@@ -3,37 +3,48 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 
 #include "UiServices.h"
+#include "widgets/ThemeColours.h"
 
 namespace tavmir::gui {
 
 namespace {
 
+// The mark drawn on a 16-unit square at each size a screen may ask for, so that it stays
+// sharp at 150 % and 200 % scale. The white sign on a saturated disc reads on light and dark
+// grids alike.
 QIcon drawnIcon(ResultMark mark) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor fill = mark == ResultMark::Ok       ? QColor(40, 160, 60)
-                        : mark == ResultMark::Orange ? QColor(245, 150, 20)
-                                                     : QColor(210, 30, 30);
-    p.setPen(QPen(fill.darker(140), 1));
-    p.setBrush(fill);
-    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (mark == ResultMark::Ok) {
-        p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5.5)}));
-    } else if (mark == ResultMark::Orange) {
-        p.drawLine(QPointF(5, 6.5), QPointF(11, 6.5));
-        p.drawLine(QPointF(5, 9.5), QPointF(11, 9.5));
-    } else {
-        p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
-        p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(side / 16.0, side / 16.0);
+        const QColor fill = mark == ResultMark::Ok       ? QColor(40, 160, 60)
+                            : mark == ResultMark::Orange ? QColor(245, 150, 20)
+                                                         : QColor(210, 30, 30);
+        p.setPen(QPen(fill.darker(140), 1));
+        p.setBrush(fill);
+        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (mark == ResultMark::Ok) {
+            p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5.5)}));
+        } else if (mark == ResultMark::Orange) {
+            p.drawLine(QPointF(5, 6.5), QPointF(11, 6.5));
+            p.drawLine(QPointF(5, 9.5), QPointF(11, 9.5));
+        } else {
+            p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
+            p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
+        }
+        p.end();
+        icon.addPixmap(pixmap);
     }
-    return QIcon(pixmap);
+    return icon;
 }
 
 }  // namespace
@@ -86,7 +97,8 @@ QVariant BatchGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return c <= 1 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
     if (c == 2 && m_list.mode() == BatchMode::Validate && row.typeAlert) {
-        if (role == Qt::ForegroundRole) return QBrush(QColor(255, 0, 0));
+        if (role == Qt::ForegroundRole)
+            return QBrush(ThemeColours(QGuiApplication::palette()).readable(QColor(255, 0, 0)));
         if (role == Qt::FontRole) {
             QFont f;
             f.setBold(true);

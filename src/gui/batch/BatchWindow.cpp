@@ -59,6 +59,11 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list for the next control; the arrow keys move between its rows.
+    m_grid->setTabKeyNavigation(false);
+    // Scrolled by pixels, so the row a run or a click brings into view shows whole even when
+    // the list's height is not a whole number of rows (at any screen scale).
+    m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
     m_grid->horizontalHeader()->setHighlightSections(false);
@@ -171,7 +176,17 @@ void BatchWindow::selectRow(int row) {
     m_grid->scrollTo(m_model->index(row, 0));
 }
 
-void BatchWindow::addFrameOnTop(QWidget& frame) { m_layout->insertWidget(0, &frame); }
+void BatchWindow::addFrameOnTop(QWidget& frame) {
+    m_layout->insertWidget(0, &frame);
+    // The keyboard goes through the window from the top: the frame's controls, then the list
+    // and its buttons, then the log and its buttons.
+    QWidgetList order;
+    for (QWidget* w : frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->focusPolicy() & Qt::TabFocus) order.append(w);
+    order << m_grid << m_addFilesButton << m_addFolderButton << m_removeAllButton << m_startButton
+          << m_stopButton << m_logView << m_saveButton << m_printButton;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
 
 void BatchWindow::updateCaption() { m_listFrame->setTitle(fromCore(m_list.caption())); }
 
@@ -374,9 +389,12 @@ void BatchWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BatchWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        m_stopButton->isVisible()) {
-        requestStop();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        // Escape stops a run, and closes the window when none is going.
+        if (m_stopButton->isVisible())
+            requestStop();
+        else if (!m_running)
+            close();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -389,6 +407,15 @@ bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
             removeSelectedRows();
             return true;
         }
+    }
+    if (watched == m_grid && event->type() == QEvent::Resize) {
+        // The list shrinks when the log area opens; the current row, if it was in view,
+        // stays in view once the list has its new size.
+        const QModelIndex current = m_grid->currentIndex();
+        if (current.isValid() && m_grid->visualRect(current).intersects(m_grid->viewport()->rect()))
+            QTimer::singleShot(0, this, [this] {
+                if (m_grid->currentIndex().isValid()) m_grid->scrollTo(m_grid->currentIndex());
+            });
     }
     if (watched == m_logView->viewport() && event->type() == QEvent::MouseButtonRelease)
         QTimer::singleShot(0, this, [this] { followRowFromLog(); });

@@ -1,7 +1,8 @@
 // What the two batch windows share: the file grid m_grid with its count caption and buttons (Add
 // Files, Add Folder, Remove All Files, the Delete key, a double click), the log m_logView with Save
 // and Print, the progress area with its 500 ms elapsed time, Start and Stop in one place,
-// Escape as Stop, the refused close during a run, grid and log following each other, and the
+// Escape as Stop during a run and as the close box otherwise, the refused close during a run, grid
+// and log following each other, the current row kept in view when the list changes size, and the
 // list kept while the window is closed. A window only adds its run.
 #pragma once
 
@@ -62,7 +63,8 @@ class BatchWindow : public QWidget {
     void refreshGrid();
 
     // What the windows build on: the run's context, the log (tLog) and what it shows, the Add
-    // Files button (the focus after a refused start), and a frame put above the list.
+    // Files button (the focus after a refused start), and a frame put above the list, whose
+    // controls then lead the keyboard order.
     GuiContext& context() { return m_context; }
     QTextEdit& logView() { return *m_logView; }
     StyledLog& log() { return m_log; }

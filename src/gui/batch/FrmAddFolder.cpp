@@ -1,9 +1,9 @@
 #include "batch/FrmAddFolder.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,8 +62,8 @@ FrmAddFolder::FrmAddFolder(const AddFolderSettings& settings, QWidget* parent)
     m_addButton->setObjectName(QStringLiteral("bAddFolder"));
     m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("bCancel"));
-    m_addButton->setAutoDefault(false);
-    m_cancelButton->setAutoDefault(false);
+    // Enter adds the folder, unless another button has the focus.
+    m_addButton->setDefault(true);
     buttons->addWidget(m_addButton);
     buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
@@ -75,7 +75,7 @@ FrmAddFolder::FrmAddFolder(const AddFolderSettings& settings, QWidget* parent)
 
     connect(m_browseButton, &QPushButton::clicked, this, &FrmAddFolder::browseForFolder);
     connect(m_addButton, &QPushButton::clicked, this, &FrmAddFolder::addFolder);
-    connect(m_cancelButton, &QPushButton::clicked, this, &FrmAddFolder::cancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FrmAddFolder::reject);
 }
 
 void FrmAddFolder::keepChoices() {
@@ -90,7 +90,8 @@ void FrmAddFolder::keepChoices() {
 
 void FrmAddFolder::browseForFolder() {
     const QString start = m_folder->text().trimmed();
-    const QString chosen = ui().existingDirectory(this, QStringLiteral("Select the folder"), start);
+    const QString chosen = ui().existingDirectory(
+        this, QStringLiteral("Pre-selecting the folder using the folder's string."), start);
     if (!chosen.isEmpty())
         m_folder->setText(chosen.trimmed());  // a cancelled browser keeps the text
 }
@@ -113,17 +114,9 @@ void FrmAddFolder::addFolder() {
     accept();
 }
 
-void FrmAddFolder::cancel() {
+void FrmAddFolder::reject() {
     keepChoices();
-    reject();
-}
-
-void FrmAddFolder::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cancel();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    QDialog::reject();
 }
 
 bool FrmAddFolder::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,9 @@
 // The "Add Folder" dialog: the folder (typed or browsed), which files to take, and whether to
 // include subfolders. It opens on the settings it is given (what it was left with last time);
 // exec() returns Accepted only after Add Folder with a valid folder. settings() is what it was
-// left with: the confirmed choice, or the choices as they stood at Cancel; closed in another
-// way, it keeps what it opened with.
+// left with: the confirmed choice, or the choices as they stood when it was cancelled (the
+// Cancel button, Escape or the close box alike). Enter adds the folder unless another button
+// has the focus.
 #pragma once
 
 #include <QDialog>
@@ -24,8 +25,11 @@ class FrmAddFolder : public QDialog {
 
     const AddFolderSettings& settings() const { return m_settings; }
 
+  public slots:
+    // Cancel, Escape and the close box: keeps the choices as they stand and rejects.
+    void reject() override;
+
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -33,8 +37,6 @@ class FrmAddFolder : public QDialog {
     void browseForFolder();
     // bAddFolder: refuses an empty or unknown folder, else keeps the choices and accepts.
     void addFolder();
-    // bCancel (also Escape): keeps the choices as they stand and rejects.
-    void cancel();
     void keepChoices();
 
     AddFolderSettings m_settings;

@@ -39,6 +39,8 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
     row->addWidget(m_originButton);
     addFrameOnTop(*m_originFrame);
     connect(m_originButton, &QPushButton::clicked, this, &FrmCompareFiles::chooseOriginFile);
+    // The window opens where its work begins: the origin file.
+    m_originFile->setFocus();
     resize(760, 344);
 
     const RestoredList kept =

@@ -1,6 +1,5 @@
 #include "batch/FrmValidateFiles.h"
 
-#include <QColor>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 
 #include "BusyCursor.h"
 #include "UiServices.h"
+#include "dialogs/LogReport.h"
 
 namespace tavmir::gui {
 
@@ -35,13 +35,7 @@ void FrmValidateFiles::showNewRuns() {
         const LogRun& run = runs[i];
         const std::size_t from = i == m_shownRuns ? m_shownChars : 0;
         if (from < run.text.size()) {
-            QTextCharFormat format;
-            format.setFontFamilies({fromCore(run.font)});
-            format.setFontPointSize(run.size);
-            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-            format.setForeground(QColor(static_cast<int>((run.color >> 16) & 0xFF),
-                                        static_cast<int>((run.color >> 8) & 0xFF),
-                                        static_cast<int>(run.color & 0xFF)));
+            const QTextCharFormat format = logRunFormat(run, logView().palette());
             QString text = fromCore(run.text.substr(from));
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             cursor.insertText(text, format);

@@ -30,7 +30,8 @@ FrmValidateTemplateSSS::FrmValidateTemplateSSS(GuiContext& context, QWidget* par
     m_fixButton->hide();
     m_exitButton = new QPushButton(QStringLiteral("&Exit"), this);
     m_exitButton->setObjectName(QStringLiteral("bCancel"));
-    for (QPushButton* b : {m_validateButton, m_fixButton, m_exitButton}) b->setAutoDefault(false);
+    // Enter runs the step the log asks for: Validate, then Fix, then Exit.
+    m_validateButton->setDefault(true);
     buttons->addWidget(m_validateButton);
     buttons->addWidget(m_fixButton);
     buttons->addStretch(1);
@@ -71,13 +72,19 @@ void FrmValidateTemplateSSS::chooseAndCheck() {
     m_validateButton->hide();
     if (!findings.ok()) {
         m_fixButton->show();
+        m_fixButton->setDefault(true);
         m_fix.newCheck();
+    } else {
+        m_exitButton->setDefault(true);
     }
 }
 
 void FrmValidateTemplateSSS::fixTemplate() {
     BusyCursor busy;
-    if (m_fix.fix(m_chosen, m_log)) m_fixButton->hide();
+    if (m_fix.fix(m_chosen, m_log)) {
+        m_fixButton->hide();
+        m_exitButton->setDefault(true);
+    }
     showTemplateLog(m_log);
 }
 

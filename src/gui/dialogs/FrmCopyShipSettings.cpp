@@ -6,7 +6,7 @@ namespace tavmir::gui {
 
 FrmCopyShipSettings::FrmCopyShipSettings(const FieldTexts& fields, QWidget* parent)
     : ShipGroupsDialog({QStringLiteral("FrmCopyShipSettings"), QStringLiteral("Copy Ship Settings"),
-                        QStringLiteral("Copy ship"), QStringLiteral("To ships"),
+                        QStringLiteral("Copy &ship"), QStringLiteral("To s&hips"),
                         QStringLiteral("Select settings to copy"), true},
                        fields, parent) {
     connect(addConfirmButton("bCopy", QStringLiteral("&Copy")), &QPushButton::clicked, this,

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "UiServices.h"
+#include "widgets/ThemeColours.h"
 
 namespace tavmir::gui {
 namespace {
@@ -31,7 +32,7 @@ FrmEditSettingForAllShips::FrmEditSettingForAllShips(const Catalogue& catalogue,
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setGeometry(kFrameLeft, 6, kFrameWidth, 98);
     QPalette averagePalette = palette();
-    averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
+    averagePalette.setColor(QPalette::Base, ThemeColours(averagePalette).averageFieldBase());
     for (int k = 0; k <= kEditAllAverageBox; ++k) {
         const auto n = static_cast<std::size_t>(k);
         const int x = 8 + k * kColumnStep;

@@ -6,7 +6,7 @@ FrmImportSettings::FrmImportSettings(std::vector<TransferRecord>& records, const
                                      QWidget* parent)
     : TransferDialog(
           {QStringLiteral("FrmImportSettings"), QStringLiteral("Import Settings From Clipboard"),
-           QStringLiteral("Select settings to import"), "bImport", QStringLiteral("&Import"),
+           QStringLiteral("&Select settings to import"), "bImport", QStringLiteral("&Import"),
            false},
           records, notes, parent) {}
 

@@ -21,6 +21,7 @@
 #include "UiServices.h"
 #include "app/Preferences.h"
 #include "document/KeyFilters.h"
+#include "widgets/ThemeColours.h"
 
 namespace tavmir::gui {
 namespace {
@@ -182,8 +183,8 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
 void FrmPreferences::showMessageTimeEnabled(bool enabled) {
     m_messageTimeField->setEnabled(enabled);
     QPalette palette = m_messageTimeLabel->palette();
-    palette.setColor(QPalette::WindowText,
-                     enabled ? QColor(0, 0, 0) : QColor(kGreyRed, kGreyGreen, kGreyBlue));
+    palette.setColor(QPalette::WindowText, enabled ? ThemeColours(palette).readable(QColor(0, 0, 0))
+                                                   : QColor(kGreyRed, kGreyGreen, kGreyBlue));
     m_messageTimeLabel->setPalette(palette);
 }
 

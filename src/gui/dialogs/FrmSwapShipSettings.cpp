@@ -6,7 +6,7 @@ namespace tavmir::gui {
 
 FrmSwapShipSettings::FrmSwapShipSettings(const FieldTexts& fields, QWidget* parent)
     : ShipGroupsDialog({QStringLiteral("FrmSwapShipSettings"), QStringLiteral("Swap Ship Settings"),
-                        QStringLiteral("Swap ship"), QStringLiteral("With ship"),
+                        QStringLiteral("Swap s&hip"), QStringLiteral("&With ship"),
                         QStringLiteral("Select settings to swap"), false},
                        fields, parent) {
     connect(addConfirmButton("bSwap", QStringLiteral("&Swap")), &QPushButton::clicked, this,

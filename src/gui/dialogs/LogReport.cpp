@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFile>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,6 +16,7 @@
 #include "app/Preferences.h"
 #include "document/SaveFile.h"
 #include "settingsfile/LogReport.h"
+#include "widgets/ThemeColours.h"
 
 namespace tavmir::gui {
 namespace {
@@ -28,7 +30,40 @@ QString paragraphText(const std::string& text) {
     return out;
 }
 
+// Where a run's format keeps the colour of the log itself, which the view may show lighter.
+constexpr int kDesignedColour = QTextFormat::UserProperty + 1;
+
+// Paper is white: the print takes the log's own colours back from what the view shows.
+void restoreDesignedColours(QTextDocument& document) {
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(kDesignedColour)) continue;
+            QTextCharFormat designed;
+            designed.setForeground(format.colorProperty(kDesignedColour));
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(designed);
+        }
+    }
+}
+
 }  // namespace
+
+QTextCharFormat logRunFormat(const LogRun& run, const QPalette& palette) {
+    QTextCharFormat format;
+    format.setFontFamilies({fromCore(run.font)});
+    format.setFontPointSize(run.size > 0 ? run.size : kLogFontSize);
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    const QColor designed(static_cast<int>((run.color >> 16) & 0xFF),
+                          static_cast<int>((run.color >> 8) & 0xFF),
+                          static_cast<int>(run.color & 0xFF));
+    format.setForeground(ThemeColours(palette).readable(designed));
+    format.setProperty(kDesignedColour, designed);
+    return format;
+}
 
 void showLog(QTextEdit& view, const StyledLog& log) {
     view.clear();
@@ -37,16 +72,8 @@ void showLog(QTextEdit& view, const StyledLog& log) {
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
-    for (const LogRun& run : log.runs()) {
-        QTextCharFormat format;
-        format.setFontFamilies({fromCore(run.font)});
-        format.setFontPointSize(run.size > 0 ? run.size : kLogFontSize);
-        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        format.setForeground(QColor(static_cast<int>((run.color >> 16) & 0xFF),
-                                    static_cast<int>((run.color >> 8) & 0xFF),
-                                    static_cast<int>(run.color & 0xFF)));
-        cursor.insertText(paragraphText(run.text), format);
-    }
+    for (const LogRun& run : log.runs())
+        cursor.insertText(paragraphText(run.text), logRunFormat(run, view.palette()));
     cursor.endEditBlock();
     document->setUndoRedoEnabled(undo);
     view.moveCursor(QTextCursor::Start);
@@ -86,9 +113,12 @@ std::unique_ptr<QTextDocument> logPrintDocument(const QTextEdit& view, bool sele
         auto document = std::make_unique<QTextDocument>();
         document->setDefaultFont(view.document()->defaultFont());
         QTextCursor(document.get()).insertFragment(selected.selection());
+        restoreDesignedColours(*document);
         return document;
     }
-    return std::unique_ptr<QTextDocument>(view.document()->clone());
+    std::unique_ptr<QTextDocument> document(view.document()->clone());
+    restoreDesignedColours(*document);
+    return document;
 }
 
 void printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly) {

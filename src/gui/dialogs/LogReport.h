@@ -8,7 +8,9 @@
 
 #include "settingsfile/StyledLog.h"
 
+class QPalette;
 class QPrinter;
+class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
 class QWidget;
@@ -17,6 +19,9 @@ namespace tavmir::gui {
 
 struct GuiContext;
 
+// The format of one run of a log (font, size, bold) in its colour as it reads on `palette`;
+// the print takes the run's own colour back.
+QTextCharFormat logRunFormat(const LogRun& run, const QPalette& palette);
 // Replaces the text edit's content with the log's runs (font, size, bold, colour).
 void showLog(QTextEdit& view, const StyledLog& log);
 // Asks for a file name (.txt or .rtf) and writes the log; false when cancelled or failed
@@ -27,7 +32,8 @@ bool saveLogReport(QWidget* parent, const StyledLog& log, const GuiContext* cont
 bool printLog(QWidget* parent, QTextEdit& view);
 
 // The document a print job takes: a copy of the selected text (with its formatting) when
-// selectionOnly and text is selected, else a copy of the whole log. The view is not changed.
+// selectionOnly and text is selected, else a copy of the whole log, in the log's own colours
+// whatever the view shows. The view is not changed.
 std::unique_ptr<QTextDocument> logPrintDocument(const QTextEdit& view, bool selectionOnly);
 // Prints straight onto printer, without a dialog (a PDF printer works headless).
 void printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly);

@@ -61,8 +61,17 @@ bool OperationDialog::refusesKey(const QKeyEvent& event, bool numeric) {
     return (numeric ? numericKeyFilter(c) : textKeyFilter(c)) == 0;
 }
 
+void OperationDialog::setDefaultButton(QPushButton* button) {
+    if (m_defaultButton != nullptr) m_defaultButton->setDefault(false);
+    m_defaultButton = button;
+    if (button != nullptr) button->setDefault(true);
+}
+
 void OperationDialog::enterPressed() {
-    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else if (m_defaultButton != nullptr && m_defaultButton->isEnabled())
+        m_defaultButton->click();
 }
 
 void OperationDialog::escapePressed() { reject(); }

@@ -1,6 +1,7 @@
 // The common ground of the Edit menu's dialogs: titled, modal, fixed in size, with buttons
 // that do not take Enter for themselves, so each dialog decides what Enter and Escape do
-// (pressed without Shift, Ctrl or Alt).
+// (pressed without Shift, Ctrl or Alt). A dialog with a default button has Enter click the
+// focused button, or the default one when the focus is elsewhere.
 #pragma once
 
 #include <QDialog>
@@ -38,8 +39,11 @@ class OperationDialog : public QDialog {
     // A push button that Enter does not click (Space still does); geometry in pixels.
     QPushButton* addButton(const char* name, const QString& caption, const QRect& geometry);
 
-    // Enter and Escape without modifiers; the defaults: Enter does nothing more than Qt
-    // would (a focused button is clicked), Escape rejects.
+    // The button Enter clicks while no other button has the focus; drawn as the default.
+    void setDefaultButton(QPushButton* button);
+
+    // Enter and Escape without modifiers; the defaults: Enter clicks the focused button, or
+    // the default button, Escape rejects.
     virtual void enterPressed();
     virtual void escapePressed();
 
@@ -48,6 +52,7 @@ class OperationDialog : public QDialog {
   private:
     std::function<void(const QString&)> m_remarkSink;
     QString m_remark;
+    QPushButton* m_defaultButton = nullptr;
 };
 
 }  // namespace tavmir::gui

@@ -72,6 +72,7 @@ QPushButton* ShipGroupsDialog::addConfirmButton(const char* name, const QString&
     QPushButton* button = addButton(name, caption, {m_cancelButton->x() - 104, 214, 96, 28});
     setTabOrder(m_groupBoxes.back(), button);
     setTabOrder(button, m_cancelButton);
+    setDefaultButton(button);
     return button;
 }
 

@@ -1,6 +1,7 @@
 // The shared body of the copy and swap dialogs: two ship lists in page order with their
-// labels, and the frame of the seven setting-group check boxes, where "All Settings" checked
-// disables the six groups (their marks stay). The derived dialogs add their buttons.
+// labels (whose access keys put the focus into the lists), and the frame of the seven setting-group
+// check boxes, where "All Settings" checked disables the six groups (their marks stay). The derived
+// dialogs add their buttons.
 #pragma once
 
 #include <array>
@@ -32,7 +33,8 @@ class ShipGroupsDialog : public OperationDialog {
     const std::vector<FieldWrite>& writes() const { return m_writes; }
 
   protected:
-    // The confirming button (bCopy, bSwap): left of Cancel, and before it in the keyboard order.
+    // The confirming button (bCopy, bSwap): left of Cancel, before it in the keyboard order,
+    // and the one Enter clicks.
     QPushButton* addConfirmButton(const char* name, const QString& caption);
     // The ship (1..8) selected in the first list, and in the second one while it takes one
     // ship only; 0 when none.

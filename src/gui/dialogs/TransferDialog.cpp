@@ -59,6 +59,7 @@ TransferDialog::TransferDialog(const Captions& captions, std::vector<TransferRec
     connect(selectNoneButton, &QPushButton::clicked, this, &TransferDialog::selectNoEntries);
     connect(confirmButton, &QPushButton::clicked, this, &TransferDialog::confirmSelection);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    setDefaultButton(confirmButton);
     setFixedSize(kWidth, kButtonY + 36);
 
     m_rowSelected.assign(records.size(), false);

@@ -11,8 +11,10 @@
 #include "UiServices.h"
 #include "app/Preferences.h"
 #include "editor/EditorCanvas.h"
+#include "editor/PageFont.h"
 #include "widgets/FieldAlignment.h"
 #include "widgets/FieldLabel.h"
+#include "widgets/ThemeColours.h"
 #include "widgets/ValueField.h"
 
 namespace tavmir::gui {
@@ -22,6 +24,15 @@ constexpr int kPageTop = EditorCanvas::kPageTop;
 constexpr int kPageHeight = EditorCanvas::kPageBottom - kPageTop;
 constexpr int kFieldHeight = 19;
 constexpr int kLabelHeight = 17;
+
+// What a screen reader announces for field 1..1045: the setting's "Section:Key"; for an
+// Average Ship row "Average Ship:" and the key.
+QString accessibleFieldName(const Catalogue& catalogue, int item) {
+    const SettingDef& def = catalogue[describingSetting(item)];
+    return fromCore(
+        (isAverageField(item) ? std::string(pageTitle(kAverageShipPage)) : def.section) + ":" +
+        def.key);
+}
 
 // The classic flat look for the cells: a page repaints 190 of them at every switch, and the
 // plain sunken frame costs a fraction of the default style's shaded one.
@@ -65,27 +76,31 @@ QWidget& EditorPages::page(int page) {
     const Qt::Alignment align = fieldAlignment(m_preferences.textAlign);
     QStyle* style = fieldStyle();
     QPalette averagePalette;
-    averagePalette.setColor(QPalette::Base, QColor(232, 232, 232));
-    // Labels a little smaller than the values, so the long setting names fit their boxes.
-    QFont labelFont = m_canvas.font();
-    labelFont.setPixelSize(10);
+    averagePalette.setColor(QPalette::Base, ThemeColours(m_canvas.palette()).averageFieldBase());
+    // Labels a little smaller than the values, in a family in which the setting names fit
+    // the space before their fields.
+    const PageFont& fonts = PageFont::forCatalogue(catalogue);
     for (int item : items) {
         const FieldPlacement place = fieldPlacement(catalogue, item);
         const QString tip = fromCore(m_document.tooltip(item));
+        const QString name = accessibleFieldName(catalogue, item);
 
         auto* label = new FieldLabel(item, m_events, container.get());
         label->setObjectName(QStringLiteral("Label1_%1").arg(item));
-        label->setText(fromCore(labelCaption(catalogue, item)));
         label->setGeometry(place.label.x, place.label.y - kPageTop, kLabelWidth, kLabelHeight);
         label->setContentsMargins(labelTextIndent(place), 0, 0, 0);
-        label->setFont(labelFont);
-        label->setToolTip(tip);
+        label->setFont(fonts.labelFont());
+        label->setCellToolTip(tip);
+        label->setCaption(fromCore(labelCaption(catalogue, item)), name);
 
         auto* field = new ValueField(item, m_events, container.get());
         field->setObjectName(QStringLiteral("Text1_%1").arg(item));
+        field->setAccessibleName(name);
+        label->setBuddy(field);
         const int maxLength = fieldMaxLength(catalogue, item);
         if (maxLength > 0) field->setMaxLength(maxLength);
         field->setGeometry(place.field.x, place.field.y - kPageTop, kFieldWidth, kFieldHeight);
+        field->setFont(fonts.fieldFont());
         field->setAlignment(align);
         if (style != nullptr) {
             field->setStyle(style);
@@ -93,7 +108,7 @@ QWidget& EditorPages::page(int page) {
         }
         field->setText(fromCore(m_document.text(item)));
         field->setCursorPosition(0);
-        field->setToolTip(tip);
+        field->setCellToolTip(tip);
         if (isAverageField(item)) {
             field->setReadOnly(true);
             field->setPalette(averagePalette);
@@ -141,7 +156,7 @@ void EditorPages::syncPage(int page) {
             field->setCursorPosition(0);
         }
         const QString tip = fromCore(m_document.tooltip(item));
-        if (field->toolTip() != tip) showTooltip(item, tip);
+        if (field->cellToolTip() != tip) showTooltip(item, tip);
     }
 }
 
@@ -157,8 +172,8 @@ ValueField* EditorPages::field(int item) const {
 void EditorPages::showTooltip(int item, const QString& tooltip) {
     if (item < 1 || item > kFieldCount) return;
     const auto n = static_cast<std::size_t>(item);
-    if (m_fields[n] != nullptr) m_fields[n]->setToolTip(tooltip);
-    if (m_labels[n] != nullptr) m_labels[n]->setToolTip(tooltip);
+    if (m_fields[n] != nullptr) m_fields[n]->setCellToolTip(tooltip);
+    if (m_labels[n] != nullptr) m_labels[n]->setCellToolTip(tooltip);
 }
 
 void EditorPages::applyAlignment(Qt::Alignment alignment) {

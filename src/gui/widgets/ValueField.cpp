@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "widgets/EditorFieldEvents.h"
 #include "widgets/TypedCharacter.h"
@@ -13,6 +15,42 @@ ValueField::ValueField(int item, EditorFieldEvents& events, QWidget* parent)
     : QLineEdit(parent), m_item(item), m_events(events) {
     connect(this, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_events.fieldEdited(m_item, text); });
+    connect(this, &QLineEdit::textChanged, this, &ValueField::showToolTip);
+}
+
+void ValueField::setCellToolTip(const QString& tip) {
+    m_cellToolTip = tip;
+    showToolTip();
+}
+
+bool ValueField::textOverflows() const {
+    // The text area as QLineEdit lays it out: the style's contents rectangle less the text
+    // margins and the two pixels it keeps clear on each side.
+    constexpr int kSideMargin = 2;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect box = style()
+                          ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                          .marginsRemoved(textMargins());
+    return fontMetrics().horizontalAdvance(text()) > box.width() - 2 * kSideMargin;
+}
+
+void ValueField::showToolTip() {
+    const QString tip =
+        textOverflows()
+            ? text() + (m_cellToolTip.isEmpty() ? QString() : QStringLiteral("\n")) + m_cellToolTip
+            : m_cellToolTip;
+    if (toolTip() != tip) setToolTip(tip);
+}
+
+void ValueField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    showToolTip();
+}
+
+void ValueField::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) showToolTip();
 }
 
 void ValueField::focusInEvent(QFocusEvent* event) {

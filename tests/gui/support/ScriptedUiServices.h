@@ -51,7 +51,11 @@ class ScriptedUiServices : public UiServices {
     int exec(QDialog& dialog) override;
     QStringList openFileNames(QWidget*, FileDialogRequest& request) override;
     QString saveFileName(QWidget*, FileDialogRequest& request) override;
-    QString existingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    QList<QPair<QString, QString>> folderRequests;  // caption, start
+    QString existingDirectory(QWidget*, const QString& caption, const QString& start) override {
+        folderRequests.append({caption, start});
+        return {};
+    }
     bool print(QWidget*, QTextDocument& document, bool selectionAvailable,
                QTextDocument* selection) override;
     QString clipboardText() override { return clipboard; }
