@@ -62,6 +62,7 @@ TEST(Editing, PageSwitchesIgnoreTheFocusEventsTheyCause) {
 
     EXPECT_FALSE(doc->showPage(5, [&](int, int) { ADD_FAILURE() << "same page shown again"; }));
     EXPECT_FALSE(doc->showPage(13));
+    EXPECT_FALSE(doc->showPage(0));
     EXPECT_TRUE(doc->pageDown());
     EXPECT_EQ(doc->currentPage(), 6);
     EXPECT_TRUE(doc->setPageForItem(292));

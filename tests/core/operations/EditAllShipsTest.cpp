@@ -26,6 +26,7 @@ TEST(EditAllShips, OpensOnTheShownPagesBoxWithThatShipsValue) {
     EXPECT_EQ(s.open(fields, 2, shipTable(13, 6)), 6);
     EXPECT_EQ(s.open(fields, 12, shipTable(13, 8)), 8);
     EXPECT_EQ(s.open(fields, 4, shipTable(13, 0)), 0);  // the Warbird's own box
+    EXPECT_EQ(s.focusedShip(), 0);
 
     // Opened on the Javelin, whose entry has limits and a description of its own, the row
     // still shows the Warbird's.

@@ -24,14 +24,14 @@ TEST(StyledLog, WritesRtfWithFontColourSizeBoldAndEscapes) {
     StyledLog log;
     log.append("Validating ", 0, kBlack, false);
     log.append("C:\\zone\\{a}.cfg", 1, kBlack, true);
-    log.append("1. Error: caf\xE9\ttab", 1, kRed, false);
+    log.append("1. Error: caf\xE9\ttab\x7F~", 1, kRed, false);
     const std::string rtf = toRtf(log);
     EXPECT_EQ(rtf,
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\r\n{\\fonttbl{\\f0\\fnil Verdana;}}\r\n"
               "{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}\r\n\\pard\\plain "
               "\\f0\\fs17\\cf1\\b0 Validating "
               "\\f0\\fs17\\cf1\\b C:\\\\zone\\\\\\{a\\}.cfg\\par\r\n"
-              "\\f0\\fs17\\cf2\\b0 1. Error: caf\\'e9\\tab tab\\par\r\n}\r\n");
+              "\\f0\\fs17\\cf2\\b0 1. Error: caf\\'e9\\tab tab\\'7f~\\par\r\n}\r\n");
 }
 
 // unrtf, a separate RTF reader, must read the document back to the same text.
