@@ -47,6 +47,7 @@
 #include "session/FileSelection.h"
 #include "session/RecentFiles.h"
 #include "settingsfile/LogReport.h"
+#include "settingsfile/UnwrittenLines.h"
 #include "support/Escapes.h"
 
 namespace tavmir {
@@ -249,6 +250,17 @@ const std::map<std::string, Adapter>& adapters() {
          [](const Cells& c) {
              const test::TempDir dir;
              return detectFileType(*test::readerCatalogue(), dir.file("x.txt", c[0]));
+         }},
+        // What a save drops of a file as read: the count and the dialogs' note.
+        {"unwritten-lines",
+         [](const Cells& c) {
+             const test::TempDir dir;
+             SettingsFileData data;
+             data.fileName = dir.file("x.cfg", c[0]);
+             validateSettingsFile(*test::readerCatalogue(), data, {});
+             const int count = unwrittenLineCount(data);
+             const std::string note = unwrittenLinesNote(count);
+             return std::to_string(count) + (note.empty() ? "" : " " + note);
          }},
         // The generated catalogue: a setting's default, limits, type and length.
         {"catalogue-facts",

@@ -5,6 +5,7 @@
 #include "common/Text.h"
 #include "document/Averages.h"
 #include "document/Layout.h"
+#include "settingsfile/UnwrittenLines.h"
 
 namespace tavmir {
 namespace {
@@ -80,7 +81,8 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
         if (flags.continueAll) {
             fillMissing = true;
         } else {
-            const LoadErrorRequest request = prepareLoadErrorDialog(flags, path, log);
+            LoadErrorRequest request = prepareLoadErrorDialog(flags, path, log);
+            request.unwrittenLines = unwrittenLineCount(*record);
             // Without a dialog to ask, a file with errors is not opened.
             applyLoadErrorAnswer(flags, dialog ? dialog(request) : LoadErrorAnswer{});
             if (flags.cancelAll || flags.loadDecision == kLoadCancel)
