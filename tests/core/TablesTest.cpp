@@ -163,6 +163,8 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
             doc.redo();
         } else if (verb == "save") {
             doc.markSaved();
+        } else if (verb == "gone") {
+            doc.markFileGone();
         } else if (verb == "steps") {
             for (int n = 0; n < num(a); ++n) applyBulkWrites(doc, {{1, std::to_string(n)}}, "S");
         }

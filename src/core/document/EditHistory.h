@@ -55,6 +55,9 @@ class EditHistory {
     void reset(bool cleanModified = false);
     // The current state is the state of a save: clean, not modified.
     void markSaved();
+    // The file the clean state stood for is gone from disk: no state is clean until the next
+    // save.
+    void forgetClean() { m_cleanKnown = false; }
 
     bool canUndo() const { return m_cursor > 0; }
     bool canRedo() const { return m_cursor < m_steps.size(); }

@@ -328,6 +328,11 @@ const EditStep* EditorDocument::redo() {
     return step;
 }
 
+void EditorDocument::markFileGone() {
+    m_modified = true;
+    m_history.forgetClean();
+}
+
 void EditorDocument::markSaved() {
     finishTyping();
     m_modified = false;

@@ -109,6 +109,8 @@ void EditorFileWatch::check() {
             break;
         case DiskNoticeKind::Deleted:
         case DiskNoticeKind::NotRegular:
+            emit fileGone();
+            [[fallthrough]];
         case DiskNoticeKind::Unreadable:
             ui().message(&m_editor, BoxIcon::Information, fromCore(notice.text), QMessageBox::Ok,
                          QMessageBox::Ok);

@@ -48,6 +48,11 @@ class EditorFileWatch : public QObject {
     // program's activation call it). While a modal dialog is open the look waits for it.
     void check();
 
+  signals:
+    // The file was deleted or something that is not a file took its place: the editor's
+    // values are on disk nowhere now (told before the user is).
+    void fileGone();
+
   private:
     void watch(const std::string& path);
     // A Yes/No question, No preselected, with the normal pointer while it is asked.

@@ -41,6 +41,11 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
     layout->addWidget(m_scrollArea);
     m_scrollArea->setWidget(m_canvas);
     connect(m_canvas, &EditorCanvas::pageButtonClicked, this, &FrmSettingsEdit::showPage);
+    connect(m_fileWatch, &EditorFileWatch::fileGone, this, [this] {
+        m_document.markFileGone();
+        refreshCaption();
+        emit historyChanged();
+    });
     connect(m_canvas, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
         showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()),
                        unwrittenLineCount(m_document.fileRecord()), &m_context);
