@@ -283,7 +283,7 @@ void FrmSettingsEdit::undoStep(bool forward) {
         BusyCursor busy;
         const EditStep* step = forward ? m_document.redo() : m_document.undo();
         if (step == nullptr) return;
-        if (!step->fields.empty()) item = step->fields.front().item;
+        if (!step->empty()) item = step->item(0);
         m_pages.syncAll();
         refreshCaption();
     }
