@@ -1,8 +1,10 @@
 // The editor document's hot paths: the full Average Ship recomputation that follows every
 // open, copy, swap and import (target: at most 0.2 ms), the one-row recomputation that
 // follows every keystroke in a ship field, and the history: Undo and Redo of an import of all
-// 961 settings with the Average Ship page (target: at most 20 ms), and the bytes a field
-// edit's step keeps (target: at most 1 KB, the counter bytes_per_step).
+// 961 settings with the Average Ship page (target: at most 20 ms), the bytes a field edit's
+// step keeps (target: at most 1 KB, the counter bytes_per_step), and what one editor's history
+// holds after 1,000 field edits and after 1,000 imports of every setting (bounded by
+// kMaxHistoryBytes; the counters history_bytes and steps_kept).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -77,5 +79,32 @@ void BM_FieldEditSteps(benchmark::State& state) {
         static_cast<double>(history.bytes()) / static_cast<double>(history.stepCount());
 }
 BENCHMARK(BM_FieldEditSteps)->Unit(benchmark::kMicrosecond);
+
+// 1,000 changes of one kind in one editor: field edits (argument 0) or imports that change all
+// 961 settings (argument 1). The history keeps what its bounds allow.
+void BM_HistoryOfAThousandSteps(benchmark::State& state) {
+    const bool imports = state.range(0) == 1;
+    for (auto _ : state) {
+        auto doc = filledDocument();
+        for (int i = 0; i < 1000; ++i) {
+            if (imports) {
+                doc->beginStep("Import Settings", StepKind::Bulk);
+                for (int n = 1; n <= kSettingCount; ++n)
+                    doc->fields()[n] = std::to_string((n * 7 + i) % 100000);
+                doc->calculateAverageShipPage();
+                doc->endStep();
+            } else {
+                const int item = shipTable(1 + i % kShipRows, i % kShipCount);
+                doc->focusField(item);
+                doc->editField(item, std::to_string(1000 + i));
+                doc->blurField();
+            }
+        }
+        const EditHistory& history = doc->history();
+        state.counters["history_bytes"] = static_cast<double>(history.bytes());
+        state.counters["steps_kept"] = static_cast<double>(history.stepCount());
+    }
+}
+BENCHMARK(BM_HistoryOfAThousandSteps)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

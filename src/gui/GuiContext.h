@@ -37,6 +37,10 @@ struct GuiContext {
     // ShowMessage: the transient confirmation window (two lines, shown for `milliseconds`,
     // or only a pause when the window message is disabled).
     std::function<void(const QString& line1, const QString& line2, int milliseconds)> showMessage;
+    // Whether editors watch their files on disk by themselves (a file-system watcher, and a look
+    // when the program is activated). GUI tests turn it off and make those looks themselves, so
+    // the questions come at known moments; the look before every save is always taken.
+    bool watchFilesOnDisk = true;
 
     // Holds mset.dat and template.dat.
     const std::filesystem::path& catalogueFolder() const {

@@ -49,6 +49,7 @@
 #include "session/FileSelection.h"
 #include "session/RecentFiles.h"
 #include "settingsfile/LogReport.h"
+#include "settingsfile/UnwrittenLines.h"
 #include "support/Escapes.h"
 
 namespace tavmir {
@@ -174,6 +175,8 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
             doc.redo();
         } else if (verb == "save") {
             doc.markSaved();
+        } else if (verb == "gone") {
+            doc.markFileGone();
         } else if (verb == "steps") {
             for (int n = 0; n < num(a); ++n) applyBulkWrites(doc, {{1, std::to_string(n)}}, "S");
         }
@@ -263,6 +266,17 @@ const std::map<std::string, Adapter>& adapters() {
          [](const Cells& c) {
              const test::TempDir dir;
              return detectFileType(*test::readerCatalogue(), dir.file("x.txt", c[0]));
+         }},
+        // What a save drops of a file as read: the count and the dialogs' note.
+        {"unwritten-lines",
+         [](const Cells& c) {
+             const test::TempDir dir;
+             SettingsFileData data;
+             data.fileName = dir.file("x.cfg", c[0]);
+             validateSettingsFile(*test::readerCatalogue(), data, {});
+             const int count = unwrittenLineCount(data);
+             const std::string note = unwrittenLinesNote(count);
+             return std::to_string(count) + (note.empty() ? "" : " " + note);
          }},
         // The generated catalogue: a setting's default, limits, type and length.
         {"catalogue-facts",

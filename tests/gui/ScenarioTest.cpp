@@ -11,11 +11,14 @@
 //            changed; "#" in text is the ship-table row), bytes NAME TEXT (escapes \r \n \t \0
 //            \\ \xHH), sample NAME, folder NAME, remove NAME, recent NAME.., catalogue (mset.dat
 //            and template.dat beside the program), show-file NAME [TEXT] (bytes, or size and digest
-//            when long, or the lines holding TEXT), same-bytes NAME bin:NAME
+//            when long, or the lines holding TEXT), same-bytes NAME bin:NAME, fifo NAME; these
+//            change files as another program would: an editor notices at `call
+//            editor.checkFileOnDisk` (its watcher's signal), `call window.checkFilesOnDisk` (the
+//            program activated) or its next save
 //   answers  open NAME.. (the Open command), answer-open NAME.., answer-save NAME [FILTER],
 //            answer-save-cancel, filter N (the entry the next file dialog ends on),
 //            answer BUTTON.. (message boxes), clipboard TEXT, clipboard-fill COUNT TEXT ("#" is
-//            the count so far), prefs ALIGN WHEEL DISABLED TIME
+//            the count so far; also the fields' own paste), prefs ALIGN WHEEL DISABLED TIME [KEEP]
 //   windows  window [W H], start [NAME..] (as the program starts), use NAME (a window of the
 //            main window, searched after the dialog), activate N (editor N, 1 = first open),
 //            trigger ACTION, menu MENU (its entries), pick MENU N, click OBJ, dclick OBJ,
@@ -32,9 +35,9 @@
 //            compare N (fields that differ from editor N), labels [FAMILY PIXELS] (every
 //            page's cells measured, with that label font when given)
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
-//            window.editors, field.ITEMS, app.overrideCursor, app.preferences, LIST.items,
-//            VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists, MENU.enabled,
-//            TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard
+//            window.editors, field.ITEMS, app.overrideCursor, app.preferences, app.keepOriginal,
+//            LIST.items, VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists,
+//            MENU.enabled, TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard
 //   blocks   dialog NAME ... end: run inside the dialog of that object name that the next
 //            command opens (any other dialog closes: FrmMessage accepted, the rest rejected);
 //            soon ... end: run as soon as the next command lets events in
@@ -47,6 +50,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +74,7 @@
 #include <optional>
 #include <sstream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include "catalogue/StartupTables.h"
 #include "document/Layout.h"
@@ -158,6 +163,9 @@ class Scenario {
         fs::create_directories(m_folder);
         context.programFolder = m_folder;
         context.catalogue = realCatalogue();
+        // The files on disk are looked at when the script says (call editor.checkFileOnDisk,
+        // call window.checkFilesOnDisk), not when a watcher or the activation happens to fire.
+        context.watchFilesOnDisk = false;
     }
     ~Scenario() {
         window.reset();  // the window refers to its context
@@ -314,6 +322,7 @@ class Scenario {
                        std::to_string(c.preferences.mouseWheelSpeed) + " " +
                        std::to_string(c.preferences.disableWindowMessage) + " " +
                        c.preferences.messageTime;
+            if (prop == "keepOriginal") return std::to_string(c.preferences.keepOriginal);
         }
         if (name == "editor" && editor()) {
             FrmSettingsEdit& e = *editor();
@@ -513,6 +522,7 @@ class Scenario {
         } else if (verb == "clipboard") {
             const std::string t = unescape(c.tail);
             ui.clipboard = QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+            QGuiApplication::clipboard()->setText(ui.clipboard);  // a field's own paste
         } else if (verb == "clipboard-fill") {
             const std::string unit = unescape(c.rest);
             std::string t;
@@ -591,7 +601,8 @@ class Scenario {
             QTest::qWait(std::stoi(arg(1)));
         } else if (verb == "prefs") {
             GuiContext& g = m_started ? *m_started : context;
-            g.preferences = {std::stoi(arg(1)), std::stoi(arg(2)), std::stoi(arg(3)), arg(4)};
+            g.preferences = {std::stoi(arg(1)), std::stoi(arg(2)), std::stoi(arg(3)), arg(4),
+                             c.words.size() > 5 ? std::stoi(arg(5)) : 1};
         } else if (verb == "select-line") {
             if (auto* t = need<QTextEdit>(d, arg(1))) {
                 QTextCursor cursor(t->document()->findBlockByNumber(std::stoi(arg(2))));
@@ -605,6 +616,7 @@ class Scenario {
         } else if (verb == "start") {
             window.reset();
             m_started = std::make_unique<GuiContext>();
+            m_started->watchFilesOnDisk = false;
             std::vector<std::string> files;
             for (std::size_t k = 1; k < c.words.size(); ++k)
                 files.push_back(path(c.words[k]).toStdString());
@@ -638,6 +650,8 @@ class Scenario {
             fs::remove_all(m_folder / arg(1));
         } else if (verb == "folder") {
             fs::create_directories(m_folder / arg(1));
+        } else if (verb == "fifo") {
+            if (::mkfifo((m_folder / arg(1)).c_str(), 0600) != 0) fail(d, "no fifo " + arg(1));
         } else if (verb == "mark") {
             m_markedAny = true;
             if (FrmSettingsEdit* e = editor())

@@ -18,12 +18,14 @@ struct PreferenceKey {
     std::string_view key;
 };
 
-// Keep in step with loadPreferences and savePreferences: the file's four keys, in the order
-// they are created, read and saved.
+// Keep in step with loadPreferences and savePreferences: the file's keys, in the order they
+// are created, read and saved.
 constexpr PreferenceKey kTextAlignKey{"Editor", "TextAlign"};
 constexpr PreferenceKey kMouseWheelSpeedKey{"Editor", "MouseWheelSpeed"};
 constexpr PreferenceKey kDisableWindowMessageKey{"Save", "DisableWindowMessage"};
 constexpr PreferenceKey kMessageTimeKey{"Save", "MessageTime"};
+constexpr PreferenceKey kKeepOriginalKey{"Save", "KeepOriginal"};
+constexpr std::size_t kKeyCount = 5;
 
 constexpr std::string_view kDefaultMessageTime = "1000";
 
@@ -31,14 +33,15 @@ bool writeKey(const std::filesystem::path& file, const PreferenceKey& k, std::st
     return writeProfileString(file, k.section, k.key, value).empty();
 }
 
-// Writes the four values in order and stops at the first failure, as both the first start
-// and the dialog's save do.
+// Writes the values in order and stops at the first failure, as both the first start and the
+// dialog's save do.
 std::string writeAll(const std::filesystem::path& folder,
-                     const std::array<std::string, 4>& values) {
+                     const std::array<std::string, kKeyCount>& values) {
     if (folder.empty()) return preferencesWriteError(folder);
     const std::filesystem::path file = preferencesFilePath(folder);
-    const std::array<PreferenceKey, 4> keys{kTextAlignKey, kMouseWheelSpeedKey,
-                                            kDisableWindowMessageKey, kMessageTimeKey};
+    const std::array<PreferenceKey, kKeyCount> keys{kTextAlignKey, kMouseWheelSpeedKey,
+                                                    kDisableWindowMessageKey, kMessageTimeKey,
+                                                    kKeepOriginalKey};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!writeKey(file, keys[i], values[i])) return preferencesWriteError(folder);
     }
@@ -94,6 +97,8 @@ int interpretMouseWheelSpeed(std::string_view value) {
 
 int interpretDisableWindowMessage(std::string_view value) { return value == "1" ? 1 : 0; }
 
+int interpretKeepOriginal(std::string_view value) { return value == "0" ? 0 : 1; }
+
 std::string interpretMessageTime(std::string_view value) {
     const std::string_view head = value.substr(0, 4);
     const std::optional<double> n = isNumber(head) ? numberValue(head) : std::nullopt;
@@ -109,7 +114,7 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
     const auto st = std::filesystem::symlink_status(file, ec);
     if (st.type() == std::filesystem::file_type::not_found) {
         const std::string error =
-            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime)});
+            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime), "1"});
         // A file that could not be made is not a damaged one: run with the defaults.
         if (!error.empty()) {
             if (report) report(error);
@@ -135,6 +140,10 @@ Preferences preferencesFromText(std::string_view content, bool& damaged) {
     prefs.disableWindowMessage =
         interpretDisableWindowMessage(keyValue(content, kDisableWindowMessageKey, damaged));
     prefs.messageTime = interpretMessageTime(keyValue(content, kMessageTimeKey, damaged));
+    // Missing from the files of older versions: not a damage, and the default holds.
+    const std::optional<std::string> keep =
+        findProfileValue(content, kKeepOriginalKey.section, kKeepOriginalKey.key);
+    prefs.keepOriginal = interpretKeepOriginal(keep ? std::string_view(*keep) : std::string_view());
     return prefs;
 }
 
@@ -144,7 +153,8 @@ std::string savePreferences(const std::filesystem::path& folder, const Preferenc
     // leading zeros a caller may have left in it.
     const std::string time = shortestDecimal(leadingNumber(prefs.messageTime));
     return writeAll(folder, {std::string(alignmentWord), decimal(prefs.mouseWheelSpeed),
-                             decimal(prefs.disableWindowMessage), time});
+                             decimal(prefs.disableWindowMessage), time,
+                             decimal(prefs.keepOriginal != 0 ? 1 : 0)});
 }
 
 double messageTimeNumber(std::string_view fieldText) { return leadingNumber(fieldText); }

@@ -1,9 +1,10 @@
-// The four user preferences and their file, tavmir.ini in the preferences folder (the program's
-// folder for a portable copy, see ProgramFolders). The file has two
-// sections, "Editor" (TextAlign, MouseWheelSpeed) and "Save" (DisableWindowMessage, MessageTime);
+// The user preferences and their file, tavmir.ini in the preferences folder (the program's
+// folder for a portable copy, see ProgramFolders). The file has two sections, "Editor"
+// (TextAlign, MouseWheelSpeed) and "Save" (DisableWindowMessage, MessageTime, KeepOriginal);
 // it is read and written one value at a time through ProfileFile. Start-up creates the file with
-// the defaults when it is missing and reads the four keys into a Preferences value; the
-// preferences dialog applies new values and saves them in a fixed order.
+// the defaults when it is missing and reads the keys into a Preferences value; the preferences
+// dialog applies new values and saves them in a fixed order. KeepOriginal came later than the
+// other four: a file without it is not damaged, and keeps originals.
 //
 // Failures are reported as message texts through a MessageReporter, so the GUI can show them in
 // a critical message box and validation mode can print them; nothing here shows anything.
@@ -24,6 +25,7 @@ struct Preferences {
     int mouseWheelSpeed = 2;           // 1 low, 2 medium, 3 high; other values act as medium
     int disableWindowMessage = 0;      // 1 when the message window after a save is switched off
     std::string messageTime = "1000";  // milliseconds the message window stays, as decimal text
+    int keepOriginal = 1;  // 1 when an editor's first save keeps the file as it was as FILE.bak
 
     bool operator==(const Preferences&) const = default;
 };
@@ -51,19 +53,21 @@ int interpretMouseWheelSpeed(
     std::string_view value);  // "1" 1, "2" 2, below "1" or from "3" on 3, else 0
 int interpretDisableWindowMessage(std::string_view value);  // "1" 1, else 0
 std::string interpretMessageTime(
-    std::string_view value);  // first 4 characters if 100..5000, else "1000"
+    std::string_view value);                        // first 4 characters if 100..5000, else "1000"
+int interpretKeepOriginal(std::string_view value);  // "0" 0, else (missing too) 1
 
 // Creates the file with the defaults when missing (stopping at the first failed write, which is
-// reported and leaves the defaults in force), then reads the four keys; a damaged file is
-// reported once. An empty folder means none can be kept: the defaults, and nothing reported.
+// reported and leaves the defaults in force), then reads the keys; a damaged file (one of the
+// first four keys missing or empty) is reported once. An empty folder means none can be kept: the
+// defaults, and nothing reported.
 Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report);
 
-// The four preferences as the text of a preferences file gives them. damaged is set when a key
-// is missing or empty there (start-up then reports the file as corrupt); its value is
-// interpreted from the empty text.
+// The preferences as the text of a preferences file gives them. damaged is set when one of
+// the first four keys is missing or empty there (start-up then reports the file as corrupt);
+// its value is interpreted from the empty text.
 Preferences preferencesFromText(std::string_view content, bool& damaged);
 
-// Writes the four values in the dialog's order, stopping at the first failed write.
+// Writes the five values in the dialog's order, stopping at the first failed write.
 // Returns empty text on success, otherwise preferencesWriteError(folder).
 std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
                             std::string_view alignmentWord);

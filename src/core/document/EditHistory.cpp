@@ -4,11 +4,35 @@
 
 namespace tavmir {
 
+void EditStep::add(int item, std::string_view before, std::string_view after) {
+    Change change;
+    change.item = item;
+    change.offset = static_cast<std::uint32_t>(m_texts.size());
+    change.beforeLength = static_cast<std::uint32_t>(before.size());
+    change.afterLength = static_cast<std::uint32_t>(after.size());
+    m_texts.append(before);
+    m_texts.append(after);
+    m_changes.push_back(change);
+}
+
+void EditStep::shrink() {
+    m_changes.shrink_to_fit();
+    m_texts.shrink_to_fit();
+}
+
+std::string_view EditStep::before(std::size_t i) const {
+    const Change& c = m_changes[i];
+    return std::string_view(m_texts).substr(c.offset, c.beforeLength);
+}
+
+std::string_view EditStep::after(std::size_t i) const {
+    const Change& c = m_changes[i];
+    return std::string_view(m_texts).substr(c.offset + c.beforeLength, c.afterLength);
+}
+
 std::size_t EditStep::bytes() const {
-    std::size_t total = sizeof(EditStep) + name.capacity();
-    total += fields.capacity() * sizeof(FieldChangeRecord);
-    for (const FieldChangeRecord& f : fields) total += f.before.capacity() + f.after.capacity();
-    return total;
+    return sizeof(EditStep) + name.capacity() + m_changes.capacity() * sizeof(Change) +
+           m_texts.capacity();
 }
 
 void EditHistory::record(EditStep step) {
@@ -18,6 +42,7 @@ void EditHistory::record(EditStep step) {
     }
     // The clean state lay among the dropped steps: no state can reach it any more.
     if (m_clean > m_cursor) m_cleanKnown = false;
+    step.shrink();
     m_bytes += step.bytes();
     m_steps.push_back(std::move(step));
     ++m_cursor;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -30,20 +31,37 @@ enum class StepKind {
     Bulk,   // all at once, then the whole Average Ship page is recomputed
 };
 
-// One setting's text before and after a step.
-struct FieldChangeRecord {
-    int item = 0;
-    std::string before;
-    std::string after;
-};
-
+// One step: its name and kind, and for each setting it changed (in setting order) the text
+// before and after. The texts of all its settings share one buffer and each setting costs a
+// small fixed record, so that even a step that changes every setting stays small (an import
+// of all 961 settings keeps about 25 KB), and a thousand of them fit the history's bound.
 struct EditStep {
     std::string name;  // what the Edit menu shows after "Undo " / "Redo "
     StepKind kind = StepKind::Typed;
-    std::vector<FieldChangeRecord> fields;  // one record per changed setting, in setting order
+
+    // Adds the next changed setting.
+    void add(int item, std::string_view before, std::string_view after);
+    // Gives back the memory reserved beyond what the step holds (once it is complete).
+    void shrink();
+
+    std::size_t size() const { return m_changes.size(); }
+    bool empty() const { return m_changes.empty(); }
+    int item(std::size_t i) const { return m_changes[i].item; }
+    std::string_view before(std::size_t i) const;
+    std::string_view after(std::size_t i) const;
 
     // Bytes the step holds, counting its texts and records.
     std::size_t bytes() const;
+
+  private:
+    struct Change {
+        int item = 0;
+        std::uint32_t offset = 0;  // of the text before in m_texts; the text after follows it
+        std::uint32_t beforeLength = 0;
+        std::uint32_t afterLength = 0;
+    };
+    std::vector<Change> m_changes;
+    std::string m_texts;
 };
 
 class EditHistory {
@@ -55,6 +73,9 @@ class EditHistory {
     void reset(bool cleanModified = false);
     // The current state is the state of a save: clean, not modified.
     void markSaved();
+    // The file the clean state stood for is gone from disk: no state is clean until the next
+    // save.
+    void forgetClean() { m_cleanKnown = false; }
 
     bool canUndo() const { return m_cursor > 0; }
     bool canRedo() const { return m_cursor < m_steps.size(); }

@@ -5,6 +5,7 @@
 #include "common/Text.h"
 #include "document/Averages.h"
 #include "document/Layout.h"
+#include "settingsfile/UnwrittenLines.h"
 
 namespace tavmir {
 namespace {
@@ -80,7 +81,8 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
         if (flags.continueAll) {
             fillMissing = true;
         } else {
-            const LoadErrorRequest request = prepareLoadErrorDialog(flags, path, log);
+            LoadErrorRequest request = prepareLoadErrorDialog(flags, path, log);
+            request.unwrittenLines = unwrittenLineCount(*record);
             // Without a dialog to ask, a file with errors is not opened.
             applyLoadErrorAnswer(flags, dialog ? dialog(request) : LoadErrorAnswer{});
             if (flags.cancelAll || flags.loadDecision == kLoadCancel)
@@ -244,7 +246,7 @@ void EditorDocument::finishTyping() {
         EditStep step;
         step.name = (*m_catalogue)[item].key;
         step.kind = StepKind::Typed;
-        step.fields.push_back({item, std::move(m_typingBefore), m_fields[item]});
+        step.add(item, m_typingBefore, m_fields[item]);
         m_history.record(std::move(step));
     }
     // Typed and typed back leaves no step; the mark stays set, as after any typing.
@@ -261,7 +263,9 @@ void EditorDocument::beginStep(std::string name, StepKind kind) {
     finishTyping();
     m_stepOpen = true;
     m_stepDepth = 1;
-    m_openStep = EditStep{std::move(name), kind, {}};
+    m_openStep = EditStep{};
+    m_openStep.name = std::move(name);
+    m_openStep.kind = kind;
     if (!m_stepBefore) m_stepBefore = std::make_unique<FieldTexts>();
     for (int i = 1; i <= kSettingCount; ++i) (*m_stepBefore)[i] = m_fields[i];
     m_stepModifiedBefore = m_modified;
@@ -271,9 +275,8 @@ void EditorDocument::endStep() {
     if (!m_stepOpen || --m_stepDepth > 0) return;
     m_stepOpen = false;
     for (int i = 1; i <= kSettingCount; ++i)
-        if ((*m_stepBefore)[i] != m_fields[i])
-            m_openStep.fields.push_back({i, std::move((*m_stepBefore)[i]), m_fields[i]});
-    if (!m_openStep.fields.empty() || m_modified != m_stepModifiedBefore)
+        if ((*m_stepBefore)[i] != m_fields[i]) m_openStep.add(i, (*m_stepBefore)[i], m_fields[i]);
+    if (!m_openStep.empty() || m_modified != m_stepModifiedBefore)
         m_history.record(std::move(m_openStep));
     m_openStep = {};
 }
@@ -300,11 +303,11 @@ std::string EditorDocument::redoName() const {
 
 void EditorDocument::applyStep(const EditStep& step, bool after) {
     if (step.kind == StepKind::Typed) {
-        for (const FieldChangeRecord& f : step.fields)
-            changeField(f.item, after ? f.after : f.before);
+        for (std::size_t i = 0; i < step.size(); ++i)
+            changeField(step.item(i), after ? step.after(i) : step.before(i));
     } else {
-        for (const FieldChangeRecord& f : step.fields)
-            m_fields[f.item] = after ? f.after : f.before;
+        for (std::size_t i = 0; i < step.size(); ++i)
+            m_fields[step.item(i)] = after ? step.after(i) : step.before(i);
         calculateAverageShipPage();
     }
     m_modified = m_history.modified();
@@ -324,6 +327,11 @@ const EditStep* EditorDocument::redo() {
     const EditStep* step = m_history.redo();
     if (step != nullptr) applyStep(*step, true);
     return step;
+}
+
+void EditorDocument::markFileGone() {
+    m_modified = true;
+    m_history.forgetClean();
 }
 
 void EditorDocument::markSaved() {

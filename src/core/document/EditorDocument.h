@@ -79,6 +79,10 @@ class EditorDocument {
     // The document was written to its file: the mark clears and the history's clean state
     // is the current one.
     void markSaved();
+    // The file was deleted or replaced by something that is not a file: the values are no
+    // longer on disk anywhere, so the mark is set (closing asks to save) and stays set, even
+    // through Undo, until a save.
+    void markFileGone();
     // FilePath, followed by " *" while modified.
     std::string caption() const;
 

@@ -55,6 +55,7 @@ struct LoadErrorRequest {
     const StyledLog* log = nullptr;  // tLog: the trimmed validation log
     bool showMissingChoice = false;  // the "Set missing settings to" frame
     bool showAllButtons = false;     // "C&ontinue All" and "C&ancel All"
+    int unwrittenLines = 0;          // lines of the file a save will not write
 };
 
 using LoadErrorDialog = std::function<LoadErrorAnswer(const LoadErrorRequest&)>;

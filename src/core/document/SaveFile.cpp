@@ -42,7 +42,8 @@ std::string writeFailureMessage(WriteStage stage, const std::string& path,
 }
 
 SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,
-                              std::string_view fileType, const std::string& path) {
+                              std::string_view fileType, const std::string& path,
+                              const BeforeWrite& beforeWrite) {
     SaveOutcome outcome;
     if (auto failure = checkBeforeSave(catalogue, texts)) {
         outcome.result = kWrongValue;
@@ -50,6 +51,10 @@ SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& text
         outcome.page = failure->page;
         outcome.focusSetting = failure->setting;
         return outcome;
+    }
+    if (beforeWrite) {
+        outcome.result = beforeWrite(path);
+        if (!outcome.ok()) return outcome;
     }
 
     WriteResult written;
@@ -68,17 +73,21 @@ SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& text
     return outcome;
 }
 
-SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state) {
-    SaveOutcome outcome = writeSettingsFile(catalogue, texts, state.fileType, state.filePath);
+SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
+                     const BeforeWrite& beforeWrite) {
+    SaveOutcome outcome =
+        writeSettingsFile(catalogue, texts, state.fileType, state.filePath, beforeWrite);
     if (outcome.ok()) state.modified = false;
     outcome.caption = captionFor(state.filePath, state.modified);
     return outcome;
 }
 
 SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
-                       const std::string& chosenPath, int filterIndex) {
+                       const std::string& chosenPath, int filterIndex,
+                       const BeforeWrite& beforeWrite) {
     state.fileType = fileTypeForFilterIndex(filterIndex);
-    SaveOutcome outcome = writeSettingsFile(catalogue, texts, state.fileType, chosenPath);
+    SaveOutcome outcome =
+        writeSettingsFile(catalogue, texts, state.fileType, chosenPath, beforeWrite);
     if (outcome.ok()) {
         outcome.pathChanged = !samePath(state.filePath, chosenPath);
         outcome.addToRecentFiles = true;

@@ -18,6 +18,7 @@
 // the path to the recent files when outcome.addToRecentFiles says so.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -61,20 +62,31 @@ struct SaveOutcome {
     bool ok() const { return result.empty(); }
 };
 
+// Called once the checks have passed, just before the file at path is written: "" lets the
+// write go on, any other text stops the save with that text as its result (the caller has
+// said why, e.g. the user declined to overwrite a change made on disk).
+using BeforeWrite = std::function<std::string(const std::string& path)>;
+
+// The result of a save the user stopped before anything was written.
+inline constexpr std::string_view kSaveCancelled = "cancel save";
+
 // WriteSettingsFile: checks texts 1..961 and writes them to path in the form of fileType.
 // Changes no state; the outcome's caption is left empty.
 SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,
-                              std::string_view fileType, const std::string& path);
+                              std::string_view fileType, const std::string& path,
+                              const BeforeWrite& beforeWrite = {});
 
 // SaveFile: writes to state.filePath in the form state.fileType; clears state.modified on
 // success.
-SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state);
+SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
+                     const BeforeWrite& beforeWrite = {});
 
 // SaveFileAs after the dialog: filterIndex 2 chooses SET, any other entry CFG, and the choice
 // stays even when the write fails; on success state.filePath becomes chosenPath and
 // state.modified false.
 SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
-                       const std::string& chosenPath, int filterIndex);
+                       const std::string& chosenPath, int filterIndex,
+                       const BeforeWrite& beforeWrite = {});
 
 // The filter entry the save dialog preselects for a document of this form: 2 for "SET",
 // else 1.

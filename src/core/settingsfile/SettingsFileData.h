@@ -59,6 +59,10 @@ struct SettingsFileData {
     std::int32_t foundCount = 0;
     std::int32_t errorCount = 0;
     std::int32_t warningCount = 0;
+    // Lines that are not blank, and of them the CFG headings of known sections: with
+    // foundCount they tell how many lines a save would not write (unwrittenLineCount).
+    std::int32_t contentLines = 0;
+    std::int32_t sectionLines = 0;
     std::string fileType;  // "CFG", "SET" or empty
     bool extensionMatches = true;
     std::int32_t status = kStatusRead;

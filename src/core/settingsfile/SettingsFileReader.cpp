@@ -156,7 +156,7 @@ void Reader::run(const std::string_view* given) {
     d.found.fill(false);
     d.valueError.fill(false);
     d.limitWarning.fill(false);
-    d.foundCount = d.errorCount = d.warningCount = 0;
+    d.foundCount = d.errorCount = d.warningCount = d.contentLines = d.sectionLines = 0;
     d.fileType.clear();
     d.extensionMatches = true;
     d.status = kStatusRead;
@@ -260,10 +260,8 @@ void Reader::readLines(std::string_view bytes, bool cfg) {
         }
         const std::string_view line = trimSpaces(raw);
         if (line.empty()) continue;
-        if (cfg)
-            cfgLine(lineNo, line);
-        else
-            setLine(lineNo, line);
+        ++m_data.contentLines;
+        cfg ? cfgLine(lineNo, line) : setLine(lineNo, line);
     }
 }
 
@@ -286,6 +284,7 @@ void Reader::cfgLine(int lineNo, std::string_view line) {
             m_currentSection = name;
             m_lastGoodSection = name;
             m_wrongSection.clear();
+            ++m_data.sectionLines;
         } else {
             lineError(at(lineNo, name), "Wrong section name (", name, ")");
             m_wrongSection = name;  // "[]" names no section: nothing is remembered

@@ -8,7 +8,9 @@
 
 #include <algorithm>
 
+#include "UiServices.h"
 #include "dialogs/LogPanel.h"
+#include "settingsfile/UnwrittenLines.h"
 
 namespace tavmir::gui {
 namespace {
@@ -80,6 +82,14 @@ FrmLoadErrors::FrmLoadErrors(const LoadErrorRequest& request, const GuiContext* 
     m_detailsButton->setGeometry(8, 112, 120, kButtonHeight);
     m_detailsButton->setAutoDefault(false);
     connect(m_detailsButton, &QPushButton::clicked, this, &FrmLoadErrors::toggleDetails);
+
+    // What the save will drop, beside the details button: the log lists each such line.
+    const QString note = fromCore(unwrittenLinesNote(request.unwrittenLines));
+    auto* noteLabel = new QLabel(note, this);
+    noteLabel->setObjectName(QStringLiteral("lUnwritten"));
+    noteLabel->setWordWrap(true);
+    noteLabel->setGeometry(136, 104, w - 144, 44);
+    noteLabel->setVisible(!note.isEmpty());
 
     m_logPanel = new LogPanel(request.log, context, {8, 148, w - 16, 348}, this);
     m_logPanel->setVisible(false);

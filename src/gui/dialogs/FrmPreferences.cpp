@@ -120,8 +120,19 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     auto* messageColumn = new QVBoxLayout(messageFrame);
     messageColumn->addWidget(m_disableMessageBox);
     messageColumn->addLayout(timeRow);
+    auto* originalFrame = new QGroupBox(QStringLiteral("Original File"), saveTab);
+    originalFrame->setObjectName(QStringLiteral("fOriginal"));
+    m_keepOriginalBox = new QCheckBox(
+        QStringLiteral("&Keep the file as it was as FILE.bak at the first save"), originalFrame);
+    m_keepOriginalBox->setObjectName(QStringLiteral("chKeepOriginal"));
+    m_keepOriginalBox->setToolTip(
+        QStringLiteral("Whether an editor's first save keeps the file as it was on disk beside it, "
+                       "with comments and lines the save does not write"));
+    auto* originalColumn = new QVBoxLayout(originalFrame);
+    originalColumn->addWidget(m_keepOriginalBox);
     auto* saveColumn = new QVBoxLayout(saveTab);
     saveColumn->addWidget(messageFrame);
+    saveColumn->addWidget(originalFrame);
     saveColumn->addStretch();
     m_tabs->addTab(saveTab, QStringLiteral("Save"));
 
@@ -168,6 +179,7 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
             break;
     }
     m_disableMessageBox->setChecked(prefs.disableWindowMessage == 1);
+    m_keepOriginalBox->setChecked(prefs.keepOriginal != 0);
     m_messageTimeField->setText(fromCore(prefs.messageTime));
     showMessageTimeEnabled(prefs.disableWindowMessage != 1);
 
@@ -202,6 +214,7 @@ bool FrmPreferences::applyPreferences() {
     Preferences& prefs = m_context.preferences;
     prefs.messageTime = check.messageTime;
     prefs.disableWindowMessage = disabled ? 1 : 0;
+    prefs.keepOriginal = m_keepOriginalBox->isChecked() ? 1 : 0;
     if (m_alignLeftOption->isChecked()) {
         prefs.textAlign = 0;
         m_alignmentWord = "left";

@@ -1,4 +1,4 @@
-// FrmPreferences: shows, applies and saves the four preferences.
+// FrmPreferences: shows, applies and saves the preferences.
 #pragma once
 
 #include <QDialog>
@@ -56,6 +56,7 @@ class FrmPreferences : public QDialog {
     QCheckBox* m_disableMessageBox = nullptr;     // chDisableWindowMessage
     QLabel* m_messageTimeLabel = nullptr;         // lMessageTime
     QLineEdit* m_messageTimeField = nullptr;      // tMessageTime
+    QCheckBox* m_keepOriginalBox = nullptr;       // chKeepOriginal
 };
 
 // Shows the dialog modally. `realignEditors` is called after every apply (the main window

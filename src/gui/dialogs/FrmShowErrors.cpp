@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "UiServices.h"
 #include "dialogs/LogPanel.h"
+#include "settingsfile/UnwrittenLines.h"
 
 namespace tavmir::gui {
 namespace {
@@ -13,7 +15,7 @@ constexpr int kHeight = 420;
 
 }  // namespace
 
-FrmShowErrors::FrmShowErrors(const StyledLog& log, const QString& filePath,
+FrmShowErrors::FrmShowErrors(const StyledLog& log, const QString& filePath, int unwrittenLines,
                              const GuiContext* context, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FrmShowErrors"));
@@ -25,6 +27,13 @@ FrmShowErrors::FrmShowErrors(const StyledLog& log, const QString& filePath,
     fileLabel->setGeometry(8, 8, kWidth - 16, 20);
 
     new LogPanel(&log, context, {8, 34, kWidth - 16, 340}, this);
+
+    const QString note = fromCore(unwrittenLinesNote(unwrittenLines));
+    auto* noteLabel = new QLabel(note, this);
+    noteLabel->setObjectName(QStringLiteral("lUnwritten"));
+    noteLabel->setWordWrap(true);
+    noteLabel->setGeometry(8, 378, kWidth - 16 - 100, 40);
+    noteLabel->setVisible(!note.isEmpty());
 
     auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
     closeButton->setObjectName(QStringLiteral("bClose"));

@@ -13,8 +13,9 @@ class FrmShowErrors : public QDialog {
     Q_OBJECT
 
   public:
-    FrmShowErrors(const StyledLog& log, const QString& filePath, const GuiContext* context,
-                  QWidget* parent = nullptr);
+    // unwrittenLines: the lines of the file a save will not write (said beside Close).
+    FrmShowErrors(const StyledLog& log, const QString& filePath, int unwrittenLines,
+                  const GuiContext* context, QWidget* parent = nullptr);
 };
 
 }  // namespace tavmir::gui

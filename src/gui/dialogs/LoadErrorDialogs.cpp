@@ -14,8 +14,8 @@ LoadErrorAnswer runLoadErrorDialog(QWidget* parent, const LoadErrorRequest& requ
 }
 
 void showLoadErrors(QWidget* parent, const StyledLog& log, const QString& filePath,
-                    const GuiContext* context) {
-    FrmShowErrors dialog(log, filePath, context, parent);
+                    int unwrittenLines, const GuiContext* context) {
+    FrmShowErrors dialog(log, filePath, unwrittenLines, context, parent);
     ui().exec(dialog);
 }
 

@@ -18,8 +18,9 @@ struct GuiContext;
 LoadErrorAnswer runLoadErrorDialog(QWidget* parent, const LoadErrorRequest& request,
                                    const GuiContext* context = nullptr);
 
-// FrmShowErrors: the validation log of the file at path, with save and print.
+// FrmShowErrors: the validation log of the file at path, with save and print, and how many
+// of its lines a save will not write.
 void showLoadErrors(QWidget* parent, const StyledLog& log, const QString& filePath,
-                    const GuiContext* context = nullptr);
+                    int unwrittenLines, const GuiContext* context = nullptr);
 
 }  // namespace tavmir::gui

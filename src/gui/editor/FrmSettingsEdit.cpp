@@ -14,10 +14,12 @@
 #include "document/Layout.h"
 #include "document/SaveFile.h"
 #include "editor/EditorCanvas.h"
+#include "editor/EditorFileWatch.h"
 #include "editor/EditorPages.h"
 #include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
 #include "settingsfile/SettingsFileReader.h"
+#include "settingsfile/UnwrittenLines.h"
 #include "widgets/EditorFieldEvents.h"
 #include "widgets/FieldAlignment.h"
 #include "widgets/ValueField.h"
@@ -30,6 +32,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
       m_document(context.catalogue),
       m_scrollArea(new EditorScrollArea(context.preferences, this)),
       m_canvas(new EditorCanvas),
+      m_fileWatch(new EditorFileWatch(*this, context, m_document, [this] { reloadFromDisk(); })),
       m_pages(*m_canvas, m_document, context.preferences, *this) {
     setObjectName(QStringLiteral("FrmSettingsEdit"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -38,8 +41,14 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
     layout->addWidget(m_scrollArea);
     m_scrollArea->setWidget(m_canvas);
     connect(m_canvas, &EditorCanvas::pageButtonClicked, this, &FrmSettingsEdit::showPage);
+    connect(m_fileWatch, &EditorFileWatch::fileGone, this, [this] {
+        m_document.markFileGone();
+        refreshCaption();
+        emit historyChanged();
+    });
     connect(m_canvas, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
-        showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()), &m_context);
+        showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()),
+                       unwrittenLineCount(m_document.fileRecord()), &m_context);
     });
 
     // The window sees the page keys before its fields (buttons and the scroll area included).
@@ -73,12 +82,14 @@ void FrmSettingsEdit::fieldFocused(int item) {
     showRemark();
     const EditCommands& commands = m_document.editCommands();
     emit editCommandsChanged(commands.editSettingForAllShips, commands.editAlphanumericSetting);
+    emit historyChanged();
 }
 
 void FrmSettingsEdit::fieldBlurred(int) {
     if (!m_document.blurField()) return;
     showRemark();
     emit editCommandsChanged(false, false);
+    emit historyChanged();
 }
 
 void FrmSettingsEdit::fieldActivated(int item) {
@@ -111,6 +122,7 @@ void FrmSettingsEdit::fieldEdited(int item, const QString& text) {
     if (change.tooltip) m_pages.showTooltip(item, fromCore(m_document.tooltip(item)));
     if (change.remark) showRemark();
     if (change.caption) refreshCaption();
+    emit historyChanged();
 }
 
 void FrmSettingsEdit::pageKey(bool down) {
@@ -138,7 +150,10 @@ std::string FrmSettingsEdit::finishSave(const SaveOutcome& outcome, const SaveSt
         return outcome.result;
     }
     m_document.setFilePath(state.filePath);
-    m_document.setModified(state.modified);
+    // Written: the history's clean state is this one, and the file on disk is the editor's.
+    m_document.markSaved();
+    m_fileWatch->saved();
+    emit historyChanged();
     setWindowTitle(fromCore(outcome.caption.empty() ? m_document.caption() : outcome.caption));
     if (outcome.addToRecentFiles && m_context.mainModule != nullptr)
         m_context.mainModule->recentFiles().addToFront(state.filePath);
@@ -181,8 +196,10 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
     refreshCaption();
     if (m_context.mainModule != nullptr) m_context.mainModule->recentFiles().addToFront(path);
+    m_fileWatch->opened();
     busy.reset();
     emit fileLoaded(fromCore(path));
+    emit historyChanged();
     m_pages.buildRemainingWhenIdle();
     return {};
 }
@@ -192,7 +209,9 @@ std::string FrmSettingsEdit::saveFile() {
     SaveOutcome outcome;
     {
         BusyCursor busy;
-        outcome = tavmir::saveFile(*m_context.catalogue, m_document.fields(), state);
+        outcome = tavmir::saveFile(
+            *m_context.catalogue, m_document.fields(), state,
+            [this](const std::string& path) { return m_fileWatch->beforeWrite(path); });
     }
     return finishSave(outcome, state);
 }
@@ -208,8 +227,10 @@ std::string FrmSettingsEdit::saveFileAs() {
     SaveOutcome outcome;
     {
         BusyCursor busy;
-        outcome = tavmir::saveFileAs(*m_context.catalogue, m_document.fields(), state,
-                                     toCore(chosen), request.selectedFilter + 1);
+        outcome = tavmir::saveFileAs(
+            *m_context.catalogue, m_document.fields(), state, toCore(chosen),
+            request.selectedFilter + 1,
+            [this](const std::string& path) { return m_fileWatch->beforeWrite(path); });
     }
     return finishSave(outcome, state);
 }
@@ -253,6 +274,36 @@ void FrmSettingsEdit::refreshFromDocument() {
     m_pages.syncAll();
     m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
     refreshCaption();
+    emit historyChanged();
+}
+
+void FrmSettingsEdit::undoStep(bool forward) {
+    int item = 0;
+    {
+        BusyCursor busy;
+        const EditStep* step = forward ? m_document.redo() : m_document.undo();
+        if (step == nullptr) return;
+        if (!step->empty()) item = step->item(0);
+        m_pages.syncAll();
+        refreshCaption();
+    }
+    // Where the step acted, as an editor shows the place of an undone change.
+    focusItem(item);
+    showRemark();
+    emit historyChanged();
+}
+
+void FrmSettingsEdit::checkFileOnDisk() { m_fileWatch->check(); }
+
+void FrmSettingsEdit::reloadFromDisk() {
+    // As a single file chosen alone: the load-error dialog is asked afresh.
+    OpenRunFlags& flags =
+        m_context.mainModule != nullptr ? m_context.mainModule->openRun() : m_ownRunFlags;
+    flags.moreFilesFollow = false;
+    flags.continueAll = false;
+    flags.cancelAll = false;
+    flags.batchFileNumber = -1;
+    openFile(m_document.filePath());
 }
 
 void FrmSettingsEdit::showRemarkText(const QString& text) { m_canvas->showRemark(text); }

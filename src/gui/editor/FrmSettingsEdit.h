@@ -25,6 +25,7 @@ struct SaveState;
 namespace tavmir::gui {
 
 class EditorCanvas;
+class EditorFileWatch;
 class EditorScrollArea;
 
 class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorFieldEvents {
@@ -69,6 +70,15 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // menu's dialogs show their description there while they are open.
     void showRemarkText(const QString& text);
 
+    // Undo (forward = false) or Redo of the document's history: the restored texts, averages,
+    // tooltips and caption are shown, and the page and field of the step.
+    void undoStep(bool forward);
+
+    // The file on disk: what the watcher and the program's activation look through.
+    EditorFileWatch& fileWatch() { return *m_fileWatch; }
+    // Looks at the file on disk now, as the watcher's signal does.
+    Q_INVOKABLE void checkFileOnDisk();
+
   signals:
     // The focused field changed which of the two Edit commands apply.
     void editCommandsChanged(bool editSettingForAllShips, bool editAlphanumericSetting);
@@ -79,6 +89,8 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // The user double-clicked a field whose command is Edit For All Ships (true) or
     // Edit Alphanumeric Setting (false); the main window runs the command.
     void editCommandRequested(bool editSettingForAllShips);
+    // What Undo and Redo would do may have changed (an edit, a focus change, an open, ...).
+    void historyChanged();
 
   private:
     // EditorFieldEvents: what the cells report.
@@ -98,12 +110,15 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // Shows the outcome of a save (message box, page and focus of a refused value, caption,
     // the saved message); the result of SaveFile / Save As.
     std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
+    // The file changed on disk and the user chose to reload it: a fresh single-file open.
+    void reloadFromDisk();
 
     GuiContext& m_context;
     EditorDocument m_document;
     OpenRunFlags m_ownRunFlags;  // used when no main module runs the open
     EditorScrollArea* m_scrollArea;
     EditorCanvas* m_canvas;
+    EditorFileWatch* m_fileWatch;
     // Last: the cells go before the document they report to.
     EditorPages m_pages;
 };

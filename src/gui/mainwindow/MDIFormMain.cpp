@@ -73,6 +73,13 @@ MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
 
     // Menu shortcuts must win over the value fields' own keys (Ctrl+A, Ctrl+K, ...).
     m_keyRouter = std::make_unique<MainKeyRouter>(*this);
+
+    // Coming back from another program: its changes to the open files are looked at.
+    if (m_context.watchFilesOnDisk)
+        connect(qApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state == Qt::ApplicationActive) checkFilesOnDisk();
+                });
 }
 
 MDIFormMain::~MDIFormMain() {
@@ -138,8 +145,22 @@ void MDIFormMain::openFiles(const std::vector<std::string>& paths) {
 
 void MDIFormMain::updateMenus() {
     if (m_module->registry().openEditorCount() == 0) m_menus->clearFieldCommands();
+    showHistory();
     m_menus->applyState(m_module->menuState());
     m_arranger->rebuildWindowList();
+}
+
+void MDIFormMain::showHistory() {
+    const FrmSettingsEdit* editor = activeEditor();
+    m_menus->showHistory(m_module->menuState(), editor ? &editor->document() : nullptr);
+}
+
+void MDIFormMain::checkFilesOnDisk() {
+    // By slot; an editor closed meanwhile (a reload refused...) is not looked at.
+    std::vector<QPointer<FrmSettingsEdit>> open;
+    for (FrmSettingsEdit* editor : editors()) open.emplace_back(editor);
+    for (const QPointer<FrmSettingsEdit>& editor : open)
+        if (editor) editor->checkFileOnDisk();
 }
 
 void MDIFormMain::rebuildRecentMenu() {
@@ -152,6 +173,7 @@ void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
     const EditorEntry* entry = entryOf(subWindow);
     if (entry == nullptr) return;
     m_module->registry().setActiveEditor(entry->slot);
+    showHistory();
 }
 
 // ---- menu commands ----
@@ -249,6 +271,9 @@ EditorWindow* MDIFormMain::createEditor(int slot, const std::string& path) {
                 m_menus->setFieldCommands(m_module->menuState(), editSettingForAllShips,
                                           editAlphanumericSetting);
             });
+    connect(editor, &FrmSettingsEdit::historyChanged, this, [this, editor] {
+        if (editor == activeEditor()) showHistory();
+    });
     connect(editor, &FrmSettingsEdit::editCommandRequested, this,
             [this](bool editSettingForAllShips) {
                 if (editSettingForAllShips)

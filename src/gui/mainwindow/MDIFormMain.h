@@ -54,6 +54,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void openFiles(const std::vector<std::string>& paths);
     // Re-reads the file-bound menu states from the module.
     void updateMenus();
+    // Every open editor looks at its file on disk, as when the program is activated.
+    Q_INVOKABLE void checkFilesOnDisk();
     // Rebuilds the recent-files items from the module's list.
     void rebuildRecentMenu();
 
@@ -100,6 +102,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     };
 
     void onSubWindowActivated(QMdiSubWindow* subWindow);
+    // Undo and Redo follow the active editor's history.
+    void showHistory();
     const EditorEntry* entryOf(const EditorWindow* editor) const;
     const EditorEntry* entryOf(const QMdiSubWindow* subWindow) const;
 

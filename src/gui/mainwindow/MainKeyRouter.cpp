@@ -20,7 +20,7 @@ bool MainKeyRouter::handlesShortcut(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
     const QList<QAction*> items = m_main.findChildren<QAction*>();
     return std::any_of(items.begin(), items.end(), [&pressed](const QAction* item) {
-        return item->isEnabled() && !item->shortcut().isEmpty() && item->shortcut() == pressed;
+        return item->isEnabled() && item->shortcuts().contains(pressed);
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include "UiServices.h"
 #include "batch/BatchMenu.h"
+#include "document/EditorDocument.h"
 #include "mainwindow/MDIFormMain.h"
 #include "mainwindow/WindowArranger.h"
 #include "operations/EditMenuController.h"
@@ -30,7 +31,7 @@ struct Row {
     Kind kind;
     const char* name;
     const char* caption;
-    const char* shortcut;            // portable text ("Ctrl+O"), empty for none
+    const char* shortcut;            // portable text ("Ctrl+O"; several with ";"), "" for none
     bool MainMenuState::*enabledBy;  // null: enabled from the start, whatever is open
     Command run;
 };
@@ -79,6 +80,12 @@ constexpr Row kRows[] = {
     item("mExit", "E&xit", "", kAlways, [](MDIFormMain& m) { m.exitCommand(); }),
 
     menu("mEdit", "&Edit", &MainMenuState::mEdit),
+    // Their captions name the step (showHistory); Redo answers to either of its keys.
+    item("mUndo", "&Undo", "Ctrl+Z", &MainMenuState::mEdit,
+         [](MDIFormMain& m) { m.editMenu().undo(); }),
+    item("mRedo", "&Redo", "Ctrl+Y;Ctrl+Shift+Z", &MainMenuState::mEdit,
+         [](MDIFormMain& m) { m.editMenu().redo(); }),
+    separator("mSepUndo"),
     item("mEditSettingForAllShips", "&Edit Setting For All Ships...", "F8", &MainMenuState::mEdit,
          [](MDIFormMain& m) { m.editSettingForAllShipsCommand(); }),
     separator("mSep8736"),
@@ -157,14 +164,19 @@ MainMenuBar::MainMenuBar(MDIFormMain& main, QMenuBar& bar) : QObject(&main) {
             action->setVisible(false);
             m_recentSeparator = action;
         }
-        if (*row.shortcut != '\0')
-            action->setShortcut(
-                QKeySequence(QLatin1String(row.shortcut), QKeySequence::PortableText));
+        if (*row.shortcut != '\0') {
+            QList<QKeySequence> keys;
+            for (const QString& key : QString::fromLatin1(row.shortcut).split(QLatin1Char(';')))
+                keys.append(QKeySequence(key, QKeySequence::PortableText));
+            action->setShortcuts(keys);
+        }
         if (row.run != nullptr)
             connect(action, &QAction::triggered, this, [&main, run = row.run] { run(main); });
         if (row.enabledBy != kAlways) m_stateBound.emplace_back(row.enabledBy, action);
         if (name == QLatin1String("mEditSettingForAllShips")) m_editSettingForAllShips = action;
         if (name == QLatin1String("mEditAlphanumericSetting")) m_editAlphanumericSetting = action;
+        if (name == QLatin1String("mUndo")) m_undo = action;
+        if (name == QLatin1String("mRedo")) m_redo = action;
     }
 }
 
@@ -174,8 +186,26 @@ void MainMenuBar::applyState(const MainMenuState& state) {
         bool on = state.*enabledBy;
         if (action == m_editSettingForAllShips) on = on && m_editAllShipsApplies;
         if (action == m_editAlphanumericSetting) on = on && m_editAlphanumericApplies;
+        if (action == m_undo) on = on && m_undoApplies;
+        if (action == m_redo) on = on && m_redoApplies;
         action->setEnabled(on);
     }
+}
+
+void MainMenuBar::showHistory(const MainMenuState& state, const EditorDocument* document) {
+    m_undoApplies = document != nullptr && document->canUndo();
+    m_redoApplies = document != nullptr && document->canRedo();
+    const auto caption = [](const char* verb, bool applies, const std::string& step) {
+        QString text = QLatin1String(verb);
+        if (applies && !step.empty())
+            text +=
+                QLatin1Char(' ') + fromCore(step).replace(QLatin1Char('&'), QLatin1String("&&"));
+        return text;
+    };
+    m_undo->setText(caption("&Undo", m_undoApplies, m_undoApplies ? document->undoName() : ""));
+    m_redo->setText(caption("&Redo", m_redoApplies, m_redoApplies ? document->redoName() : ""));
+    m_undo->setEnabled(state.mEdit && m_undoApplies);
+    m_redo->setEnabled(state.mEdit && m_redoApplies);
 }
 
 void MainMenuBar::setFieldCommands(const MainMenuState& state, bool editSettingForAllShips,

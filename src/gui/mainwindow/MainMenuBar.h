@@ -16,6 +16,10 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
+namespace tavmir {
+class EditorDocument;
+}
+
 namespace tavmir::gui {
 
 class MDIFormMain;
@@ -37,6 +41,9 @@ class MainMenuBar : public QObject {
                           bool editAlphanumericSetting);
     // No field has the focus: both field-bound items off at the next applyState.
     void clearFieldCommands();
+    // Undo and Redo as the active editor's history says ("&Undo Copy Ship Settings"), off
+    // without an editor or a step.
+    void showHistory(const MainMenuState& state, const EditorDocument* document);
     bool editSettingForAllShipsEnabled() const;
     bool editAlphanumericSettingEnabled() const;
     // m_reciente_0.. show one caption each, the rest are hidden; m_sep2 as told.
@@ -52,6 +59,10 @@ class MainMenuBar : public QObject {
     QAction* m_editAlphanumericSetting = nullptr;
     std::vector<QAction*> m_recentItems;
     QAction* m_recentSeparator = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    bool m_undoApplies = false;  // the active editor has a step to undo
+    bool m_redoApplies = false;
     bool m_editAllShipsApplies = false;
     bool m_editAlphanumericApplies = false;
 };

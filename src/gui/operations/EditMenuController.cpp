@@ -41,6 +41,14 @@ EditMenuController::EditMenuController(MDIFormMain& main, GuiContext& context)
 
 FrmSettingsEdit* EditMenuController::editor() const { return m_main.activeEditor(); }
 
+void EditMenuController::undo() {
+    if (FrmSettingsEdit* target = editor()) target->undoStep(false);
+}
+
+void EditMenuController::redo() {
+    if (FrmSettingsEdit* target = editor()) target->undoStep(true);
+}
+
 void EditMenuController::editSettingForAllShips() {
     FrmSettingsEdit* target = editor();
     if (target == nullptr) return;
@@ -61,7 +69,11 @@ void EditMenuController::editSettingForAllShips() {
     dialog.move(m_editAllPosition);
     dialog.open(document.currentPage(), document.focusedItem(),
                 fieldAlignment(m_context.preferences.textAlign));
+    // Every write-back of the session (each step to another setting, the close) is one step.
+    document.beginStep(std::string(kEditSettingForAllShipsStep), StepKind::Typed);
     ui().exec(dialog);
+    document.endStep();
+    target->refreshFromDocument();
     m_editAllPosition = dialog.pos();
     target->focusItem(dialog.closing().focusField);
 }

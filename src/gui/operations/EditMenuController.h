@@ -26,6 +26,8 @@ class EditMenuController : public QObject {
     EditMenuController(MDIFormMain& main, GuiContext& context);
 
     // The commands, on the active editor; nothing happens without one.
+    void undo();
+    void redo();
     void editSettingForAllShips();
     void editAlphanum();
     void swapSettings();

@@ -1,0 +1,123 @@
+#include "editor/EditorFileWatch.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <QWidget>
+
+#include "UiServices.h"
+#include "common/SamePath.h"
+#include "document/OriginalBackup.h"
+#include "document/SaveFile.h"
+
+namespace tavmir::gui {
+namespace {
+
+constexpr int kRetryMilliseconds = 500;
+
+QString localPath(const std::string& path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+}  // namespace
+
+EditorFileWatch::EditorFileWatch(QWidget& editor, GuiContext& context,
+                                 const EditorDocument& document, std::function<void()> reload)
+    : QObject(&editor),
+      m_editor(editor),
+      m_context(context),
+      m_document(document),
+      m_reload(std::move(reload)) {
+    if (!m_context.watchFilesOnDisk) return;
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &EditorFileWatch::check);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EditorFileWatch::check);
+    m_retry = new QTimer(this);
+    m_retry->setSingleShot(true);
+    m_retry->setInterval(kRetryMilliseconds);
+    connect(m_retry, &QTimer::timeout, this, &EditorFileWatch::check);
+}
+
+void EditorFileWatch::watch(const std::string& path) {
+    if (m_watcher == nullptr) return;
+    const QString file = localPath(path);
+    const QString folder = QFileInfo(file).absolutePath();
+    // The watched paths follow the file (Save As); a file replaced by a rename drops out of
+    // the watcher and is added again, and the folder sees it come back after a deletion.
+    QStringList stale;
+    for (const QString& watched : m_watcher->files() + m_watcher->directories())
+        if (watched != file && watched != folder) stale.append(watched);
+    if (!stale.isEmpty()) m_watcher->removePaths(stale);
+    if (!m_watcher->directories().contains(folder) && QFileInfo(folder).isDir())
+        m_watcher->addPath(folder);
+    if (!m_watcher->files().contains(file) && QFileInfo::exists(file)) m_watcher->addPath(file);
+}
+
+void EditorFileWatch::opened() {
+    m_disk.remember(m_document.filePath());
+    m_backups.start();
+    watch(m_document.filePath());
+}
+
+void EditorFileWatch::saved() {
+    m_disk.remember(m_document.filePath());
+    m_backups.wrote(m_document.filePath());
+    watch(m_document.filePath());
+}
+
+bool EditorFileWatch::askYesNo(const std::string& text) {
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool yes =
+        ui().message(&m_editor, BoxIcon::Question, fromCore(text),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    QApplication::restoreOverrideCursor();
+    return yes;
+}
+
+std::string EditorFileWatch::beforeWrite(const std::string& path) {
+    if (samePath(path, m_document.filePath())) {
+        const std::string question = m_disk.overwriteQuestion(path);
+        if (!question.empty() && !askYesNo(question)) return std::string(kSaveCancelled);
+    }
+    if (m_backups.keepsOriginalOf(path, m_context.preferences.keepOriginal != 0)) {
+        const WriteResult kept = keepOriginal(path);
+        if (!kept.ok() && !askYesNo(backupFailedQuestion(path, kept.reason)))
+            return std::string(kSaveCancelled);
+    }
+    return {};
+}
+
+void EditorFileWatch::check() {
+    if (!m_disk.known()) return;
+    if (m_checking || QApplication::activeModalWidget() != nullptr) {
+        // Asked again once the question or dialog in the way has gone.
+        m_pending = true;
+        if (!m_checking && m_retry != nullptr) m_retry->start();
+        return;
+    }
+    m_checking = true;
+    m_pending = false;
+    const std::string path = m_document.filePath();
+    const DiskNotice notice = m_disk.check(path, m_document.modified());
+    watch(path);
+    switch (notice.kind) {
+        case DiskNoticeKind::None:
+            break;
+        case DiskNoticeKind::Reload:
+            if (askYesNo(notice.text) && m_reload) m_reload();
+            break;
+        case DiskNoticeKind::Deleted:
+        case DiskNoticeKind::NotRegular:
+            emit fileGone();
+            [[fallthrough]];
+        case DiskNoticeKind::Unreadable:
+            ui().message(&m_editor, BoxIcon::Information, fromCore(notice.text), QMessageBox::Ok,
+                         QMessageBox::Ok);
+            break;
+    }
+    m_checking = false;
+    if (m_pending) QTimer::singleShot(0, this, &EditorFileWatch::check);
+}
+
+}  // namespace tavmir::gui
