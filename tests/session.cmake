@@ -1,3 +1,3 @@
 tavmir_test(session_tests
-  SOURCES core/session/RecentFilesTest.cpp
+  SOURCES core/session/RecentFilesTest.cpp core/session/EditorRegistryTest.cpp
   LIBS tavmir_core_session)

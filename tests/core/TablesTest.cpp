@@ -140,7 +140,7 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& ship
 // by ";": "type ITEM TEXT" (focus and type), "blur", "typed|bulk NAME ITEM=TEXT,...",
 // "begin NAME" and "end" around a dialog's session, "undo [N]", "redo", "save", "steps N" (N
 // one-field bulk steps). Then shows the Edit menu's names, the
-// mark, the history's size and the fields listed in `shown`.
+// mark, the history's size and the fields listed in `shown` ("tip:ITEM" for a field's tooltip).
 std::string historyAfter(const std::string& script, const std::string& shown) {
     EditorDocument doc(documenttest::testCatalogue());
     for (int i = 1; i <= kSettingCount; ++i) doc.fields()[i] = "0";
@@ -185,7 +185,9 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
                       "] modified:" + yes(doc.modified()) +
                       " steps:" + std::to_string(doc.history().stepCount());
     if (shown != "-")
-        for (const std::string& f : split(shown, ',')) out += " " + f + "=" + doc.text(item(f));
+        for (const std::string& f : split(shown, ','))
+            out += " " + f + "=" +
+                   (f.starts_with("tip:") ? doc.tooltip(item(f.substr(4))) : doc.text(item(f)));
     return out;
 }
 

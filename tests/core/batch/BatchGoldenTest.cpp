@@ -1,5 +1,6 @@
 // Golden cases of the batch tools. Each folder tests/data/batch/NAME.case holds a case.txt of
-// directives, the input files, and the expected outputs (*.expected, compared byte for byte).
+// directives, the input files, and the expected outputs (*.expected, compared byte for byte;
+// a comparison also gives its outcome: the origin's errors, the counts and the last progress).
 // TAVMIR_REGENERATE=1 rewrites the expected files from what the code produces.
 //
 // Directives: "sample NAME" copies the project's sample file, "good NAME" the same without its
@@ -174,8 +175,18 @@ TEST_P(BatchGolden, MatchesExpectedFiles) {
                 if (current == stopAfter) run.requestStop();
             };
             std::string report;
-            run.run(clist, origin, report, hooks);
+            std::string lastProgress = "none";
+            hooks.progress = [&](int file, int total) {
+                lastProgress = std::to_string(file) + " " + std::to_string(total);
+            };
+            const BatchComparisonResult result = run.run(clist, origin, report, hooks);
             expect(source, "report", report);
+            expect(source, "outcome",
+                   "origin contains errors: " +
+                       std::string(result.originContainsErrors ? "yes" : "no") +
+                       "\nmatch: " + std::to_string(result.match) +
+                       "\ndon't match: " + std::to_string(result.dontMatch) + "\nstopped: " +
+                       (result.stopped ? "yes" : "no") + "\nlast progress: " + lastProgress + "\n");
         }
         expect(source, "grid", dumpGrid(clist));
     } else if (mode == "template") {

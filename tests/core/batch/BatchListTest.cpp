@@ -96,6 +96,7 @@ TEST(BatchFileList, FiltersRefusalsAndLogLinks) {
     EXPECT_EQ(rowOfLogLine(v, "2. Validating /z/b.cfg"), 1);
     EXPECT_EQ(rowOfLogLine(v, "2. Validating /z/b.cf"), -1);
     const BatchFileList c = listOf(BatchMode::Compare, {"/z/a.cfg", "/z/b.cfg"});
+    EXPECT_EQ(rowOfLogLine(c, "1. Comparing"), 0);
     EXPECT_EQ(rowOfLogLine(c, "2. Comparing"), 1);
     EXPECT_EQ(rowOfLogLine(c, "3. Comparing"), -1);
     EXPECT_EQ(rowOfLogLine(c, "(1) /z/a.cfg"), -1);

@@ -59,6 +59,9 @@ TEST(CatalogueLoader, RefusesWrongLengthAndDamagedContentsAsCorrupt) {
         {"page 0", [](B& b) { b.records[10].page = 0; }},
         {"page 12", [](B& b) { b.records[10].page = 12; }},
         {"column 5", [](B& b) { b.records[10].column = 5; }},
+        {"column 0", [](B& b) { b.records[10].column = 0; }},
+        {"row 85", [](B& b) { b.records[10].row = 85; }},
+        {"max length 65536", [](B& b) { b.records[10].maxLength = 65536; }},
         {"row 0", [](B& b) { b.records[10].row = 0; }},
         {"negative max length", [](B& b) { b.records[10].maxLength = -1; }},
         {"negative description length", [](B& b) { b.records[10].descriptionLength = -3; }},
@@ -72,6 +75,18 @@ TEST(CatalogueLoader, RefusesWrongLengthAndDamagedContentsAsCorrupt) {
         const CatalogueLoad load = Catalogue::parse(b.pack(), kPath);
         EXPECT_FALSE(load.catalogue) << d.what;
         EXPECT_EQ(load.error, corrupt) << d.what;
+    }
+    // The last place on each side of the grid is still inside it.
+    const Damage edges[] = {
+        {"page 11", [](B& b) { b.records[10].page = 11; }},
+        {"row 84", [](B& b) { b.records[10].row = 84; }},
+        {"column 4", [](B& b) { b.records[10].column = 4; }},
+        {"max length 65535", [](B& b) { b.records[10].maxLength = 65535; }},
+    };
+    for (const Damage& d : edges) {
+        test::MasterFileBuilder b;
+        d.apply(b);
+        EXPECT_TRUE(Catalogue::parse(b.pack(), kPath).catalogue) << d.what;
     }
 }
 

@@ -60,6 +60,9 @@ TEST(Document, OpensACompleteValidFileWithoutAsking) {
     EXPECT_EQ(doc->loadLog().plainText(),
               kPath + "\r\nFile type: CFG\r\nErrors: 0\r\nWarnings: 0\r\n\r\n");
     EXPECT_TRUE(doc->fileRecord().found[961]);
+    // The last field of the Average Ship page has its limits and description too.
+    EXPECT_EQ(doc->tooltip(kFieldCount), "Setting 463");
+    EXPECT_EQ(newDocument()->tooltip(kFieldCount), "Setting 463");
 }
 
 TEST(Document, FillsAMissingSettingAsTheUserChose) {

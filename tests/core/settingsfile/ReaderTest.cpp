@@ -43,6 +43,23 @@ TEST(Reader, ReportsFilesThatCannotBeReadAndStopsThere) {
     EXPECT_EQ(h.data.failureReason,
               "File is too large (more than 16 MB): it cannot be a settings file");
 
+    // Bytes given in memory obey the same limit: exactly 16 MB are read, one byte more is not.
+    for (const std::uintmax_t size : {kMaxSettingsFileSize, kMaxSettingsFileSize + 1}) {
+        SettingsFileData data;
+        StyledLog log;
+        data.fileName = "memory.cfg";
+        data.log = &log;
+        validateSettingsBytes(*cat, data, test::fixedClock(),
+                              std::string(static_cast<std::size_t>(size), 'x'));
+        EXPECT_EQ(data.failureReason, size > kMaxSettingsFileSize
+                                          ? "File is too large (more than 16 MB): it cannot be a "
+                                            "settings file"
+                                          : "")
+            << size;
+    }
+    Validation edge(*cat, dir.file("edge.cfg", std::string(kMaxSettingsFileSize, 'x')));
+    EXPECT_NE(edge.data.status, kStatusReadFailed);
+
     // A 10 MB line is read to its end: one overflow.
     Validation l(*cat, dir.file("long.cfg", test::completeCfg(*cat) + "[Gen]\r\nG3=" +
                                                 std::string(10 * 1024 * 1024, '7') + "\r\n"));
