@@ -44,8 +44,10 @@ TEST(AtomicFile, KeepsTheOwnerAndGroupOfTheReplacedFile) {
     const std::string file = dir.file("arena.cfg", "old");
     ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
     ::chmod(file.c_str(), 0640);
+    const ino_t oldInode = statOf(file).st_ino;
     ASSERT_TRUE(writeFileAtomically(file, "new").ok());
     struct stat st = statOf(file);
+    EXPECT_NE(st.st_ino, oldInode) << "replaced whole, not rewritten in place";
     EXPECT_EQ(std::make_tuple(st.st_uid, st.st_gid, st.st_mode & 07777, test::readAll(file)),
               std::make_tuple(65534u, 65534u, 0640u, std::string("new")));
 
