@@ -8,6 +8,16 @@
 
 // The value check the reader and the editor's save share (declared in SettingsFileReader.h).
 namespace tavmir {
+namespace {
+
+// The last check of a number that fits, for a setting with limits.
+ValueCheck limitsCheck(const SettingDef& def, double x) {
+    if (x < def.lowLimit) return ValueCheck::BelowLow;
+    if (x > def.highLimit) return ValueCheck::AboveHigh;
+    return ValueCheck::Accepted;
+}
+
+}  // namespace
 
 ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value) {
     const SettingDef& def = catalogue[n];
@@ -27,10 +37,7 @@ ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view
         if (i == v.size() && i > (negative ? 1u : 0u)) {
             if (negative) x = -x;
             if (x > 2147483647) return ValueCheck::Overflow;
-            if (!def.hasRange()) return ValueCheck::Accepted;
-            if (x < def.lowLimit) return ValueCheck::BelowLow;
-            if (x > def.highLimit) return ValueCheck::AboveHigh;
-            return ValueCheck::Accepted;
+            return def.hasRange() ? limitsCheck(def, static_cast<double>(x)) : ValueCheck::Accepted;
         }
     }
     const std::optional<double> number = numberValue(v);
@@ -40,11 +47,7 @@ ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view
     const double fixed = roundHalfEven(*number, 4);
     if (!(std::fabs(fixed) < 922337203685477.0) || fixed > 2147483647.0)
         return ValueCheck::Overflow;
-    if (!def.hasRange()) return ValueCheck::Accepted;
-    const double x = leadingNumber(v);
-    if (x < def.lowLimit) return ValueCheck::BelowLow;
-    if (x > def.highLimit) return ValueCheck::AboveHigh;
-    return ValueCheck::Accepted;
+    return def.hasRange() ? limitsCheck(def, leadingNumber(v)) : ValueCheck::Accepted;
 }
 
 std::string_view valueCheckCode(ValueCheck check) {
