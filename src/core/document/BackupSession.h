@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tavmir {
 
@@ -16,10 +17,11 @@ class BackupSession {
     // Whether a save to path is to keep the original first (keepOriginals: the preference).
     bool keepsOriginalOf(const std::string& path, bool keepOriginals) const;
     // The session wrote path.
-    void wrote(const std::string& path) { m_written = path; }
+    void wrote(const std::string& path);
 
   private:
-    std::string m_written;  // the file this session last wrote; empty before the first save
+    // Every file this session wrote (Save As may go back and forth); empty before the first.
+    std::vector<std::string> m_written;
 };
 
 }  // namespace tavmir
