@@ -47,6 +47,7 @@
 #include "operations/FindSetting.h"
 #include "operations/ShipCopySwap.h"
 #include "session/FileSelection.h"
+#include "session/MainMenus.h"
 #include "session/RecentFiles.h"
 #include "settingsfile/LogReport.h"
 #include "settingsfile/UnwrittenLines.h"
@@ -372,6 +373,7 @@ const std::map<std::string, Adapter>& adapters() {
         {"resolution-message",
          [](const Cells& c) { return resolutionMessage(num(c[0]), num(c[1])); }},
         {"recent-caption", [](const Cells& c) { return recentMenuCaption(num(c[0]), c[1]); }},
+        {"history-caption", [](const Cells& c) { return historyCaption(c[0], c[1]); }},
         {"same-path", [](const Cells& c) { return yes(samePath(inFolder(c[0]), inFolder(c[1]))); }},
         {"log-report-form",
          [](const Cells& c) {

@@ -16,6 +16,16 @@ std::string toLowerAscii(std::string_view s) {
     return out;
 }
 
+std::string menuLiteral(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '&') out += '&';
+        out += c;
+    }
+    return out;
+}
+
 std::string decimal(std::int64_t n) { return std::to_string(n); }
 
 std::string zeroPadded(std::int64_t n, std::size_t digits) {

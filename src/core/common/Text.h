@@ -24,6 +24,9 @@ inline std::string_view trimSpaces(std::string_view s) {
 std::string toUpperAscii(std::string_view s);
 std::string toLowerAscii(std::string_view s);
 
+// text as a menu shows it, literally: each "&" doubled, so that none marks an access key.
+std::string menuLiteral(std::string_view text);
+
 // Decimal text of a whole number.
 std::string decimal(std::int64_t n);
 

@@ -1,5 +1,7 @@
 #include "session/MainMenus.h"
 
+#include "common/Text.h"
+
 namespace tavmir {
 
 MainMenuState mainMenuState(const EditorRegistry& registry) {
@@ -7,6 +9,12 @@ MainMenuState mainMenuState(const EditorRegistry& registry) {
     for (int slot = 1; slot <= registry.slotCount() && !anyLoaded; ++slot)
         anyLoaded = registry.slotLoaded(slot);
     return MainMenuState{anyLoaded, anyLoaded, anyLoaded, anyLoaded, anyLoaded, anyLoaded};
+}
+
+std::string historyCaption(std::string_view verb, std::string_view step) {
+    std::string caption(verb);
+    if (!step.empty()) caption += ' ' + menuLiteral(step);
+    return caption;
 }
 
 }  // namespace tavmir

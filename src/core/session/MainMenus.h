@@ -2,6 +2,9 @@
 // alone: they apply as soon as one editor holds a loaded file and stop when none does.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "session/EditorRegistry.h"
 
 namespace tavmir {
@@ -20,5 +23,9 @@ struct MainMenuState {
 
 // The six menus are enabled while some slot in use has loaded its file, else all disabled.
 MainMenuState mainMenuState(const EditorRegistry& registry);
+
+// The Edit menu's Undo or Redo caption: verb ("&Undo", "&Redo"), then the name of the step it
+// takes back or replays when there is one ("&Undo Copy Ship Settings").
+std::string historyCaption(std::string_view verb, std::string_view step);
 
 }  // namespace tavmir

@@ -119,10 +119,7 @@ std::string recentMenuCaption(int position, std::string_view path) {
     std::string caption = "&";
     caption += decimal(position + 1);
     caption += ' ';
-    for (char c : shown) {
-        if (c == '&') caption += '&';
-        caption += c;
-    }
+    caption += menuLiteral(shown);
     return caption;
 }
 

@@ -195,15 +195,8 @@ void MainMenuBar::applyState(const MainMenuState& state) {
 void MainMenuBar::showHistory(const MainMenuState& state, const EditorDocument* document) {
     m_undoApplies = document != nullptr && document->canUndo();
     m_redoApplies = document != nullptr && document->canRedo();
-    const auto caption = [](const char* verb, bool applies, const std::string& step) {
-        QString text = QLatin1String(verb);
-        if (applies && !step.empty())
-            text +=
-                QLatin1Char(' ') + fromCore(step).replace(QLatin1Char('&'), QLatin1String("&&"));
-        return text;
-    };
-    m_undo->setText(caption("&Undo", m_undoApplies, m_undoApplies ? document->undoName() : ""));
-    m_redo->setText(caption("&Redo", m_redoApplies, m_redoApplies ? document->redoName() : ""));
+    m_undo->setText(fromCore(historyCaption("&Undo", m_undoApplies ? document->undoName() : "")));
+    m_redo->setText(fromCore(historyCaption("&Redo", m_redoApplies ? document->redoName() : "")));
     m_undo->setEnabled(state.mEdit && m_undoApplies);
     m_redo->setEnabled(state.mEdit && m_redoApplies);
 }
