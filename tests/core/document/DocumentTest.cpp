@@ -2,6 +2,8 @@
 
 #include "catalogue/StartupTables.h"
 #include "core/document/DocumentTestSupport.h"
+#include "document/DiskWatch.h"
+#include "support/TempDir.h"
 
 namespace tavmir {
 namespace {
@@ -214,6 +216,29 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
     EXPECT_EQ(doc->text(287), "1");
     EXPECT_FALSE(doc->modified() || doc->hasLoadErrors());
     EXPECT_EQ(doc->currentPage(), 4);
+}
+
+// Each state of the file on disk is told once; a file back after a folder stood in its place
+// is a new change; an editor that forgets its file is told nothing.
+TEST(DiskWatch, TellsEachStateOnceAndNothingOnceForgotten) {
+    const test::TempDir dir;
+    const std::string path = dir.file("a.cfg", "abc");
+    DiskWatch watch;
+    watch.remember(path);
+    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::None);
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::NotRegular);
+    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::None);
+    std::filesystem::remove(path);
+    dir.file("a.cfg", "abd");
+    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::Reload);
+    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::None);
+    watch.forget();
+    EXPECT_FALSE(watch.known());
+    dir.file("a.cfg", "abcd");
+    EXPECT_EQ(watch.check(path, true).kind, DiskNoticeKind::None);
+    EXPECT_EQ(watch.overwriteQuestion(path), "");
 }
 
 }  // namespace
