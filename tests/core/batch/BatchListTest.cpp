@@ -103,6 +103,8 @@ TEST(BatchFileList, FiltersRefusalsAndLogLinks) {
     EXPECT_EQ(lineAt("ab\r\ncd\r\nef", 5), "cd");
     EXPECT_EQ(lineAt("ab\r\ncd", 0), "ab");
     EXPECT_EQ(lineAt("ab\ncd", 99), "cd");
+    EXPECT_EQ(lineAt("ab\ncd", 2), "ab");  // on the line's own end
+    EXPECT_EQ(lineAt("ab\ncd", 3), "cd");
 }
 
 TEST(BatchPacer, RunsEventsByTheClockNotByCount) {

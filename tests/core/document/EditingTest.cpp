@@ -77,6 +77,9 @@ TEST(Editing, TypingMarksTheDocumentModified) {
     EXPECT_EQ(doc->caption(), "/zone/arena.cfg *");
     EXPECT_EQ(doc->text(1), "7");
     EXPECT_FALSE(change.averageField != 0 || change.tooltip);
+    // Typing still going on in the first setting is already a step Undo can take back.
+    EXPECT_TRUE(doc->canUndo());
+    EXPECT_FALSE(doc->canRedo());
     doc->editField(kText, "toolong");
     EXPECT_EQ(doc->text(kText), "toolo");  // the field holds at most its maximum length
 }

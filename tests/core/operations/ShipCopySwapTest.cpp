@@ -6,6 +6,7 @@
 
 #include "TestCatalogue.h"
 #include "catalogue/StartupTables.h"
+#include "operations/FieldWrites.h"
 
 namespace tavmir {
 namespace {
@@ -99,6 +100,22 @@ TEST(ShipCopySwap, SwapExchangesTerrierAndWeaselAndSwappingAgainRestores) {
     }
     applyFieldWrites(fields, swapShipSettings(fields, 5, 6, groupsOf({0})));
     for (int i = 1; i <= kSettingCount; ++i) EXPECT_EQ(fields[i], before[i]);
+}
+
+// The writes every operation hands back: only settings are written, a later write to a field
+// wins, and each changed field is told once, in the order of its first change.
+TEST(FieldWrites, WriteOnlySettingsAndTellEachChangedFieldOnce) {
+    FieldTexts fields = numberedFields();
+    const FieldTexts before = fields;
+    const std::vector<FieldWrite> writes = {
+        {0, "x"},  {kSettingCount + 1, "y"}, {9, "v9"}, {7, "a"}, {3, "c"}, {7, "b"},
+        {-1, "z"}, {kSettingCount, "last"}};
+    EXPECT_EQ(applyFieldWrites(fields, writes), (std::vector<int>{7, 3, kSettingCount}));
+    EXPECT_EQ(fields[0], before[0]);
+    EXPECT_EQ(fields[kSettingCount + 1], before[kSettingCount + 1]);
+    EXPECT_EQ(fields[7], "b");
+    EXPECT_EQ(fields[3], "c");
+    EXPECT_EQ(fields[kSettingCount], "last");
 }
 
 }  // namespace
