@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every other line "exists", so the result depends on the input alone.
     unsigned asked = 0;
     const auto exists = [&](const std::string&) { return ((asked++ + choice) & 1) == 0; };
-    const auto entries = recentEntriesOfText(text, (choice & 2) != 0, exists);
+    const auto entries = recentEntriesOfText(text, exists);
     check(entries.size() <= static_cast<std::size_t>(kMaxRecentFiles));
     std::string written;
     std::size_t from = 0;
@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written += e + "\r\n";
         (void)recentMenuCaption(0, e);
     }
-    check(recentEntriesOfText(written, false, [](const std::string&) { return true; }) == entries);
+    check(recentEntriesOfText(written, [](const std::string&) { return true; }) == entries);
     return 0;
 }

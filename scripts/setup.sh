@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libexpected-dev
   qt6-base-dev libgl-dev libqt6svg6
   unrtf
   clang clang-format ccache

@@ -1,3 +1,3 @@
 tavmir_test(common_tests
-  SOURCES core/common/AtomicFileTest.cpp core/common/TemporaryNameTest.cpp
+  SOURCES core/common/FileWriteTest.cpp core/common/TemporaryNameTest.cpp
   LIBS tavmir_core_common)

@@ -192,9 +192,12 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
     return out;
 }
 
+const char* const kDiskChangeNames[] = {"none", "changed", "deleted", "not regular", "unreadable"};
+
 // Makes a.cfg ("abc"), takes its identity, does what `action` says as another program would
 // ("touch", "same" rewrite, "other" bytes, "longer", "delete", "rename", "folder", "fifo",
-// "replace" by a new file with the same bytes, "none"), and names the change seen.
+// "replace" by a new file with the same bytes, "loop" of symbolic links, "through" a file where
+// its folder was, "none"), and names the change seen.
 std::string diskChangeAfter(const std::string& action) {
     const test::TempDir dir;
     const std::string path = dir.file("a.cfg", "abc");
@@ -222,9 +225,17 @@ std::string diskChangeAfter(const std::string& action) {
     } else if (action == "replace") {
         dir.file("new.cfg", "abc");
         std::filesystem::rename(dir.path("new.cfg"), p);
+    } else if (action == "loop") {
+        std::filesystem::remove(p);
+        std::filesystem::create_symlink("a.cfg", p);
+    } else if (action == "through") {
+        const std::string inner = dir.file("sub/a.cfg", "abc");
+        const FileIdentity was = identifyFile(inner);
+        std::filesystem::remove_all(dir.path("sub"));
+        dir.file("sub", "a file where the folder was");
+        return kDiskChangeNames[static_cast<int>(diskChange(was, identifyFile(inner)))];
     }
-    static const char* const kNames[] = {"none", "changed", "deleted", "not regular", "unreadable"};
-    return kNames[static_cast<int>(diskChange(before, identifyFile(path)))];
+    return kDiskChangeNames[static_cast<int>(diskChange(before, identifyFile(path)))];
 }
 
 // Sets up a.cfg as `setup` says ("file" holding "v1", "none", "folder", "fifo", and
@@ -241,7 +252,7 @@ std::string backupAfter(const std::string& setup) {
         std::filesystem::create_directory(backupPathFor(path));
     std::string out = yes(hasOriginalToKeep(path)) + " | ";
     const WriteResult r = keepOriginal(path);
-    out += r.ok() ? "kept" : r.reason;
+    out += r ? std::string("kept") : r.error().reason;
     std::error_code ec;
     if (std::filesystem::is_regular_file(backupPathFor(path), ec))
         out += " | " + test::readAll(backupPathFor(path));

@@ -1,12 +1,24 @@
-// The main of every core test binary. The user's locale is switched on first, as the windows'
+// The main of every test binary. The user's locale is switched on first, as the windows'
 // start-up does (Qt calls setlocale(LC_ALL, "")), so that a run under a comma-decimal locale
 // (scripts/test.sh runs the suite once more under de_DE.UTF-8) shows any rule that follows it.
+// The program's state folder (journals) is a scratch folder of the run's own, removed at the
+// end, so that no test reads or leaves anything in the user's ~/.local/state.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    const std::filesystem::path state = std::filesystem::temp_directory_path() /
+                                        ("tavmir-test-state-" + std::to_string(::getpid()));
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    std::error_code ec;
+    std::filesystem::remove_all(state, ec);
+    return status;
 }

@@ -1,11 +1,10 @@
 #include "app/ProfileFile.h"
 
-#include <fstream>
 #include <system_error>
 #include <vector>
 
-#include "common/AtomicFile.h"
-#include "common/SystemError.h"
+#include "common/FileRead.h"
+#include "common/FileWrite.h"
 
 namespace tavmir {
 namespace {
@@ -121,40 +120,28 @@ enum class LoadOutcome {
 
 LoadOutcome loadProfileText(const std::filesystem::path& path, std::string& content,
                             std::string& reason) {
-    std::error_code ec;
-    const auto st = std::filesystem::status(path, ec);
-    if (st.type() == std::filesystem::file_type::not_found) return LoadOutcome::Missing;
-    if (ec) {
-        reason = systemErrorText(ec);
-        return LoadOutcome::Unreadable;
-    }
-    // Opening a pipe or device could block forever, and a folder has no lines.
-    if (st.type() != std::filesystem::file_type::regular) {
-        reason = "Not a regular file";
-        return LoadOutcome::Unreadable;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (!std::filesystem::exists(path, ec)) return LoadOutcome::Missing;
-        reason = "The file cannot be read";
-        return LoadOutcome::Unreadable;
-    }
-    // Read in pieces and stop one piece past the limit, so a file that is (or grew) too large
-    // is never read whole.
     content.clear();
-    char piece[16384];
-    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
-        content.append(piece, static_cast<std::size_t>(in.gcount()));
-        if (content.size() > kProfileFileSizeLimit) {
+    FileReadResult read = readFile(path.string(), kProfileFileSizeLimit);
+    if (read) {
+        content = std::move(read->bytes);
+        return LoadOutcome::Loaded;
+    }
+    switch (read.error().failure) {
+        case ReadFailure::NotFound:
+            return LoadOutcome::Missing;
+        case ReadFailure::NotRegular:
+            // A pipe or device is never opened, and a folder has no lines.
+            reason = std::string(kNotRegularFileText);
+            break;
+        case ReadFailure::TooLarge:
             reason = "The file is too large";
-            return LoadOutcome::Unreadable;
-        }
+            break;
+        case ReadFailure::OpenFailed:
+        case ReadFailure::ReadFailed:
+            reason = read.error().reason();
+            break;
     }
-    if (in.bad()) {
-        reason = "The file cannot be read";
-        return LoadOutcome::Unreadable;
-    }
-    return LoadOutcome::Loaded;
+    return LoadOutcome::Unreadable;
 }
 
 }  // namespace
@@ -244,8 +231,8 @@ std::string writeProfileString(const std::filesystem::path& path, std::string_vi
     const std::optional<std::string> updated = setProfileValue(content, section, key, value);
     if (!updated) return "The section, key or value cannot be stored in an initialization file";
     if (*updated == content) return {};
-    const WriteResult written = writeFileAtomically(path, *updated);
-    if (!written.ok()) return written.reason.empty() ? std::string("Write failed") : written.reason;
+    const WriteResult written = writeFileSafely(path, *updated);
+    if (!written) return written.error().reason;
     return {};
 }
 

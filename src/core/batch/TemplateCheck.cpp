@@ -1,11 +1,6 @@
 #include "batch/TemplateCheck.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <fstream>
-#include <system_error>
-
-#include "common/SystemError.h"
+#include "common/FileRead.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -28,29 +23,6 @@ void red(StyledLog& log, std::string_view text, int breaks, bool bold = false) {
     log.append(text, breaks, kRed, bold);
 }
 
-// The file's bytes, its first `limit` at most, or the system's reason in `error`.
-bool readAll(const std::filesystem::path& path, std::string& bytes, std::string& error,
-             std::size_t limit = std::string::npos) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = systemErrorText(errno ? errno : ENOENT);
-        return false;
-    }
-    std::string read;
-    char piece[65536];
-    while (read.size() < limit && in) {
-        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, limit - read.size())));
-        read.append(piece, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) {
-        error = systemErrorText(errno ? errno : EIO);
-        return false;
-    }
-    bytes = std::move(read);
-    return true;
-}
-
 }  // namespace
 
 TemplateFindings checkTemplateText(std::string_view text) {
@@ -69,16 +41,17 @@ TemplateFindings checkTemplateText(std::string_view text) {
     return f;
 }
 
-bool readTemplateFile(const std::filesystem::path& path, std::string& text, std::string& reason) {
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
-    if (!std::filesystem::is_regular_file(status)) {
-        reason = std::filesystem::is_directory(status) ? systemErrorText(EISDIR)
-                 : std::filesystem::exists(status)     ? std::string("Not a regular file")
-                                                       : systemErrorText(ENOENT);
-        return false;
-    }
-    return readAll(path, text, reason, 64ULL * 1024 * 1024);
+std::string templateReadErrorText(const ReadError& error) {
+    if (error.failure == ReadFailure::TooLarge)
+        return "The file is larger than " + std::to_string(kTemplateSizeLimit >> 20) +
+               " MB: it cannot be a template";
+    return error.reason();
+}
+
+tl::expected<std::string, ReadError> readTemplateFile(const std::filesystem::path& path) {
+    return readFile(path.string(), kTemplateSizeLimit).map([](FileContents&& c) {
+        return std::move(c.bytes);
+    });
 }
 
 void writeTemplateReadError(StyledLog& log, const std::string& path, const std::string& reason) {
@@ -128,7 +101,7 @@ TemplateFix::TemplateFix(std::filesystem::path templateDat, FileWriter writer)
     : m_templateDat(std::move(templateDat)), m_writer(std::move(writer)) {
     if (!m_writer) {
         m_writer = [](const std::filesystem::path& target, std::string_view bytes) {
-            return writeFileAtomically(target, bytes);
+            return writeFileSafely(target, bytes);
         };
     }
 }
@@ -139,39 +112,44 @@ bool TemplateFix::fix(const std::string& chosenPath, StyledLog& log) {
         plain(log, kDashes, 2);
         log.append("Fixing...", 2, kBlack, true);
     }
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(chosenPath, ec)) {
+    // A name with no file behind it (or a folder, a FIFO) has nothing to fix.
+    const auto absent = [](const tl::expected<std::string, ReadError>& read) {
+        return !read && (read.error().failure == ReadFailure::NotFound ||
+                         read.error().failure == ReadFailure::NotRegular);
+    };
+    const auto original = readTemplateFile(chosenPath);
+    if (absent(original)) {
         red(log, "File not found: " + chosenPath, 2);
         return false;
     }
-    if (!std::filesystem::is_regular_file(m_templateDat, ec)) {
+    const auto corrected = readTemplateFile(m_templateDat);
+    if (absent(corrected)) {
         red(log, "Error: master file template.dat not found", 1);
         red(log, "You must reinstall the application", 2);
         return false;
     }
-    std::string original, corrected, reason;
-    if (!readAll(chosenPath, original, reason)) {
+    if (!original) {
         red(log, "Error reading file: " + chosenPath, 1);
-        red(log, reason, 2);
+        red(log, templateReadErrorText(original.error()), 2);
         return false;
     }
-    if (!readAll(m_templateDat, corrected, reason)) {
+    if (!corrected) {
         red(log, "Error reading file: " + m_templateDat.string(), 1);
-        red(log, reason, 2);
+        red(log, templateReadErrorText(corrected.error()), 2);
         return false;
     }
     // The backup first: the original is replaced only once its copy is safely on disk.
     const std::string backup = chosenPath + ".bak";
-    WriteResult w = m_writer(backup, original);
-    if (!w.ok()) {
+    WriteResult w = m_writer(backup, *original);
+    if (!w) {
         red(log, "Error writing to file: " + backup, 1);
-        red(log, w.reason + " (template.sss was not changed)", 2);
+        red(log, w.error().reason + " (template.sss was not changed)", 2);
         return false;
     }
-    w = m_writer(chosenPath, corrected);
-    if (!w.ok()) {
+    w = m_writer(chosenPath, *corrected);
+    if (!w) {
         red(log, "Error writing to file: " + chosenPath, 1);
-        red(log, w.reason + " (template.sss was not changed)", 2);
+        red(log, w.error().reason + " (template.sss was not changed)", 2);
         return false;
     }
     plain(log, "template.sss has been successfully updated.", 1);

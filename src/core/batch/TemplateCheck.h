@@ -5,12 +5,14 @@
 // to the log in red and the fix can be tried again.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 
-#include "common/AtomicFile.h"
+#include "common/FileRead.h"
+#include "common/FileWrite.h"
 #include "settingsfile/StyledLog.h"
 
 namespace tavmir {
@@ -26,9 +28,15 @@ struct TemplateFindings {
 // The three tests on every line (CR LF, CR or LF ends), blanks trimmed, case-sensitive.
 TemplateFindings checkTemplateText(std::string_view text);
 
-// The chosen file's text for the check, its first 64 MiB at most: a regular file only (a
-// folder or a device is no template). False with the system's reason when it cannot be read.
-bool readTemplateFile(const std::filesystem::path& path, std::string& text, std::string& reason);
+// A template is some 40 KB; a file above this size is refused whole, never read in part.
+inline constexpr std::uint64_t kTemplateSizeLimit = 64ULL << 20;
+
+// The text of the chosen file (or of template.dat) for the check and the fix: a regular file of
+// at most kTemplateSizeLimit bytes (a folder or a device is no template).
+tl::expected<std::string, ReadError> readTemplateFile(const std::filesystem::path& path);
+
+// The reason the log gives for a file that could not be read.
+std::string templateReadErrorText(const ReadError& error);
 
 // The check's log when the file cannot be read: the heading, then the path and the reason in
 // red; there is nothing to fix.
@@ -39,7 +47,7 @@ void writeTemplateIntroduction(StyledLog& log);
 // The rule, "Validating...", then the findings.
 void writeTemplateCheck(StyledLog& log, const TemplateFindings& findings);
 
-// Writes a whole file; the program uses writeFileAtomically, tests inject failures.
+// Writes a whole file; the program uses writeFileSafely, tests inject failures.
 using FileWriter = std::function<WriteResult(const std::filesystem::path&, std::string_view)>;
 
 class TemplateFix {

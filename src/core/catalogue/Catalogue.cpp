@@ -1,10 +1,8 @@
 #include "catalogue/Catalogue.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 
-#include "common/SystemError.h"
+#include "common/FileRead.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -54,29 +52,23 @@ bool plausible(const SettingDef& d) {
 
 CatalogueLoad Catalogue::load(const std::filesystem::path& folder, LookupMode mode) {
     const std::string path = (folder / kMasterFileName).string();
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return {nullptr, openFailure(path, systemErrorText(errno))};
-    struct Closer {
-        std::FILE* f;
-        ~Closer() { std::fclose(f); }
-    } closer{f};
-
-    errno = 0;
-    if (std::fseek(f, 0, SEEK_END) != 0)
-        return {nullptr, readFailure(path, systemErrorText(errno))};
-    const long size = std::ftell(f);
-    if (size < 0) return {nullptr, readFailure(path, systemErrorText(errno))};
-    if (static_cast<std::size_t>(size) != kMasterFileSize) return {nullptr, corrupt(path)};
-    std::rewind(f);
-
-    std::string bytes(kMasterFileSize, '\0');
-    errno = 0;
-    if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
-        const int err = errno != 0 ? errno : EIO;
-        return {nullptr, readFailure(path, systemErrorText(err))};
+    const FileReadResult read = readFile(path, kMasterFileSize);
+    if (!read) {
+        const ReadError& e = read.error();
+        switch (e.failure) {
+            case ReadFailure::TooLarge:
+                return {nullptr, corrupt(path)};
+            case ReadFailure::NotFound:
+            case ReadFailure::OpenFailed:
+            case ReadFailure::NotRegular:
+                return {nullptr, openFailure(path, e.reason())};
+            case ReadFailure::ReadFailed:
+                break;
+        }
+        return {nullptr, readFailure(path, e.reason())};
     }
-    return parse(bytes, path, mode);
+    if (read->bytes.size() != kMasterFileSize) return {nullptr, corrupt(path)};
+    return parse(read->bytes, path, mode);
 }
 
 CatalogueLoad Catalogue::parse(std::string_view bytes, const std::string& masterPath,

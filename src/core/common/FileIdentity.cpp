@@ -1,66 +1,55 @@
 #include "common/FileIdentity.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
-#include "common/SystemError.h"
+#include "common/Hash.h"
 
 namespace tavmir {
 namespace {
 
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
-constexpr std::uint64_t kFnvPrime = 1099511628211ull;
-
-void fillFromStat(FileIdentity& id, const struct stat& st) {
-    id.exists = true;
-    id.regular = S_ISREG(st.st_mode);
-    id.size = static_cast<std::uint64_t>(st.st_size);
-    id.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    id.device = static_cast<std::uint64_t>(st.st_dev);
-    id.inode = static_cast<std::uint64_t>(st.st_ino);
+void takeStamp(FileIdentity& id, const FileStamp& stamp) {
+    id.size = stamp.size;
+    id.modifiedNs = stamp.modifiedNs;
+    id.device = stamp.device;
+    id.inode = stamp.inode;
 }
 
 }  // namespace
 
-FileIdentity identifyFile(const std::string& path, std::uint64_t maxBytes) {
+FileIdentity identityOfBytes(const FileStamp& stamp, std::string_view bytes) {
     FileIdentity id;
-    struct stat st {};
-    if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0)
-        return id;
-    fillFromStat(id, st);
-    if (!id.regular) return id;
+    id.exists = true;
+    id.regular = true;
+    takeStamp(id, stamp);
+    id.size = bytes.size();
+    id.hash = fnv1a64(bytes);
+    return id;
+}
 
-    // Opened without waiting, then checked again on the descriptor: whatever took the
-    // file's place between the two looks is never read blocking.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        id.error = systemErrorText(errno);
-        return id;
+FileIdentity identifyFile(const std::string& path, std::uint64_t maxBytes) {
+    const FileReadResult read = readFile(path, maxBytes);
+    if (read) return identityOfBytes(read->stamp, read->bytes);
+    FileIdentity id;
+    const ReadError& e = read.error();
+    switch (e.failure) {
+        case ReadFailure::NotFound:
+            break;
+        case ReadFailure::NotRegular:
+            // Its time and inode tell one folder or FIFO from the next.
+            id.exists = true;
+            takeStamp(id, e.stamp);
+            break;
+        case ReadFailure::TooLarge:
+            // Too large to hash: the size (and time and inode) alone tell it apart.
+            id.exists = true;
+            id.regular = true;
+            takeStamp(id, e.stamp);
+            break;
+        case ReadFailure::OpenFailed:
+        case ReadFailure::ReadFailed:
+            id.exists = true;
+            id.regular = true;
+            id.error = e.reason();
+            break;
     }
-    if (::fstat(fd, &st) != 0) {
-        id.error = systemErrorText(errno);
-    } else {
-        fillFromStat(id, st);
-        if (id.regular && id.size <= maxBytes) {
-            std::uint64_t hash = kFnvOffset;
-            unsigned char buffer[65536];
-            for (;;) {
-                const ssize_t n = ::read(fd, buffer, sizeof buffer);
-                if (n < 0 && errno == EINTR) continue;
-                if (n < 0) {
-                    id.error = systemErrorText(errno);
-                    break;
-                }
-                if (n == 0) break;
-                for (ssize_t i = 0; i < n; ++i) hash = (hash ^ buffer[i]) * kFnvPrime;
-            }
-            if (id.error.empty()) id.hash = hash;
-        }
-    }
-    ::close(fd);
     return id;
 }
 

@@ -6,64 +6,103 @@
 
 #include <cerrno>
 
+#include "common/FileStatus.h"
 #include "common/SystemError.h"
 
 namespace tavmir {
-
 namespace {
 
-void fail(FileReadResult& out, FileReadFailure failure, int errnoValue) {
-    out.failure = failure;
-    out.error = failure == FileReadFailure::NotRegular ? std::string(kNotRegularFileText)
-                                                       : systemErrorText(errnoValue);
+tl::unexpected<ReadError> failed(ReadFailure failure, NodeKind kind, int err) {
+    ReadError e;
+    e.failure = failure;
+    e.kind = kind;
+    e.systemError = err;
+    return tl::unexpected(std::move(e));
+}
+
+tl::unexpected<ReadError> notRegular(const struct stat& st) {
+    const NodeKind kind = nodeKindOfMode(st.st_mode);
+    auto e = failed(ReadFailure::NotRegular, kind, kind == NodeKind::Folder ? EISDIR : 0);
+    e.value().stamp = stampOf(st);
+    return e;
 }
 
 }  // namespace
 
-FileReadResult readRegularFile(const std::string& path, std::uint64_t maxBytes) {
-    FileReadResult out;
-    if (path.find('\0') != std::string::npos) {
-        fail(out, FileReadFailure::System, ENOENT);
-        return out;
-    }
-    // Opened without waiting: a FIFO would otherwise block until some writer appears. Only a
-    // regular file is read; O_NONBLOCK changes nothing for one.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        fail(out, FileReadFailure::System, errno);
-        return out;
-    }
+std::string ReadError::reason() const {
+    if (failure == ReadFailure::NotRegular && kind != NodeKind::Folder)
+        return std::string(kNotRegularFileText);
+    if (failure == ReadFailure::TooLarge) return systemErrorText(EFBIG);
+    return systemErrorText(systemError != 0 ? systemError : EIO);
+}
+
+NodeKind nodeKindOf(const std::string& path) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        fail(out, FileReadFailure::System, errno);
-    } else if (S_ISDIR(st.st_mode)) {
-        fail(out, FileReadFailure::System, EISDIR);
-    } else if (!S_ISREG(st.st_mode)) {
-        fail(out, FileReadFailure::NotRegular, 0);
-    } else if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
-        fail(out, FileReadFailure::TooLarge, EFBIG);
-    } else {
-        out.bytes.reserve(static_cast<std::size_t>(st.st_size));
-        char chunk[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, chunk, sizeof chunk);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                fail(out, FileReadFailure::System, errno);
-                break;
-            }
-            if (n == 0) break;
-            // A file growing while it is read stops at the limit rather than filling memory.
-            if (out.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-                fail(out, FileReadFailure::TooLarge, EFBIG);
-                break;
-            }
-            out.bytes.append(chunk, static_cast<std::size_t>(n));
-        }
+    if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0)
+        return NodeKind::Missing;
+    return nodeKindOfMode(st.st_mode);
+}
+
+FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return failed(ReadFailure::ReadFailed, NodeKind::Other, errno);
+    const NodeKind kind = nodeKindOfMode(st.st_mode);
+    if (kind != NodeKind::Regular) return notRegular(st);
+    FileContents out;
+    out.stamp = stampOf(st);
+    if (out.stamp.size > maxBytes) {
+        auto e = failed(ReadFailure::TooLarge, kind, EFBIG);
+        e.value().stamp = out.stamp;
+        return e;
     }
-    ::close(fd);
-    if (!out.ok()) out.bytes.clear();
+    out.bytes.reserve(static_cast<std::size_t>(out.stamp.size));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(out.bytes.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return failed(ReadFailure::ReadFailed, kind, errno);
+        if (n == 0) break;
+        // A file growing while it is read is refused at the cap rather than filling memory.
+        if (out.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            auto e = failed(ReadFailure::TooLarge, kind, EFBIG);
+            e.value().stamp = out.stamp;
+            e.value().stamp.size = out.bytes.size() + static_cast<std::size_t>(n);
+            return e;
+        }
+        out.bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    // The status after the read, so the stamp belongs to the bytes (a writer that finished
+    // meanwhile moved the time).
+    if (::fstat(fd, &st) == 0) out.stamp = stampOf(st);
+    out.stamp.size = out.bytes.size();
     return out;
+}
+
+FileReadResult readFile(const std::string& path, std::uint64_t maxBytes) {
+    if (path.empty() || path.find('\0') != std::string::npos)
+        return failed(ReadFailure::NotFound, NodeKind::Missing, ENOENT);
+    // Looked at before it is opened, so that a device is never opened at all; then checked
+    // again on the descriptor, so whatever took its place between the two is never read.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        const int err = errno;
+        if (err == ENOENT || err == ENOTDIR)
+            return failed(ReadFailure::NotFound, NodeKind::Missing, err);
+        return failed(ReadFailure::OpenFailed, NodeKind::Other, err);
+    }
+    if (nodeKindOfMode(st.st_mode) != NodeKind::Regular) return notRegular(st);
+    // Opened without waiting: a FIFO that took the file's place would otherwise block until
+    // some writer appears. O_NONBLOCK changes nothing for a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT || err == ENOTDIR)
+            return failed(ReadFailure::NotFound, NodeKind::Missing, err);
+        return failed(ReadFailure::OpenFailed, NodeKind::Regular, err);
+    }
+    FileReadResult read = readOpenFile(fd, maxBytes);
+    ::close(fd);
+    return read;
 }
 
 }  // namespace tavmir

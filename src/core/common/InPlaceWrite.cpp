@@ -1,16 +1,22 @@
 #include "common/InPlaceWrite.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <sys/file.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <string>
+#include <optional>
 
+#include "common/FileRead.h"
+#include "common/FileStatus.h"
+#include "common/StateFolder.h"
 #include "common/SystemError.h"
+#include "common/TemporarySibling.h"
+#include "common/WriteJournal.h"
 
 namespace tavmir {
 namespace {
+
+namespace fs = std::filesystem;
 
 // Writes all of bytes at offset 0; false with errno set on failure.
 bool writeAllAt(int fd, std::string_view bytes) {
@@ -27,51 +33,242 @@ bool writeAllAt(int fd, std::string_view bytes) {
     return true;
 }
 
-bool readAll(int fd, std::string& out) {
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(out.size()));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) return true;
-        out.append(chunk, static_cast<std::size_t>(n));
+// A journal on disk while its write runs: written whole and flushed before the file is
+// touched, locked as long as this process holds it, so that no start of another process takes
+// it for a cut write.
+class JournalHold {
+  public:
+    JournalHold() = default;
+    JournalHold(const JournalHold&) = delete;
+    JournalHold& operator=(const JournalHold&) = delete;
+    ~JournalHold() { keep(); }
+
+    // Writes the journal of `journal`; false (and nothing kept) when it cannot be.
+    bool begin(const WriteJournal& journal) {
+        const auto folder = stateSubfolder(kWriteJournalSubfolder);
+        if (!folder) return false;
+        m_path = *folder / writeJournalName(journal.device, journal.inode);
+        TemporarySibling tmp;
+        if (!tmp.create(m_path, 0600)) return false;
+        const std::string bytes = writeJournalBytes(journal);
+        if (!writeAllAt(tmp.fd(), bytes) || ::fsync(tmp.fd()) != 0) return false;
+        auto fd = tmp.commitKeepingLock(m_path);
+        if (!fd) return false;
+        m_fd = *fd;
+        flushFolderOf(m_path);
+        return true;
     }
+    // Takes over a journal left by a cut write, open and locked on fd.
+    void adopt(int fd, fs::path path) {
+        keep();
+        m_fd = fd;
+        m_path = std::move(path);
+    }
+    bool held() const { return m_fd >= 0; }
+    const fs::path& path() const { return m_path; }
+
+    // The write is done: the journal goes (unless another save has put its own in its place).
+    void finish() {
+        if (m_fd < 0) return;
+        struct stat mine {};
+        struct stat named {};
+        if (::fstat(m_fd, &mine) == 0 && ::lstat(m_path.c_str(), &named) == 0 &&
+            mine.st_dev == named.st_dev && mine.st_ino == named.st_ino)
+            ::unlink(m_path.c_str());
+        keep();
+    }
+    // The journal stays on disk, for the next start.
+    void keep() {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+    }
+
+  private:
+    fs::path m_path;
+    int m_fd = -1;
+};
+
+// The write failed with err, and putting the old bytes back failed too.
+WriteError restoreFailure(int err, const JournalHold& journal) {
+    WriteError e{WriteStage::Restore, systemErrorText(err), {}};
+    if (journal.held()) e.keptIn = journal.path().string();
+    return e;
 }
 
 }  // namespace
 
-WriteResult rewriteInPlace(const std::filesystem::path& file, std::string_view bytes,
-                           Durability durability) {
-    const int fd = ::open(file.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return {WriteStage::Open, systemErrorText(errno)};
-    struct stat st {};
-    std::string old;
-    if (::fstat(fd, &st) != 0 || !readAll(fd, old)) {
-        const int err = errno;
-        ::close(fd);
-        return {WriteStage::Open, systemErrorText(err)};
+namespace {
+
+// Opens a file to be rewritten in place, without following a last link (the target is
+// resolved already) and without waiting for a FIFO.
+int openForRewrite(const fs::path& file) {
+    return ::open(file.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+}
+
+struct FdCloser {
+    int fd;
+    ~FdCloser() {
+        if (fd >= 0) ::close(fd);
     }
-    const bool flush = durability == Durability::Flushed;
-    auto restore = [&](int err) {
+};
+
+// Writes bytes over the file open on fd, whose contents are `old`, under `journal` (held or
+// not). On a failure the old contents are written back; the journal goes then only when they
+// are the file as it was before the write the journal records (`oldIsOriginal`), else it stays
+// for the next start. Closes fd.
+WriteResult overwrite(FdCloser& file, std::string_view old, std::string_view bytes, bool flush,
+                      JournalHold& journal, bool oldIsOriginal) {
+    const int fd = file.fd;
+    const auto fail = [&](int err) -> WriteResult {
         // Back to the old contents; they fit where they were.
-        writeAllAt(fd, old);
-        ::ftruncate(fd, static_cast<off_t>(old.size()));
-        if (flush) ::fsync(fd);
-        ::close(fd);
-        return WriteResult{WriteStage::Write, systemErrorText(err)};
+        if (!writeAllAt(fd, old) || ::ftruncate(fd, static_cast<off_t>(old.size())) != 0 ||
+            (flush && ::fsync(fd) != 0))
+            return tl::unexpected(restoreFailure(err, journal));
+        if (oldIsOriginal) journal.finish();
+        return writeFailure(WriteStage::Write, systemErrorText(err));
     };
     if (bytes.size() > old.size()) {
         const int err = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
         // A file system that cannot reserve space says so; the write below still tells.
-        if (err != 0 && err != EOPNOTSUPP && err != EINVAL) return restore(err);
+        if (err != 0 && err != EOPNOTSUPP && err != EINVAL) return fail(err);
     }
     if (!writeAllAt(fd, bytes) || ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 ||
         (flush && ::fsync(fd) != 0))
-        return restore(errno);
-    if (::close(fd) != 0) return {WriteStage::Close, systemErrorText(errno)};
-    return {};
+        return fail(errno);
+    struct stat st {};
+    const bool stamped = ::fstat(fd, &st) == 0;
+    journal.finish();
+    file.fd = -1;
+    if (::close(fd) != 0 || !stamped)
+        return writeFailure(WriteStage::Close, systemErrorText(errno));
+    return identityOfBytes(stampOf(st), bytes);
+}
+
+}  // namespace
+
+WriteResult rewriteInPlace(const fs::path& file, std::string_view bytes, Durability durability) {
+    FdCloser target{openForRewrite(file)};
+    if (target.fd < 0) return writeFailure(WriteStage::Open, systemErrorText(errno));
+    FileReadResult read = readOpenFile(target.fd, kInPlaceSizeLimit);
+    if (!read) return writeFailure(WriteStage::Open, read.error().reason());
+    const bool flush = durability == Durability::Flushed;
+    JournalHold journal;
+    if (flush) {
+        WriteJournal j;
+        j.target = fs::absolute(file).lexically_normal().string();
+        j.device = read->stamp.device;
+        j.inode = read->stamp.inode;
+        j.oldBytes = read->bytes;
+        j.newBytes = std::string(bytes);
+        journal.begin(j);
+    }
+    return overwrite(target, read->bytes, bytes, flush, journal, true);
+}
+
+namespace {
+
+// A journal not replayed is renamed beside itself and kept; its new name, or the old one when
+// even the rename failed.
+std::string keepAside(const fs::path& journal) {
+    const fs::path kept = journal.string() + std::string(kKeptJournalSuffix);
+    return ::rename(journal.c_str(), kept.c_str()) == 0 ? kept.string() : journal.string();
+}
+
+// One journal left behind: finished, kept aside, or (already done) removed.
+std::optional<CutWrite> completeOne(const fs::path& path) {
+    FdCloser held{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)};
+    if (held.fd < 0) return std::nullopt;  // gone meanwhile, or no file of ours
+    // A journal another process holds belongs to a write running now.
+    if (::flock(held.fd, LOCK_EX | LOCK_NB) != 0) return std::nullopt;
+    CutWrite cut;
+    const FileReadResult read = readOpenFile(held.fd, 2 * kInPlaceSizeLimit + 65536);
+    const std::optional<WriteJournal> journal =
+        read ? parseWriteJournal(read->bytes) : std::nullopt;
+    if (!journal) {
+        cut.outcome = CutWriteOutcome::Damaged;
+        cut.journal = keepAside(path);
+        return cut;
+    }
+    cut.target = journal->target;
+    FdCloser target{openForRewrite(journal->target)};
+    const FileReadResult now = target.fd >= 0 ? readOpenFile(target.fd, kInPlaceSizeLimit)
+                                              : FileReadResult(tl::unexpected(ReadError{}));
+    if (now && now->stamp.device == journal->device && now->stamp.inode == journal->inode) {
+        if (now->bytes == journal->newBytes) {
+            ::unlink(path.c_str());
+            return std::nullopt;
+        }
+        if (isStateOfWrite(*journal, now->bytes)) {
+            JournalHold hold;
+            hold.adopt(held.fd, path);
+            held.fd = -1;
+            const WriteResult done =
+                overwrite(target, now->bytes, journal->newBytes, true, hold, false);
+            if (done) return cut;
+            cut.outcome = CutWriteOutcome::Failed;
+            cut.journal = path.string();
+            cut.reason = done.error().reason;
+            return cut;
+        }
+    }
+    cut.outcome = CutWriteOutcome::KeptAside;
+    cut.journal = keepAside(path);
+    return cut;
+}
+
+}  // namespace
+
+std::vector<CutWrite> completeCutWrites() {
+    std::vector<CutWrite> done;
+    const fs::path folder = stateFolder();
+    if (folder.empty()) return done;
+    std::error_code ec;
+    std::vector<fs::path> journals;
+    for (fs::directory_iterator it(folder / kWriteJournalSubfolder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (p.extension() == kWriteJournalSuffix) journals.push_back(p);
+        // A journal being written when its process ended: that write never began. Removed
+        // unless a running save holds it.
+        if (p.extension() == ".tmp") {
+            FdCloser tmp{::open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)};
+            if (tmp.fd >= 0 && ::flock(tmp.fd, LOCK_EX | LOCK_NB) == 0) ::unlink(p.c_str());
+        }
+    }
+    std::sort(journals.begin(), journals.end());
+    for (const fs::path& p : journals)
+        if (std::optional<CutWrite> cut = completeOne(p)) done.push_back(std::move(*cut));
+    return done;
+}
+
+std::string cutWritesMessage(const std::vector<CutWrite>& writes) {
+    std::string text;
+    for (const CutWrite& w : writes) {
+        if (!text.empty()) text += "\r\n\r\n";
+        switch (w.outcome) {
+            case CutWriteOutcome::Completed:
+                text += "A save of " + w.target +
+                        " was cut short (the program ended while writing it); it has now been "
+                        "completed.";
+                break;
+            case CutWriteOutcome::KeptAside:
+                text += "A save of " + w.target +
+                        " was cut short, and the file has changed since: it was left as it is. "
+                        "What was being saved is kept in " +
+                        w.journal + ".";
+                break;
+            case CutWriteOutcome::Damaged:
+                text += "The record of a save that was cut short cannot be read; it is kept in " +
+                        w.journal + ".";
+                break;
+            case CutWriteOutcome::Failed:
+                text += "A save of " + w.target +
+                        " was cut short, and it could not be completed: " + w.reason +
+                        ". It is tried again at the next start.";
+                break;
+        }
+    }
+    return text;
 }
 
 }  // namespace tavmir

@@ -15,7 +15,7 @@ namespace {
 // As many links as the system follows itself before it gives up with ELOOP.
 constexpr int kMaxLinkHops = 40;
 
-WriteResult refused(int err) { return {WriteStage::Open, systemErrorText(err)}; }
+WriteError refused(int err) { return {WriteStage::Open, systemErrorText(err), {}}; }
 
 }  // namespace
 
@@ -44,7 +44,7 @@ SaveTarget resolveSaveTarget(const std::filesystem::path& target) {
     if (S_ISDIR(t.st.st_mode)) {
         t.refusal = refused(EISDIR);
     } else if (!S_ISREG(t.st.st_mode)) {
-        t.refusal = {WriteStage::Open, std::string(kNotRegularTargetError)};
+        t.refusal = WriteError{WriteStage::Open, std::string(kNotRegularTargetError), {}};
     } else if (::faccessat(AT_FDCWD, t.path.c_str(), W_OK, AT_EACCESS) != 0) {
         // A read-only file (or one on a read-only file system) is not replaced behind the
         // back of its permissions, though its folder may allow it.

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "common/AtomicFile.h"
+#include <optional>
+
+#include "common/FileWrite.h"
 
 namespace tavmir {
 
@@ -19,7 +21,7 @@ struct SaveTarget {
     std::filesystem::path path;  // the file to replace or create, links followed
     bool exists = false;         // path names a regular file now (st holds its status)
     struct stat st {};
-    WriteResult refusal;  // not ok: the save must not go on (stage Open and the reason)
+    std::optional<WriteError> refusal;  // set: the save must not go on (stage Open, the reason)
 };
 
 // Follows target through its symbolic links (a relative link is taken from the link's own

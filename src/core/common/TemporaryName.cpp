@@ -6,6 +6,7 @@
 #include <random>
 #include <system_error>
 
+#include "common/Hash.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -56,12 +57,7 @@ std::string temporaryFileName(std::string_view folder, const RandomSource& rando
 }
 
 std::string keptTemporaryName(std::string_view folder, std::string_view fileName) {
-    // FNV-1a: a fixed, well-spread hash of the name's bytes.
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : fileName) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 1099511628211ull;
-    }
+    const std::uint64_t h = fnv1a64(fileName);
     std::string name = folderPrefix(folder);
     name += static_cast<char>('a' + static_cast<int>(h % 26));
     name += static_cast<char>('a' + static_cast<int>(h / 26 % 26));

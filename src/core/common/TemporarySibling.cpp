@@ -62,7 +62,7 @@ TemporarySibling::Claim TemporarySibling::claim(const std::string& name, mode_t 
     return Claim::Taken;
 }
 
-WriteResult TemporarySibling::create(const std::filesystem::path& target, mode_t mode) {
+WriteStep TemporarySibling::create(const std::filesystem::path& target, mode_t mode) {
     discard();
     m_error = 0;
     const std::string folder = target.parent_path().string();
@@ -73,23 +73,31 @@ WriteResult TemporarySibling::create(const std::filesystem::path& target, mode_t
         c = claim(fresh, mode, false);
     }
     if (c == Claim::Taken) return {};
-    return {WriteStage::Open, systemErrorText(c == Claim::Failed ? m_error : EEXIST)};
+    return writeFailure(WriteStage::Open, systemErrorText(c == Claim::Failed ? m_error : EEXIST));
 }
 
-WriteResult TemporarySibling::commit(const std::filesystem::path& target) {
+tl::expected<int, WriteError> TemporarySibling::commitKeepingLock(
+    const std::filesystem::path& target) {
     // The lock lives on in a second descriptor while the first one's close reports what it
     // has to report (a delayed write error of a network file system).
     const int lockFd = ::dup(m_fd);
     if (lockFd >= 0) {
         const int closed = ::close(m_fd);
         m_fd = lockFd;
-        if (closed != 0) return {WriteStage::Close, systemErrorText(errno)};
+        if (closed != 0) return writeFailure(WriteStage::Close, systemErrorText(errno));
     }
     if (::rename(m_path.c_str(), target.c_str()) != 0)
-        return {WriteStage::Close, systemErrorText(errno)};
+        return writeFailure(WriteStage::Close, systemErrorText(errno));
     m_path.clear();
-    ::close(m_fd);
+    const int fd = m_fd;
     m_fd = -1;
+    return fd;
+}
+
+WriteStep TemporarySibling::commit(const std::filesystem::path& target) {
+    auto fd = commitKeepingLock(target);
+    if (!fd) return tl::unexpected(std::move(fd.error()));
+    ::close(*fd);
     return {};
 }
 

@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/AtomicFile.h"
+#include "common/FileWrite.h"
 
 namespace tavmir {
 
@@ -28,7 +28,7 @@ class TemporarySibling {
 
     // Creates (or takes over) the temporary file for target, empty, with the given permission
     // bits (the umask applies). Fails at stage Open with the system's reason.
-    WriteResult create(const std::filesystem::path& target, mode_t mode);
+    WriteStep create(const std::filesystem::path& target, mode_t mode);
 
     int fd() const { return m_fd; }
     // The errno of a failed create (0 when it failed for want of a free name).
@@ -36,7 +36,10 @@ class TemporarySibling {
 
     // Closes the file (a failure is stage Close), renames it over target (stage Close), and
     // only then lets go of the lock.
-    WriteResult commit(const std::filesystem::path& target);
+    WriteStep commit(const std::filesystem::path& target);
+    // As commit, but the lock is kept: the returned descriptor (open and locked on the renamed
+    // file) is the caller's to close. -1 with the failure when it failed.
+    tl::expected<int, WriteError> commitKeepingLock(const std::filesystem::path& target);
 
     // Closes and removes the file.
     void discard();

@@ -1,7 +1,5 @@
 #include "document/OriginalBackup.h"
 
-#include <sys/stat.h>
-
 #include "common/FileRead.h"
 #include "common/Text.h"
 
@@ -15,15 +13,12 @@ constexpr std::uint64_t kMaxBackupBytes = 64u << 20;
 
 std::string backupPathFor(const std::string& path) { return path + std::string(kBackupSuffix); }
 
-bool hasOriginalToKeep(const std::string& path) {
-    struct stat st {};
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+bool hasOriginalToKeep(const std::string& path) { return nodeKindOf(path) == NodeKind::Regular; }
 
 WriteResult keepOriginal(const std::string& path) {
-    const FileReadResult original = readRegularFile(path, kMaxBackupBytes);
-    if (!original.ok()) return {WriteStage::Open, original.error};
-    return writeFileAtomically(backupPathFor(path), original.bytes);
+    const FileReadResult original = readFile(path, kMaxBackupBytes);
+    if (!original) return writeFailure(WriteStage::Open, original.error().reason());
+    return writeFileSafely(backupPathFor(path), original->bytes);
 }
 
 std::string backupFailedQuestion(const std::string& path, const std::string& reason) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/AtomicFile.h"
+#include "common/FileWrite.h"
 
 namespace tavmir {
 

@@ -19,25 +19,35 @@ std::string captionFor(const std::string& filePath, bool modified) {
 
 }  // namespace
 
-std::string writeFailureMessage(WriteStage stage, const std::string& path,
-                                const std::string& reason) {
+std::string writeFailureMessage(const WriteError& error, const std::string& path) {
     std::string text;
-    switch (stage) {
+    switch (error.stage) {
         case WriteStage::Open:
             text = "Error opening file: ";
             break;
         case WriteStage::Write:
             text = "Error writing in file: ";
             break;
+        case WriteStage::Restore:
+            text = "Error writing in file: ";
+            break;
         case WriteStage::Close:
-        case WriteStage::None:
             text = "Error closing file: ";
             break;
     }
     text += path;
     text += kCrLf;
     text += kCrLf;
-    text += reason;
+    text += error.reason.empty() ? std::string("Unknown error") : error.reason;
+    if (error.stage == WriteStage::Restore) {
+        text += kCrLf;
+        text += kCrLf;
+        text += "The file could not be put back as it was: it is damaged.";
+        if (!error.keptIn.empty())
+            text +=
+                " Its old and its new contents are kept in " + error.keptIn +
+                " (the new contents are its last bytes), and the next start completes the save.";
+    }
     return text;
 }
 
@@ -57,16 +67,12 @@ SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& text
         if (!outcome.ok()) return outcome;
     }
 
-    WriteResult written;
-    if (path.empty()) {
-        // An empty name would put the temporary file in the working folder.
-        written = {WriteStage::Open, systemErrorText(ENOENT)};
-    } else {
-        written = writeFileAtomically(path, settingsFileBytes(catalogue, texts, fileType));
-    }
-    if (!written.ok()) {
-        outcome.result = written.reason.empty() ? std::string("Unknown error") : written.reason;
-        outcome.errorMessage = writeFailureMessage(written.stage, path, outcome.result);
+    const WriteResult written =
+        writeFileSafely(path, settingsFileBytes(catalogue, texts, fileType));
+    if (!written) {
+        const WriteError& e = written.error();
+        outcome.result = e.reason.empty() ? std::string("Unknown error") : e.reason;
+        outcome.errorMessage = writeFailureMessage(e, path);
         return outcome;
     }
     outcome.savedPath = path;

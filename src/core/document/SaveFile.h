@@ -23,7 +23,7 @@
 #include <string_view>
 
 #include "catalogue/Catalogue.h"
-#include "common/AtomicFile.h"
+#include "common/FileWrite.h"
 #include "document/FieldTexts.h"
 
 namespace tavmir {
@@ -95,8 +95,7 @@ int saveAsFilterIndex(std::string_view fileType);
 // The form a filter entry of the save dialog writes: "SET" for entry 2, else "CFG".
 std::string fileTypeForFilterIndex(int filterIndex);
 
-// The message box text for a failed write of path at the given stage.
-std::string writeFailureMessage(WriteStage stage, const std::string& path,
-                                const std::string& reason);
+// The message box text for a failed write of path.
+std::string writeFailureMessage(const WriteError& error, const std::string& path);
 
 }  // namespace tavmir

@@ -1,12 +1,8 @@
 #include "session/RecentFiles.h"
 
-#include <cerrno>
-#include <fstream>
-#include <system_error>
-
-#include "common/AtomicFile.h"
+#include "common/FileRead.h"
+#include "common/FileWrite.h"
 #include "common/SamePath.h"
-#include "common/SystemError.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -17,11 +13,7 @@ bool storableAsLine(std::string_view path) {
            path.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
-bool isExistingFile(const std::string& path) {
-    if (path.find('\0') != std::string::npos) return false;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
-}
+bool isExistingFile(const std::string& path) { return nodeKindOf(path) == NodeKind::Regular; }
 
 }  // namespace
 
@@ -34,20 +26,15 @@ std::string RecentFiles::entry(int position) const {
 
 std::string RecentFiles::load() {
     m_entries.clear();
-    std::error_code ec;
-    if (!std::filesystem::exists(m_recentPath, ec)) return {};
-    if (!std::filesystem::is_regular_file(m_recentPath, ec))
-        return systemErrorText(std::make_error_code(std::errc::is_a_directory));
-
-    std::ifstream in(m_recentPath, std::ios::binary);
-    if (!in) return systemErrorText(errno);
-    std::string bytes(kRecentReadLimit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return systemErrorText(errno);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    const bool cut = bytes.size() == kRecentReadLimit && in.peek() != std::char_traits<char>::eof();
-
-    m_entries = recentEntriesOfText(bytes, cut, isExistingFile);
+    if (m_recentPath.empty()) return {};
+    const FileReadResult read = readFile(m_recentPath.string(), kRecentReadLimit);
+    if (!read) {
+        // No list yet is no failure; anything else keeps the list empty and says why.
+        if (read.error().failure == ReadFailure::NotFound) return {};
+        return read.error().failure == ReadFailure::TooLarge ? std::string(kRecentTooLarge)
+                                                             : read.error().reason();
+    }
+    m_entries = recentEntriesOfText(read->bytes, isExistingFile);
     return {};
 }
 
@@ -77,8 +64,8 @@ std::string RecentFiles::save() const {
         bytes += path;
         bytes += kCrLf;
     }
-    const WriteResult result = writeFileAtomically(m_recentPath, bytes);
-    return result.ok() ? std::string() : result.reason;
+    const WriteResult result = writeFileSafely(m_recentPath, bytes);
+    return result ? std::string() : result.error().reason;
 }
 
 std::vector<std::string> RecentFiles::menuCaptions() const {
@@ -89,13 +76,11 @@ std::vector<std::string> RecentFiles::menuCaptions() const {
 }
 
 std::vector<std::string> recentEntriesOfText(
-    std::string_view bytes, bool cut, const std::function<bool(const std::string&)>& exists) {
+    std::string_view bytes, const std::function<bool(const std::string&)>& exists) {
     std::vector<std::string> entries;
     std::size_t pos = 0;
     while (pos < bytes.size() && static_cast<int>(entries.size()) < kMaxRecentFiles) {
         const std::size_t end = bytes.find_first_of("\r\n", pos);
-        // A line cut off by the read limit is not a whole path.
-        if (end == std::string_view::npos && cut) break;
         const std::size_t stop = end == std::string_view::npos ? bytes.size() : end;
         std::string line(bytes.substr(pos, stop - pos));
         pos = stop;

@@ -19,8 +19,10 @@ namespace tavmir {
 
 inline constexpr int kMaxRecentFiles = 8;
 inline constexpr std::string_view kRecentFileName = "recent.dat";
-// Eight paths need a few kilobytes; reading stops here so that a stray huge file costs nothing.
+// Eight paths need a few kilobytes; a larger file is not read (a stray huge file costs nothing).
 inline constexpr std::size_t kRecentReadLimit = 1024 * 1024;
+inline constexpr std::string_view kRecentTooLarge =
+    "The file is too large to be a recent-files list";
 // Paths of at least this many characters are shortened in the menu.
 inline constexpr std::size_t kRecentCaptionLongPath = 54;
 
@@ -37,7 +39,8 @@ class RecentFiles {
     std::string entry(int position) const;
 
     // Replaces the list by recent.dat's entries whose files exist. A missing file gives an
-    // empty list and ""; an unreadable one an empty list and the system's reason.
+    // empty list and ""; an unreadable one (a folder or FIFO in its place, a file larger than
+    // kRecentReadLimit) an empty list and the reason.
     std::string load();
     // Puts path first (an entry for the same file moves up, taking path's spelling; otherwise
     // the oldest entry drops off the end), then saves. Returns "" or the reason nothing was
@@ -56,10 +59,9 @@ class RecentFiles {
     std::vector<std::string> m_entries;
 };
 
-// The entries of recent.dat's text (its first kRecentReadLimit bytes; cut: the file goes on past
-// them, so a last line without its end is not a whole path), in order, at most kMaxRecentFiles,
-// keeping the lines for which exists says yes.
-std::vector<std::string> recentEntriesOfText(std::string_view bytes, bool cut,
+// The entries of recent.dat's text, in order, at most kMaxRecentFiles, keeping the lines for
+// which exists says yes.
+std::vector<std::string> recentEntriesOfText(std::string_view bytes,
                                              const std::function<bool(const std::string&)>& exists);
 
 // The menu caption of the entry at position (0-based): "&", position + 1, a blank, then the

@@ -1,7 +1,5 @@
 #include "settingsfile/FileBytes.h"
 
-#include "common/FileRead.h"
-
 namespace tavmir {
 
 std::string tooLargeFileError() {
@@ -9,24 +7,26 @@ std::string tooLargeFileError() {
            " MB): it cannot be a settings file";
 }
 
-FileBytes readWholeFile(const std::string& path) {
-    FileReadResult read = readRegularFile(path, kMaxSettingsFileSize);
-    FileBytes out;
-    switch (read.failure) {
-        case FileReadFailure::None:
-            out.bytes = std::move(read.bytes);
-            break;
-        case FileReadFailure::System:
-            out.error = std::move(read.error);
-            break;
-        case FileReadFailure::NotRegular:
-            out.error = std::string(kNotRegularFileError);
-            break;
-        case FileReadFailure::TooLarge:
-            out.error = tooLargeFileError();
+tl::expected<std::string, ReadError> readSettingsFileBytes(const std::string& path) {
+    return readFile(path, kMaxSettingsFileSize).map([](FileContents&& c) {
+        return std::move(c.bytes);
+    });
+}
+
+std::string settingsReadErrorText(const ReadError& error) {
+    switch (error.failure) {
+        case ReadFailure::NotRegular:
+            // A folder is named as the system names it; anything else is no file to read.
+            return error.kind == NodeKind::Folder ? error.reason()
+                                                  : std::string(kNotRegularFileError);
+        case ReadFailure::TooLarge:
+            return tooLargeFileError();
+        case ReadFailure::NotFound:
+        case ReadFailure::OpenFailed:
+        case ReadFailure::ReadFailed:
             break;
     }
-    return out;
+    return error.reason();
 }
 
 }  // namespace tavmir

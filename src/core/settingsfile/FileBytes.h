@@ -1,10 +1,13 @@
-// Reading a settings file whole: only a regular file of at most kMaxSettingsFileSize bytes is
-// read, and it is opened without waiting, so a FIFO that took the place of a file never blocks.
+// Reading a settings file whole, through the program's one door to the disk (FileRead.h): only
+// a regular file of at most kMaxSettingsFileSize bytes is read, and a FIFO that took the place
+// of a file never blocks.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "common/FileRead.h"
 
 namespace tavmir {
 
@@ -14,13 +17,12 @@ inline constexpr std::uintmax_t kMaxSettingsFileSize = 16u * 1024u * 1024u;
 inline constexpr std::string_view kNotRegularFileError =
     "Not a regular file: it cannot be a settings file";
 
-// A file's whole content, or the reason it could not be had.
-struct FileBytes {
-    std::string bytes;
-    std::string error;  // the system's description; empty on success
-};
+// A settings file's whole content, or why it could not be had.
+tl::expected<std::string, ReadError> readSettingsFileBytes(const std::string& path);
 
-FileBytes readWholeFile(const std::string& path);
+// The reason a log and a report give for a file that could not be read: the system's
+// description, or why the program refused it (kNotRegularFileError, tooLargeFileError()).
+std::string settingsReadErrorText(const ReadError& error);
 
 // The reason a content above kMaxSettingsFileSize is refused.
 std::string tooLargeFileError();

@@ -1,6 +1,6 @@
 #include "settingsfile/LogReport.h"
 
-#include "common/AtomicFile.h"
+#include "common/FileWrite.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -32,9 +32,9 @@ std::string logReportWriteError(std::string_view path, std::string_view reason) 
 std::string saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {
     if (path.empty()) return logReportWriteError(path, "No file name");
     const WriteResult result =
-        writeFileAtomically(path, logReportBytes(log, logReportForm(path, filterIndex)));
-    if (result.ok()) return {};
-    return logReportWriteError(path, result.reason);
+        writeFileSafely(path, logReportBytes(log, logReportForm(path, filterIndex)));
+    if (result) return {};
+    return logReportWriteError(path, result.error().reason);
 }
 
 }  // namespace tavmir

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "catalogue/StartupTables.h"
-#include "common/AtomicFile.h"
+#include "common/FileWrite.h"
 #include "common/Numeric.h"
 #include "common/Text.h"
 #include "settingsfile/LineScanner.h"
@@ -173,11 +173,11 @@ void Reader::run(const std::string_view* given) {
     }
     log(d.fileName, 1, kBlack, true);
 
-    FileBytes file;
-    if (!given) file = readWholeFile(d.fileName);
-    const std::string_view bytes = given ? *given : std::string_view(file.bytes);
-    if (given && bytes.size() > kMaxSettingsFileSize) file.error = tooLargeFileError();
-    if (!file.error.empty()) return readFailure(file.error);
+    tl::expected<std::string, ReadError> file;
+    if (!given) file = readSettingsFileBytes(d.fileName);
+    if (!file) return readFailure(settingsReadErrorText(file.error()));
+    const std::string_view bytes = given ? *given : std::string_view(*file);
+    if (given && bytes.size() > kMaxSettingsFileSize) return readFailure(tooLargeFileError());
     if (bytes.empty()) return fixedFailure("File is empty", kStatusEmpty);
 
     d.fileType = detectFormOfBytes(m_cat, bytes);
@@ -239,10 +239,10 @@ void Reader::run(const std::string_view* given) {
         } else {
             const std::string bytes = d.reportFormat == 0 ? toRtf(*d.log) : d.log->plainText();
             // A report can be made again from its file: no flush to disk per report.
-            WriteResult written = writeFileAtomically(d.reportFile, bytes, Durability::Derived);
-            if (!written.ok()) {
+            WriteResult written = writeFileSafely(d.reportFile, bytes, Durability::Derived);
+            if (!written) {
                 d.status = kStatusReportFailed;
-                d.failureReason = std::move(written.reason);
+                d.failureReason = std::move(written.error().reason);
             }
         }
     }
@@ -387,9 +387,9 @@ void Reader::writeErrorText() {
 }  // namespace
 
 std::string detectFileType(const Catalogue& catalogue, const std::string& path) {
-    const FileBytes file = readWholeFile(path);
-    if (!file.error.empty()) return "";
-    return detectFormOfBytes(catalogue, file.bytes);
+    const auto file = readSettingsFileBytes(path);
+    if (!file) return "";
+    return detectFormOfBytes(catalogue, *file);
 }
 
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,

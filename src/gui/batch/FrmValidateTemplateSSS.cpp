@@ -59,14 +59,14 @@ void FrmValidateTemplateSSS::chooseAndCheck() {
     const QString path = ui().openFileName(this, request);
     if (path.isEmpty()) return;
     m_chosen = toCore(path);
-    std::string text, reason;
-    if (!readTemplateFile(m_chosen, text, reason)) {
+    const auto text = readTemplateFile(m_chosen);
+    if (!text) {
         // Nothing was checked: say why, and let the user choose another file.
-        writeTemplateReadError(m_log, m_chosen, reason);
+        writeTemplateReadError(m_log, m_chosen, templateReadErrorText(text.error()));
         showTemplateLog(m_log);
         return;
     }
-    const TemplateFindings findings = checkTemplateText(text);
+    const TemplateFindings findings = checkTemplateText(*text);
     writeTemplateCheck(m_log, findings);
     showTemplateLog(m_log);
     m_validateButton->hide();

@@ -82,7 +82,7 @@ std::string EditorFileWatch::beforeWrite(const std::string& path) {
     }
     if (m_backups.keepsOriginalOf(path, m_context.preferences.keepOriginal != 0)) {
         const WriteResult kept = keepOriginal(path);
-        if (!kept.ok() && !askYesNo(backupFailedQuestion(path, kept.reason)))
+        if (!kept && !askYesNo(backupFailedQuestion(path, kept.error().reason)))
             return std::string(kSaveCancelled);
     }
     return {};

@@ -202,8 +202,8 @@ TEST_P(BatchGolden, MatchesExpectedFiles) {
         int writes = 0;
         TemplateFix fix("template.dat", [&](const fs::path& p, std::string_view bytes) {
             if (kind == "fail-write" && ++writes == n)
-                return WriteResult{WriteStage::Write, "Input/output error"};
-            return writeFileAtomically(p, bytes);
+                return WriteResult(writeFailure(WriteStage::Write, "Input/output error"));
+            return writeFileSafely(p, bytes);
         });
         for (const std::string& f : fixes) {
             std::istringstream in(f);

@@ -18,12 +18,12 @@ struct Read {
 };
 
 Read readTemplate(const std::string& path) {
-    Read r{false, "untouched", ""};
-    r.ok = readTemplateFile(path, r.text, r.reason);
-    return r;
+    const auto read = readTemplateFile(path);
+    if (!read) return {false, "untouched", templateReadErrorText(read.error())};
+    return {true, *read, ""};
 }
 
-// The check reads a regular file only, its first 64 MiB, and says why it cannot read another.
+// The check reads a regular file of at most 64 MiB only, and says why it cannot read another.
 TEST(TemplateRead, ReadsARegularFileAndNamesTheReasonOtherwise) {
     const test::TempDir dir;
     const Read good = readTemplate(dir.file("template.sss", "Misc:A:1\r\n"));
@@ -51,14 +51,32 @@ TEST(TemplateRead, ReadsARegularFileAndNamesTheReasonOtherwise) {
         EXPECT_EQ(read.text, "untouched") << r.path;
     }
 
-    // A huge file is read up to its first 64 MiB only (a sparse file: no disk is used).
+    // A huge file is refused whole, never checked in part (a sparse file: no disk is used);
+    // one of exactly 64 MiB is read.
     const std::string huge = dir.path("huge.sss");
     { std::ofstream(huge) << "All:SuperTime:1::\r\n"; }
-    std::filesystem::resize_file(huge, 65ULL * 1024 * 1024);
+    std::filesystem::resize_file(huge, 64ULL * 1024 * 1024 + 1);
     const Read big = readTemplate(huge);
-    EXPECT_TRUE(big.ok);
-    EXPECT_EQ(big.text.size(), 64ULL * 1024 * 1024);
-    EXPECT_TRUE(checkTemplateText(big.text).superTimeFault);
+    EXPECT_FALSE(big.ok);
+    EXPECT_EQ(big.reason, "The file is larger than 64 MB: it cannot be a template");
+    std::filesystem::resize_file(huge, 64ULL * 1024 * 1024);
+    const Read edge = readTemplate(huge);
+    EXPECT_TRUE(edge.ok);
+    EXPECT_EQ(edge.text.size(), 64ULL * 1024 * 1024);
+    EXPECT_TRUE(checkTemplateText(edge.text).superTimeFault);
+
+    // The fix reads with the same cap: a file grown past it is not copied to its backup.
+    std::filesystem::resize_file(huge, 64ULL * 1024 * 1024 + 1);
+    StyledLog fixLog;
+    TemplateFix fix(dir.file("template.dat", "Misc:A:1\r\n"),
+                    [](const std::filesystem::path&, std::string_view) -> WriteResult {
+                        ADD_FAILURE() << "nothing may be written";
+                        return writeFailure(WriteStage::Write, "");
+                    });
+    EXPECT_FALSE(fix.fix(huge, fixLog));
+    EXPECT_EQ(fixLog.plainText(),
+              std::string(63, '-') + "\r\n\r\nFixing...\r\n\r\nError reading file: " + huge +
+                  "\r\nThe file is larger than 64 MB: it cannot be a " + "template\r\n\r\n");
 
     StyledLog log;
     writeTemplateReadError(log, "/z/template.sss", "Input/output error");

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include "common/AtomicFile.h"
+#include "common/FileWrite.h"
 #include "common/TemporaryName.h"
 #include "support/TempDir.h"
 
@@ -81,8 +81,8 @@ std::string listing(const fs::path& root) {
 
 const char* stageName(WriteStage s) {
     switch (s) {
-        case WriteStage::None:
-            return "ok";
+        case WriteStage::Restore:
+            return "restore";
         case WriteStage::Open:
             return "open";
         case WriteStage::Write:
@@ -131,11 +131,11 @@ std::string runSaveScript(const std::string& setup, const std::string& target) {
         }
     }
     const mode_t saved = ::umask(022);
-    const WriteResult r = writeFileAtomically(root / expand(target), "new");
+    const WriteResult r = writeFileSafely(root / expand(target), "new");
     ::umask(saved);
     limit.reset();
-    std::string answer = stageName(r.stage);
-    if (!r.ok()) answer += ": " + r.reason;
+    std::string answer = r ? "ok" : stageName(r.error().stage);
+    if (!r) answer += ": " + r.error().reason;
     return answer + " | " + listing(root);
 }
 

@@ -88,7 +88,7 @@ TEST(SaveFile, ReportsUnwritableTargetsAndLeavesEverythingAsItWas) {
     EXPECT_EQ(test::readAll(regular), "keep");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path("folder.cfg")));
     EXPECT_EQ(dir.entryCount(), 2);  // no temporary file stayed behind
-    EXPECT_EQ(writeFailureMessage(WriteStage::Write, "/a/b.set", "No space left on device"),
+    EXPECT_EQ(writeFailureMessage({WriteStage::Write, "No space left on device", {}}, "/a/b.set"),
               "Error writing in file: /a/b.set\r\n\r\nNo space left on device");
 }
 
