@@ -10,19 +10,6 @@
 
 namespace tavmir {
 
-namespace {
-
-// The report's CR LF line ends as this platform's LF on a terminal or in a pipe.
-std::string unixLines(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-    return out;
-}
-
-}  // namespace
-
 int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
                       OutputFormat format, std::ostream& out, std::ostream& err) {
     const std::string origin = arguments.empty() ? std::string() : arguments.front();
@@ -30,7 +17,7 @@ int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>
     for (std::size_t i = 1; i < arguments.size(); ++i) list.add(arguments[i]);
     const ComparisonRefusal refusal = comparisonRefusal(catalogue, origin, list);
     if (!refusal.message.empty()) {
-        err << "Tavmir: " << unixLines(refusal.message) << "\n";
+        err << programMessage(refusal.message) << "\n";
         return 2;
     }
     BatchRunHooks hooks;

@@ -30,16 +30,6 @@ std::filesystem::path programFolder(const char* argv0) {
     return std::filesystem::absolute(argv0, ec).parent_path();
 }
 
-// Messages meant for a message box, written to standard error: nothing may wait for a click
-// while a script runs.
-void printMessage(const std::string& message) {
-    std::string text;
-    for (std::size_t i = 0; i < message.size(); ++i)
-        if (!(message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n'))
-            text += message[i];
-    std::cerr << "Tavmir: " << text << "\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,7 +66,8 @@ int main(int argc, char** argv) {
 
     const CatalogueLoad load = Catalogue::load(catalogueFolder(folder, FolderSystem::real()));
     if (!load.catalogue) {
-        printMessage(load.error);
+        // A message meant for a message box: nothing may wait for a click while a script runs.
+        std::cerr << programMessage(load.error) << "\n";
         return kExitFailure;
     }
     const int status =
@@ -88,7 +79,7 @@ int main(int argc, char** argv) {
     // A full disk or a closed pipe under the results must not pass for a clean run.
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "tavmir: the results could not be written to standard output\n";
+        std::cerr << programMessage("the results could not be written to standard output") << "\n";
         return kExitFailure;
     }
     return std::max(status, skippedStatus);

@@ -79,6 +79,10 @@ using PathKindCheck = std::function<PathKind(const std::string& path)>;
 CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                                       const PathKindCheck& kindOf);
 
+// A message of the program for standard error, begun as Unix programs begin theirs: "tavmir: "
+// and the text, its CR LF line ends as LF; no line end after it.
+std::string programMessage(std::string_view text);
+
 // The text of --help: every mode with its arguments, and the exit statuses.
 std::string usageText();
 
