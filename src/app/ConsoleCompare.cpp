@@ -10,15 +10,15 @@
 
 namespace tavmir {
 
-int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
-                      OutputFormat format, std::ostream& out, std::ostream& err) {
+ConsoleExit runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
+                              OutputFormat format, std::ostream& out, std::ostream& err) {
     const std::string origin = arguments.empty() ? std::string() : arguments.front();
     BatchFileList list(BatchMode::Compare);
     for (std::size_t i = 1; i < arguments.size(); ++i) list.add(arguments[i]);
     const ComparisonRefusal refusal = comparisonRefusal(catalogue, origin, list);
     if (!refusal.message.empty()) {
         err << programMessage(refusal.message) << "\n";
-        return 2;
+        return ConsoleExit::Failure;
     }
     BatchRunHooks hooks;
     hooks.longDate = consoleLongDate;
@@ -41,8 +41,8 @@ int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>
         unread = true;
         err << pair.file << ": cannot be read: " << pair.failureReason << "\n";
     }
-    if (unread) return 2;
-    return result.dontMatch == 0 ? 0 : 1;
+    if (unread) return ConsoleExit::Failure;
+    return result.dontMatch == 0 ? ConsoleExit::Clean : ConsoleExit::Findings;
 }
 
 }  // namespace tavmir

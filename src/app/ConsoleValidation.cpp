@@ -12,15 +12,16 @@ namespace tavmir {
 
 namespace {
 
-int exitStatusOf(const SettingsFileData& data) {
+ConsoleExit exitStatusOf(const SettingsFileData& data) {
     switch (data.status) {
         case kStatusRead:
-            return data.errorCount > 0 || data.warningCount > 0 ? kExitFindings : kExitClean;
+            return data.errorCount > 0 || data.warningCount > 0 ? ConsoleExit::Findings
+                                                                : ConsoleExit::Clean;
         case kStatusEmpty:
         case kStatusUnknownForm:
-            return kExitFindings;
+            return ConsoleExit::Findings;
         default:
-            return kExitFailure;
+            return ConsoleExit::Failure;
     }
 }
 
@@ -47,9 +48,9 @@ std::string summaryLine(const SettingsFileData& data, bool reports) {
 
 }  // namespace
 
-int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
-                         const ConsoleValidationOptions& options, std::ostream& out,
-                         std::ostream& err) {
+ConsoleExit runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
+                                 const ConsoleValidationOptions& options, std::ostream& out,
+                                 std::ostream& err) {
     ReaderEnvironment env;
     env.batchFileNumber = -1;
     env.longDate = consoleLongDate;
@@ -64,13 +65,13 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
     if (options.format != OutputFormat::Report) data.findings = &findings;
 
     ValidationJson json;
-    int exitCode = kExitClean;
+    ConsoleExit status = ConsoleExit::Clean;
     for (const std::string& file : files) {
         log.clear();
         data.fileName = file;
         data.reportFile = options.writeReports ? file + ".log" : std::string();
         validateSettingsFile(catalogue, data, env);
-        exitCode = std::max(exitCode, exitStatusOf(data));
+        status = std::max(status, exitStatusOf(data));
 
         switch (options.format) {
             case OutputFormat::Report:
@@ -79,7 +80,7 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
             case OutputFormat::Gnu:
                 out << gnuLines(file, findings,
                                 static_cast<std::size_t>(data.errorCount + data.warningCount));
-                if (exitStatusOf(data) == kExitFailure)
+                if (exitStatusOf(data) == ConsoleExit::Failure)
                     err << summaryLine(data, options.writeReports);
                 break;
             case OutputFormat::Json:
@@ -89,7 +90,7 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
     }
     if (options.format == OutputFormat::Json) out << json.text();
     out.flush();
-    return exitCode;
+    return status;
 }
 
 }  // namespace tavmir
