@@ -39,7 +39,7 @@ ConsoleExit runConsoleCompare(const Catalogue& catalogue, const std::vector<std:
     for (const PairOutcome& pair : pairs) {
         if (pair.readStatus != kStatusReadFailed) continue;
         unread = true;
-        err << pair.file << ": cannot be read: " << pair.failureReason << "\n";
+        err << printableText(pair.file) << ": cannot be read: " << pair.failureReason << "\n";
     }
     if (unread) return ConsoleExit::Failure;
     return result.dontMatch == 0 ? ConsoleExit::Clean : ConsoleExit::Findings;

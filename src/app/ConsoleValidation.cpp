@@ -6,6 +6,7 @@
 #include "ConsoleClock.h"
 #include "GnuLines.h"
 #include "ValidationJson.h"
+#include "common/Text.h"
 #include "settingsfile/SettingsFileReader.h"
 
 namespace tavmir {
@@ -25,21 +26,23 @@ ConsoleExit exitStatusOf(const SettingsFileData& data) {
     }
 }
 
-// The summary line of the report format, ending in LF.
+// The summary line of the report format, ending in LF; it names the file (and its report) as
+// printableText shows them.
 std::string summaryLine(const SettingsFileData& data, bool reports) {
     const std::string noReport = reports ? "; no report written\n" : "\n";
-    const std::string& file = data.fileName;
+    const std::string file = printableText(data.fileName);
+    const std::string reportFile = printableText(data.reportFile);
     switch (data.status) {
         case kStatusRead:
             return file + ": " + std::to_string(data.errorCount) + " errors, " +
                    std::to_string(data.warningCount) + " warnings" +
-                   (reports ? "; report written to " + data.reportFile + "\n" : "\n");
+                   (reports ? "; report written to " + reportFile + "\n" : "\n");
         case kStatusEmpty:
             return file + ": file is empty" + noReport;
         case kStatusUnknownForm:
             return file + ": not in CFG or SET format" + noReport;
         case kStatusReportFailed:
-            return file + ": the report could not be written to " + data.reportFile + ": " +
+            return file + ": the report could not be written to " + reportFile + ": " +
                    data.failureReason + "\n";
         default:
             return file + ": cannot be read: " + data.failureReason + noReport;

@@ -103,7 +103,7 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                     joined ? arg.substr(kFormatOption.size() + 1) : arguments[++i];
                 const std::optional<OutputFormat> format = outputFormatNamed(value);
                 if (!format)
-                    return refused(programMessage("unknown format '" + value +
+                    return refused(programMessage("unknown format '" + printableText(value) +
                                                   "' for --format (report, gnu or json)"));
                 request.format = *format;
                 formatGiven = true;
@@ -120,8 +120,8 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
             } else if (arg == "--version") {
                 return only(ProgramMode::Version);
             } else {
-                return refused(
-                    programMessage("unknown option " + arg + " (tavmir --help lists them)"));
+                return refused(programMessage("unknown option " + printableText(arg) +
+                                              " (tavmir --help lists them)"));
             }
             continue;
         }
@@ -148,9 +148,9 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
             if (!kindOf || kindOf(path) != PathKind::NotRegular) {
                 kept.push_back(path);
             } else if (&path == &request.operands.front()) {
-                return refused(programMessage(path + ": not a settings file"));
+                return refused(programMessage(printableText(path) + ": not a settings file"));
             } else {
-                request.skipped.push_back(path + ": not a settings file");
+                request.skipped.push_back(printableText(path) + ": not a settings file");
             }
         }
         request.operands = std::move(kept);
@@ -161,8 +161,9 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
         if (kind == PathKind::RegularFile)
             request.commandFiles.push_back(path);
         else
-            request.skipped.push_back(
-                path + (kind == PathKind::Missing ? ": no such file" : ": not a settings file"));
+            request.skipped.push_back(printableText(path) + (kind == PathKind::Missing
+                                                                 ? ": no such file"
+                                                                 : ": not a settings file"));
     }
     request.operands.clear();
     request.mode = validate && (scripted || !request.commandFiles.empty()) ? ProgramMode::Validate
