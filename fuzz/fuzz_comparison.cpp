@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tavmir;
     using fuzz::check;
     fuzz::Input in(data, size);
-    const std::size_t split = in.byte() | in.byte() << 8;
+    const std::size_t split = in.littleEndian(2);
     const unsigned forms = in.byte();
     const std::string_view rest = in.rest();
     const std::size_t at = rest.empty() ? 0 : split % (rest.size() + 1);
