@@ -34,6 +34,19 @@ class Input {
         m_rest.remove_prefix(1);
         return b;
     }
+    // The next `count` bytes (at most 4) as one number, the first byte the lowest; each byte
+    // is taken in turn, so the number does not depend on an order of evaluation.
+    std::uint32_t littleEndian(int count) {
+        std::uint32_t n = 0;
+        for (int i = 0; i < count; ++i) n |= static_cast<std::uint32_t>(byte()) << (8 * i);
+        return n;
+    }
+    // The next `count` bytes (fewer when fewer are left), removed from the rest.
+    std::string_view take(std::size_t count) {
+        const std::string_view taken = m_rest.substr(0, count);
+        m_rest.remove_prefix(taken.size());
+        return taken;
+    }
     std::string_view rest() const { return m_rest; }
 
   private:

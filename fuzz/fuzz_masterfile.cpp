@@ -1,6 +1,7 @@
 // A real mset.dat damaged with arbitrary bytes at an arbitrary offset: the loader must either
 // refuse it with a message or give a catalogue whose every lookup stays in range and answers as
-// a scan in setting order would.
+// a scan in setting order would. The input: three bytes of offset (lowest first), one byte whose
+// lowest bit cuts the file at the offset, then the bytes written there.
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     check(good.size() == kMasterFileSize);
     fuzz::Input in(data, size);
-    const std::size_t offset = (in.byte() | in.byte() << 8 | in.byte() << 16) % good.size();
+    const std::size_t offset = in.littleEndian(3) % good.size();
     const bool truncate = (in.byte() & 1) != 0;
     std::string bytes = good;
     const std::string_view patch = in.rest().substr(0, bytes.size() - offset);

@@ -10,28 +10,15 @@
 
 namespace tavmir {
 
-namespace {
-
-// The report's CR LF line ends as this platform's LF on a terminal or in a pipe.
-std::string unixLines(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
-    return out;
-}
-
-}  // namespace
-
-int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
-                      OutputFormat format, std::ostream& out, std::ostream& err) {
+ConsoleExit runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
+                              OutputFormat format, std::ostream& out, std::ostream& err) {
     const std::string origin = arguments.empty() ? std::string() : arguments.front();
     BatchFileList list(BatchMode::Compare);
     for (std::size_t i = 1; i < arguments.size(); ++i) list.add(arguments[i]);
     const ComparisonRefusal refusal = comparisonRefusal(catalogue, origin, list);
     if (!refusal.message.empty()) {
-        err << "Tavmir: " << unixLines(refusal.message) << "\n";
-        return 2;
+        err << programMessage(refusal.message) << "\n";
+        return ConsoleExit::Failure;
     }
     BatchRunHooks hooks;
     hooks.longDate = consoleLongDate;
@@ -52,10 +39,10 @@ int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>
     for (const PairOutcome& pair : pairs) {
         if (pair.readStatus != kStatusReadFailed) continue;
         unread = true;
-        err << pair.file << ": cannot be read: " << pair.failureReason << "\n";
+        err << printableText(pair.file) << ": cannot be read: " << pair.failureReason << "\n";
     }
-    if (unread) return 2;
-    return result.dontMatch == 0 ? 0 : 1;
+    if (unread) return ConsoleExit::Failure;
+    return result.dontMatch == 0 ? ConsoleExit::Clean : ConsoleExit::Findings;
 }
 
 }  // namespace tavmir

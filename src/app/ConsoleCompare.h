@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "ConsoleExit.h"
 #include "app/CommandLine.h"
 #include "catalogue/Catalogue.h"
 
 namespace tavmir {
 
-// Exit status: 0 every file equals the origin, 1 some file differs or cannot be compared, 2 the
-// run was refused (its reason on `err`).
-int runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
-                      OutputFormat format, std::ostream& out, std::ostream& err);
+// Clean: every file equals the origin; Findings: some file differs or cannot be compared;
+// Failure: some file could not be read, or the run was refused (the reason on `err`).
+ConsoleExit runConsoleCompare(const Catalogue& catalogue, const std::vector<std::string>& arguments,
+                              OutputFormat format, std::ostream& out, std::ostream& err);
 
 }  // namespace tavmir

@@ -6,39 +6,43 @@
 #include "ConsoleClock.h"
 #include "GnuLines.h"
 #include "ValidationJson.h"
+#include "common/Text.h"
 #include "settingsfile/SettingsFileReader.h"
 
 namespace tavmir {
 
 namespace {
 
-int exitStatusOf(const SettingsFileData& data) {
+ConsoleExit exitStatusOf(const SettingsFileData& data) {
     switch (data.status) {
         case kStatusRead:
-            return data.errorCount > 0 || data.warningCount > 0 ? kExitFindings : kExitClean;
+            return data.errorCount > 0 || data.warningCount > 0 ? ConsoleExit::Findings
+                                                                : ConsoleExit::Clean;
         case kStatusEmpty:
         case kStatusUnknownForm:
-            return kExitFindings;
+            return ConsoleExit::Findings;
         default:
-            return kExitFailure;
+            return ConsoleExit::Failure;
     }
 }
 
-// The summary line of the report format, ending in LF.
+// The summary line of the report format, ending in LF; it names the file (and its report) as
+// printableText shows them.
 std::string summaryLine(const SettingsFileData& data, bool reports) {
     const std::string noReport = reports ? "; no report written\n" : "\n";
-    const std::string& file = data.fileName;
+    const std::string file = printableText(data.fileName);
+    const std::string reportFile = printableText(data.reportFile);
     switch (data.status) {
         case kStatusRead:
             return file + ": " + std::to_string(data.errorCount) + " errors, " +
                    std::to_string(data.warningCount) + " warnings" +
-                   (reports ? "; report written to " + data.reportFile + "\n" : "\n");
+                   (reports ? "; report written to " + reportFile + "\n" : "\n");
         case kStatusEmpty:
             return file + ": file is empty" + noReport;
         case kStatusUnknownForm:
             return file + ": not in CFG or SET format" + noReport;
         case kStatusReportFailed:
-            return file + ": the report could not be written to " + data.reportFile + ": " +
+            return file + ": the report could not be written to " + reportFile + ": " +
                    data.failureReason + "\n";
         default:
             return file + ": cannot be read: " + data.failureReason + noReport;
@@ -47,9 +51,9 @@ std::string summaryLine(const SettingsFileData& data, bool reports) {
 
 }  // namespace
 
-int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
-                         const ConsoleValidationOptions& options, std::ostream& out,
-                         std::ostream& err) {
+ConsoleExit runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
+                                 const ConsoleValidationOptions& options, std::ostream& out,
+                                 std::ostream& err) {
     ReaderEnvironment env;
     env.batchFileNumber = -1;
     env.longDate = consoleLongDate;
@@ -64,13 +68,13 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
     if (options.format != OutputFormat::Report) data.findings = &findings;
 
     ValidationJson json;
-    int exitCode = kExitClean;
+    ConsoleExit status = ConsoleExit::Clean;
     for (const std::string& file : files) {
         log.clear();
         data.fileName = file;
         data.reportFile = options.writeReports ? file + ".log" : std::string();
         validateSettingsFile(catalogue, data, env);
-        exitCode = std::max(exitCode, exitStatusOf(data));
+        status = std::max(status, exitStatusOf(data));
 
         switch (options.format) {
             case OutputFormat::Report:
@@ -79,7 +83,7 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
             case OutputFormat::Gnu:
                 out << gnuLines(file, findings,
                                 static_cast<std::size_t>(data.errorCount + data.warningCount));
-                if (exitStatusOf(data) == kExitFailure)
+                if (exitStatusOf(data) == ConsoleExit::Failure)
                     err << summaryLine(data, options.writeReports);
                 break;
             case OutputFormat::Json:
@@ -89,7 +93,7 @@ int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::stri
     }
     if (options.format == OutputFormat::Json) out << json.text();
     out.flush();
-    return exitCode;
+    return status;
 }
 
 }  // namespace tavmir

@@ -8,17 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "ConsoleExit.h"
 #include "app/CommandLine.h"
 #include "catalogue/Catalogue.h"
 
 namespace tavmir {
-
-// Exit statuses of validation mode, for scripts.
-enum ConsoleExit : int {
-    kExitClean = 0,     // every report shows no errors and no warnings
-    kExitFindings = 1,  // some file had errors or warnings (an empty or unknown-form file too)
-    kExitFailure = 2,   // some file could not be read or its report could not be written
-};
 
 struct ConsoleValidationOptions {
     OutputFormat format = OutputFormat::Report;
@@ -27,9 +21,10 @@ struct ConsoleValidationOptions {
 
 // Validates each file and writes its report; prints the results in the chosen format to `out`.
 // With the gnu format, files that could not be read or whose report could not be written are
-// named on `err`, as the summary lines name them.
-int runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
-                         const ConsoleValidationOptions& options, std::ostream& out,
-                         std::ostream& err);
+// named on `err`, as the summary lines name them. Clean, Findings (errors or warnings) or
+// Failure (a file that cannot be read, a report that cannot be written).
+ConsoleExit runConsoleValidation(const Catalogue& catalogue, const std::vector<std::string>& files,
+                                 const ConsoleValidationOptions& options, std::ostream& out,
+                                 std::ostream& err);
 
 }  // namespace tavmir

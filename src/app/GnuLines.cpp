@@ -1,27 +1,12 @@
 #include "GnuLines.h"
 
-namespace tavmir {
+#include "common/Text.h"
 
-std::string withoutControls(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t') || u == 0x7f) {
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 0xf];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
+namespace tavmir {
 
 std::string gnuLines(std::string_view file, const std::vector<Finding>& findings,
                      std::size_t counted) {
-    const std::string name = withoutControls(file);
+    const std::string name = printableText(file);
     std::string out;
     for (const Finding& f : findings) {
         out += name;
@@ -30,7 +15,7 @@ std::string gnuLines(std::string_view file, const std::vector<Finding>& findings
             out += std::to_string(f.line);
         }
         out += f.kind == FindingKind::Error ? ": error: " : ": warning: ";
-        out += withoutControls(f.text);
+        out += printableText(f.text);
         out += '\n';
     }
     if (counted > findings.size())

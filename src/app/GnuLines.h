@@ -13,12 +13,10 @@
 namespace tavmir {
 
 // One line per finding, each ending in LF. When the file had more findings than were listed
-// (`counted`, errors and warnings), a closing "FILE: note: " line says so.
+// (`counted`, errors and warnings), a closing "FILE: note: " line says so. The file's name and
+// the findings' texts are written as printableText shows them, so that bytes of a binary file
+// can neither end a line early nor drive the terminal.
 std::string gnuLines(std::string_view file, const std::vector<Finding>& findings,
                      std::size_t counted);
-
-// The text with every control character but the tab (bytes 0 to 31 and 127) written as \xHH,
-// so that bytes of a binary file can neither end a line early nor drive the terminal.
-std::string withoutControls(std::string_view text);
 
 }  // namespace tavmir

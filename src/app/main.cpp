@@ -6,12 +6,14 @@
 // it starts the windows (the main window, with the files named on the command line opened into
 // editors).
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "ConsoleCompare.h"
+#include "ConsoleExit.h"
 #include "ConsoleValidation.h"
 #include "app/CommandLine.h"
 #include "app/ProgramFolders.h"
@@ -30,14 +32,45 @@ std::filesystem::path programFolder(const char* argv0) {
     return std::filesystem::absolute(argv0, ec).parent_path();
 }
 
-// Messages meant for a message box, written to standard error: nothing may wait for a click
-// while a script runs.
-void printMessage(const std::string& message) {
-    std::string text;
-    for (std::size_t i = 0; i < message.size(); ++i)
-        if (!(message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n'))
-            text += message[i];
-    std::cerr << "Tavmir: " << text << "\n";
+// Help, version, a refused command line, validation and comparison: everything but the
+// windows. The skipped arguments are already named.
+tavmir::ConsoleExit runConsoleMode(const tavmir::CommandLineRequest& request,
+                                   const std::filesystem::path& folder) {
+    using namespace tavmir;
+    switch (request.mode) {
+        case ProgramMode::Help:
+            std::cout << usageText();
+            return ConsoleExit::Clean;
+        case ProgramMode::Version:
+            std::cout << versionLine() << "\n";
+            return ConsoleExit::Clean;
+        case ProgramMode::Refused:
+            std::cerr << request.error << "\n";
+            return ConsoleExit::Failure;
+        default:
+            break;
+    }
+    const CatalogueLoad load = Catalogue::load(catalogueFolder(folder, FolderSystem::real()));
+    if (!load.catalogue) {
+        // A message meant for a message box: nothing may wait for a click while a script runs.
+        std::cerr << programMessage(load.error) << "\n";
+        return ConsoleExit::Failure;
+    }
+    return request.mode == ProgramMode::Compare
+               ? runConsoleCompare(*load.catalogue, request.operands, request.format, std::cout,
+                                   std::cerr)
+               : runConsoleValidation(*load.catalogue, request.commandFiles,
+                                      {request.format, request.writeReports}, std::cout, std::cerr);
+}
+
+// A full disk or a closed pipe under what a mode printed must not pass for a clean run, in any
+// mode: the run's status, or Failure when standard output did not take it all.
+tavmir::ConsoleExit withOutputWritten(tavmir::ConsoleExit status) {
+    std::cout.flush();
+    if (std::cout && std::ferror(stdout) == 0) return status;
+    std::cerr << tavmir::programMessage("the results could not be written to standard output")
+              << "\n";
+    return tavmir::ConsoleExit::Failure;
 }
 
 }  // namespace
@@ -46,23 +79,11 @@ int main(int argc, char** argv) {
     using namespace tavmir;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const CommandLineRequest request = interpretArguments(arguments, pathKind);
-    switch (request.mode) {
-        case ProgramMode::Help:
-            std::cout << usageText();
-            return 0;
-        case ProgramMode::Version:
-            std::cout << versionLine() << "\n";
-            return 0;
-        case ProgramMode::Refused:
-            std::cerr << request.error << "\n";
-            return kExitFailure;
-        default:
-            break;
-    }
 
     // Arguments that name no settings file are skipped; say so.
     for (const std::string& line : request.skipped) std::cerr << line << "\n";
-    const int skippedStatus = request.skipped.empty() ? int{kExitClean} : int{kExitFailure};
+    const ConsoleExit skippedStatus =
+        request.skipped.empty() ? ConsoleExit::Clean : ConsoleExit::Failure;
 
     const std::filesystem::path folder = programFolder(argv[0]);
     if (request.mode == ProgramMode::Editor) {
@@ -70,26 +91,8 @@ int main(int argc, char** argv) {
         return gui::runGui(argc, argv, folder, request.commandFiles);
 #else
         std::cerr << usageText();
-        return kExitFailure;
+        return exitCode(ConsoleExit::Failure);
 #endif
     }
-
-    const CatalogueLoad load = Catalogue::load(catalogueFolder(folder, FolderSystem::real()));
-    if (!load.catalogue) {
-        printMessage(load.error);
-        return kExitFailure;
-    }
-    const int status =
-        request.mode == ProgramMode::Compare
-            ? runConsoleCompare(*load.catalogue, request.operands, request.format, std::cout,
-                                std::cerr)
-            : runConsoleValidation(*load.catalogue, request.commandFiles,
-                                   {request.format, request.writeReports}, std::cout, std::cerr);
-    // A full disk or a closed pipe under the results must not pass for a clean run.
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "tavmir: the results could not be written to standard output\n";
-        return kExitFailure;
-    }
-    return std::max(status, skippedStatus);
+    return exitCode(withOutputWritten(std::max(runConsoleMode(request, folder), skippedStatus)));
 }

@@ -324,6 +324,7 @@ const std::map<std::string, Adapter>& adapters() {
                     bracketed(r.skipped) + r.error + formats[static_cast<int>(r.format)] +
                     (r.writeReports ? "" : " no-report");
          }},
+        {"printable-text", [](const Cells& c) { return printableText(c[0]); }},
         {"program-folders",
          [](const Cells& c) {
              const Cells files = split(c[0], ' '), writable = split(c[1], ' ');

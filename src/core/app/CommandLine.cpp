@@ -98,13 +98,13 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
             if (arg == kFormatOption || arg.starts_with(std::string(kFormatOption) + "=")) {
                 const bool joined = arg.size() > kFormatOption.size();
                 if (!joined && i + 1 == arguments.size())
-                    return refused("tavmir: --format needs a value: report, gnu or json");
+                    return refused(programMessage("--format needs a value: report, gnu or json"));
                 const std::string value =
                     joined ? arg.substr(kFormatOption.size() + 1) : arguments[++i];
                 const std::optional<OutputFormat> format = outputFormatNamed(value);
                 if (!format)
-                    return refused("tavmir: unknown format '" + value +
-                                   "' for --format (report, gnu or json)");
+                    return refused(programMessage("unknown format '" + printableText(value) +
+                                                  "' for --format (report, gnu or json)"));
                 request.format = *format;
                 formatGiven = true;
             } else if (arg == "--no-report") {
@@ -120,20 +120,23 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
             } else if (arg == "--version") {
                 return only(ProgramMode::Version);
             } else {
-                return refused("tavmir: unknown option " + arg + " (tavmir --help lists them)");
+                return refused(programMessage("unknown option " + printableText(arg) +
+                                              " (tavmir --help lists them)"));
             }
             continue;
         }
         request.operands.push_back(arg);
     }
-    if (validate && compare) return refused("tavmir: -v and --compare cannot be used together");
+    if (validate && compare)
+        return refused(programMessage("-v and --compare cannot be used together"));
     if (compare && !request.writeReports)
-        return refused("tavmir: --no-report belongs to -v (--compare writes no report file)");
+        return refused(
+            programMessage("--no-report belongs to -v (--compare writes no report file)"));
     if (compare && request.format == OutputFormat::Gnu)
-        return refused("tavmir: --compare has no gnu format (report or json)");
-    if (!request.writeReports && !validate) return refused("tavmir: --no-report needs -v");
+        return refused(programMessage("--compare has no gnu format (report or json)"));
+    if (!request.writeReports && !validate) return refused(programMessage("--no-report needs -v"));
     if (formatGiven && !validate && !compare)
-        return refused("tavmir: --format needs -v or --compare");
+        return refused(programMessage("--format needs -v or --compare"));
     // Either option says a script is asking: it gets its answer, never the main window.
     const bool scripted = formatGiven || !request.writeReports;
     if (compare) {
@@ -145,9 +148,9 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
             if (!kindOf || kindOf(path) != PathKind::NotRegular) {
                 kept.push_back(path);
             } else if (&path == &request.operands.front()) {
-                return refused("tavmir: " + path + ": not a settings file");
+                return refused(programMessage(printableText(path) + ": not a settings file"));
             } else {
-                request.skipped.push_back(path + ": not a settings file");
+                request.skipped.push_back(printableText(path) + ": not a settings file");
             }
         }
         request.operands = std::move(kept);
@@ -158,14 +161,17 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
         if (kind == PathKind::RegularFile)
             request.commandFiles.push_back(path);
         else
-            request.skipped.push_back(
-                path + (kind == PathKind::Missing ? ": no such file" : ": not a settings file"));
+            request.skipped.push_back(printableText(path) + (kind == PathKind::Missing
+                                                                 ? ": no such file"
+                                                                 : ": not a settings file"));
     }
     request.operands.clear();
     request.mode = validate && (scripted || !request.commandFiles.empty()) ? ProgramMode::Validate
                                                                            : ProgramMode::Editor;
     return request;
 }
+
+std::string programMessage(std::string_view text) { return "tavmir: " + unixLines(text); }
 
 std::string usageText() {
     return "usage: tavmir [FILE...]\n"

@@ -75,9 +75,14 @@ using PathKindCheck = std::function<PathKind(const std::string& path)>;
 // "-v" ("--format" also to "--compare", without gnu); with either of them "-v" is meant for a
 // script, so it validates even when no file is left and never starts the main window.
 // Arguments naming nothing or something other than a regular file are skipped with a line
-// "<path>: no such file" or "<path>: not a settings file".
+// "<path>: no such file" or "<path>: not a settings file". Every argument a line repeats is
+// written as printableText shows it.
 CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                                       const PathKindCheck& kindOf);
+
+// A message of the program for standard error, begun as Unix programs begin theirs: "tavmir: "
+// and the text, its CR LF line ends as LF; no line end after it.
+std::string programMessage(std::string_view text);
 
 // The text of --help: every mode with its arguments, and the exit statuses.
 std::string usageText();

@@ -16,6 +16,33 @@ std::string toLowerAscii(std::string_view s) {
     return out;
 }
 
+std::string unixLines(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
+}
+
+std::string printableText(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (u < 0x20 || u == 0x7f) {
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 0xf];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string menuLiteral(std::string_view text) {
     std::string out;
     out.reserve(text.size());

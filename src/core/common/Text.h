@@ -20,6 +20,17 @@ inline std::string_view trimSpaces(std::string_view s) {
     return s.substr(b, e - b);
 }
 
+// text with each CR LF as LF: the program's messages and reports, written with CR LF, as lines
+// of this platform on a terminal or in a pipe. A CR on its own stays.
+std::string unixLines(std::string_view text);
+
+// A text from outside (a file name, an argument, bytes of a file) as one line of the program's
+// output shows it, unambiguously: a backslash as "\\", a control character (bytes 0 to 31 and
+// 127) as "\xHH" with upper-case hex digits, every other byte as it is. Reading those two
+// escapes back gives the text again, so a name holding a line feed and one holding the four
+// characters "\x0A" never print alike, and no byte can end a line early or drive the terminal.
+std::string printableText(std::string_view text);
+
 // Upper-cases ASCII letters only.
 std::string toUpperAscii(std::string_view s);
 std::string toLowerAscii(std::string_view s);

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "UiServices.h"
+#include "app/CommandLine.h"
 #include "app/Preferences.h"
 #include "app/Startup.h"
 #include "catalogue/Catalogue.h"
@@ -121,8 +122,10 @@ int runGui(int argc, char** argv, const std::filesystem::path& programFolder,
     // Without a display Qt would abort; say what to do instead.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
         std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        std::cerr << "tavmir: no display to show the editor on; use tavmir -v FILE... to validate "
-                     "files\n";
+        std::cerr << programMessage(
+                         "no display to show the editor on; use tavmir -v FILE... to "
+                         "validate files")
+                  << "\n";
         return 2;
     }
 #endif
