@@ -51,7 +51,8 @@ void openCompleteFileIntoNewEditor(benchmark::State& state) {
     for (auto _ : state) {
         auto editor = std::make_unique<FrmSettingsEdit>(context());
         editor->setFilePath(path);
-        if (!editor->openFile(path).empty()) state.SkipWithError("the file was refused");
+        if (editor->openFile(path) != tavmir::OpenResult::Loaded)
+            state.SkipWithError("the file was refused");
         editor->showPage(1);
         editor->show();
         QApplication::processEvents();

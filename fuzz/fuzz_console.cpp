@@ -121,14 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Json& warningCount = member(file, "warnings");
     check(errorCount.is_number_unsigned() && warningCount.is_number_unsigned());
     const std::size_t counted = static_cast<std::size_t>(record.errorCount + record.warningCount);
-    if (counted >= findings.size() && record.status == kStatusRead) {
+    if (counted >= findings.size() && record.status == ReadStatus::Read) {
         // Every finding listed is counted; when all are listed, the counts are the list's.
         check(errorCount.get<std::size_t>() >= errors &&
               warningCount.get<std::size_t>() >= warnings);
         if (counted == findings.size()) check(errorCount == errors && warningCount == warnings);
     } else {
         // An empty file or one of neither form: its one error, counted by the document alone.
-        check(record.status != kStatusRead && errors == 1 && warnings == 0);
+        check(record.status != ReadStatus::Read && errors == 1 && warnings == 0);
         check(errorCount == 1 && warningCount == 0);
     }
 

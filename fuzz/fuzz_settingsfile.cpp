@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     validateSettingsBytes(fuzz::catalogue(), record, env, in.rest());
 
     check(std::count(record.found.begin(), record.found.end(), true) == record.foundCount);
-    if (record.status == kStatusRead) {
+    if (record.status == ReadStatus::Read) {
         check(record.fileType == "CFG" || record.fileType == "SET");
         // The summary closes the log, in a run of its own after the red error list.
         const std::string summary = "Errors: " + std::to_string(record.errorCount) + "\r\n";

@@ -30,9 +30,10 @@ std::string comparisonJson(const Catalogue& catalogue, const std::string& origin
         entry["comparable"] = pair.comparable;
         entry["equal"] = pair.comparable && pair.differences.empty();
         entry["reason"] = pair.comparable ? Json() : Json(std::string(kCantCompareLine));
-        entry["readFailure"] = pair.readStatus == kStatusReadFailed && !pair.failureReason.empty()
-                                   ? Json(pair.failureReason)
-                                   : Json();
+        entry["readFailure"] =
+            pair.readStatus == ReadStatus::ReadFailed && !pair.failureReason.empty()
+                ? Json(pair.failureReason)
+                : Json();
         entry["containsErrors"] = pair.comparable && pair.containsErrors;
         entry["differences"] = std::move(differences);
         list.push_back(std::move(entry));

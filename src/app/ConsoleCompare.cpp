@@ -37,7 +37,7 @@ ConsoleExit runConsoleCompare(const Catalogue& catalogue, const std::vector<std:
     // must still learn that it was never compared, as -v tells of a file it cannot read.
     bool unread = false;
     for (const PairOutcome& pair : pairs) {
-        if (pair.readStatus != kStatusReadFailed) continue;
+        if (pair.readStatus != ReadStatus::ReadFailed) continue;
         unread = true;
         err << printableText(pair.file) << ": cannot be read: " << pair.failureReason << "\n";
     }

@@ -15,11 +15,11 @@ namespace {
 
 ConsoleExit exitStatusOf(const SettingsFileData& data) {
     switch (data.status) {
-        case kStatusRead:
+        case ReadStatus::Read:
             return data.errorCount > 0 || data.warningCount > 0 ? ConsoleExit::Findings
                                                                 : ConsoleExit::Clean;
-        case kStatusEmpty:
-        case kStatusUnknownForm:
+        case ReadStatus::Empty:
+        case ReadStatus::UnknownForm:
             return ConsoleExit::Findings;
         default:
             return ConsoleExit::Failure;
@@ -33,15 +33,15 @@ std::string summaryLine(const SettingsFileData& data, bool reports) {
     const std::string file = printableText(data.fileName);
     const std::string reportFile = printableText(data.reportFile);
     switch (data.status) {
-        case kStatusRead:
+        case ReadStatus::Read:
             return file + ": " + std::to_string(data.errorCount) + " errors, " +
                    std::to_string(data.warningCount) + " warnings" +
                    (reports ? "; report written to " + reportFile + "\n" : "\n");
-        case kStatusEmpty:
+        case ReadStatus::Empty:
             return file + ": file is empty" + noReport;
-        case kStatusUnknownForm:
+        case ReadStatus::UnknownForm:
             return file + ": not in CFG or SET format" + noReport;
-        case kStatusReportFailed:
+        case ReadStatus::ReportFailed:
             return file + ": the report could not be written to " + reportFile + ": " +
                    data.failureReason + "\n";
         default:
@@ -63,7 +63,7 @@ ConsoleExit runConsoleValidation(const Catalogue& catalogue, const std::vector<s
     std::vector<Finding> findings;
     SettingsFileData data;
     data.options = options.writeReports ? kOptionSaveReport : 0;
-    data.reportFormat = 1;
+    data.reportFormat = ReportFormat::PlainText;
     data.log = &log;
     if (options.format != OutputFormat::Report) data.findings = &findings;
 

@@ -9,26 +9,29 @@ using Json = nlohmann::ordered_json;
 // A text, or null when it is empty.
 Json textOrNull(const std::string& text) { return text.empty() ? Json() : Json(text); }
 
-const char* statusName(std::int32_t status) {
+const char* statusName(ReadStatus status) {
     switch (status) {
-        case kStatusReadFailed:
+        case ReadStatus::ReadFailed:
             return "unreadable";
-        case kStatusEmpty:
+        case ReadStatus::Empty:
             return "empty";
-        case kStatusUnknownForm:
+        case ReadStatus::UnknownForm:
             return "unknownForm";
-        default:
-            return "read";  // also when only the report could not be written
+        case ReadStatus::Read:
+        case ReadStatus::ReportFailed:  // only the report could not be written
+            break;
     }
+    return "read";
 }
 
 }  // namespace
 
 void ValidationJson::add(const SettingsFileData& data, const std::vector<Finding>& findings,
                          bool reportAsked) {
-    const bool read = data.status == kStatusRead || data.status == kStatusReportFailed;
+    const bool read = data.status == ReadStatus::Read || data.status == ReadStatus::ReportFailed;
     // The empty file and the undecided form count one error, as their log says.
-    const bool fixedError = data.status == kStatusEmpty || data.status == kStatusUnknownForm;
+    const bool fixedError =
+        data.status == ReadStatus::Empty || data.status == ReadStatus::UnknownForm;
     Json list = Json::array();
     for (const Finding& f : findings) {
         list.push_back({{"kind", f.kind == FindingKind::Error ? "error" : "warning"},
@@ -44,11 +47,12 @@ void ValidationJson::add(const SettingsFileData& data, const std::vector<Finding
     file["errors"] = fixedError ? 1 : data.errorCount;
     file["warnings"] = data.warningCount;
     file["findings"] = std::move(list);
-    file["report"] = reportAsked && data.status == kStatusRead ? Json(data.reportFile) : Json();
+    file["report"] =
+        reportAsked && data.status == ReadStatus::Read ? Json(data.reportFile) : Json();
     file["readFailure"] =
-        data.status == kStatusReadFailed ? textOrNull(data.failureReason) : Json();
+        data.status == ReadStatus::ReadFailed ? textOrNull(data.failureReason) : Json();
     file["reportFailure"] =
-        data.status == kStatusReportFailed ? textOrNull(data.failureReason) : Json();
+        data.status == ReadStatus::ReportFailed ? textOrNull(data.failureReason) : Json();
     m_files.push_back(std::move(file));
 }
 

@@ -433,9 +433,9 @@ const std::map<std::string, Adapter>& adapters() {
              const FieldCommand d = doubleClickCommand(cat, i);
              return std::string(e.editSettingForAllShips ? "all-ships " : "") +
                     (e.editAlphanumericSetting ? "alphanumeric " : "") + "| double-click " +
-                    (d == FieldCommand::kNone                     ? "none"
-                     : d == FieldCommand::kEditSettingForAllShips ? "all-ships"
-                                                                  : "alphanumeric") +
+                    (d == FieldCommand::None                     ? "none"
+                     : d == FieldCommand::EditSettingForAllShips ? "all-ships"
+                                                                 : "alphanumeric") +
                     " | ship " + std::to_string(shipOfItem(cat, i)) + " row " +
                     std::to_string(shipRowOfItem(cat, i));
          }},

@@ -60,11 +60,11 @@ struct SettingDifference {
 
 // What one pair gave, for callers that want the results as data rather than as report text.
 struct PairOutcome {
-    std::string file;             // file (2)
-    bool comparable = true;       // false: "Can't compare" (its form was not decided)
-    std::int32_t readStatus = 0;  // the reader's status for file (2)
-    std::string failureReason;    // why file (2) could not be read, when it could not
-    bool containsErrors = false;  // file (2) has errors or warnings
+    std::string file;                          // file (2)
+    bool comparable = true;                    // false: "Can't compare" (its form was not decided)
+    ReadStatus readStatus = ReadStatus::Read;  // the reader's status for file (2)
+    std::string failureReason;                 // why file (2) could not be read, when it could not
+    bool containsErrors = false;               // file (2) has errors or warnings
     std::vector<SettingDifference> differences;  // in setting order
 };
 

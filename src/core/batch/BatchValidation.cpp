@@ -18,7 +18,7 @@ void fillValidationCells(BatchRow& row, const SettingsFileData& data) {
 }
 
 bool isGoodFile(const SettingsFileData& data) {
-    return data.status == kStatusRead && data.errorCount == 0 && data.warningCount == 0;
+    return data.status == ReadStatus::Read && data.errorCount == 0 && data.warningCount == 0;
 }
 
 std::string validationHeader(const std::string& date, const std::string& time) {

@@ -27,8 +27,10 @@ constexpr const char* kValuesKeptForSave =
 
 }  // namespace
 
-void DiskWatch::remember(const std::string& path) {
-    m_known = identifyFile(path);
+void DiskWatch::remember(const std::string& path) { remember(identifyFile(path)); }
+
+void DiskWatch::remember(const FileIdentity& identity) {
+    m_known = identity;
     m_knownSet = true;
     m_told.reset();
 }
@@ -76,12 +78,12 @@ DiskNotice DiskWatch::check(const std::string& path, bool modified) {
     return {};
 }
 
-std::string DiskWatch::overwriteQuestion(const std::string& path) const {
-    if (!m_knownSet) return {};
+std::optional<std::string> DiskWatch::overwriteQuestion(const std::string& path) const {
+    if (!m_knownSet) return std::nullopt;
     switch (diskChange(m_known, identifyFile(path))) {
         case DiskChange::None:
         case DiskChange::Deleted:
-            return {};
+            return std::nullopt;
         case DiskChange::Changed:
         case DiskChange::NotRegular:
         case DiskChange::Unreadable:

@@ -30,8 +30,11 @@ struct DiskNotice {
 
 class DiskWatch {
   public:
-    // The file at path as the editor read or wrote it just now.
+    // The file at path as it is now (looked at again).
     void remember(const std::string& path);
+    // The file as the editor read or wrote it: the identity of those very bytes, so that a
+    // change another program makes right after is never taken for the editor's own.
+    void remember(const FileIdentity& identity);
     // Nothing known (an editor whose file was never read).
     void forget();
     bool known() const { return m_knownSet; }
@@ -40,9 +43,9 @@ class DiskWatch {
     // changes that are not saved (a reload would lose them).
     DiskNotice check(const std::string& path, bool modified);
 
-    // The question Save asks before writing to path: "" when the file on disk is the one the
+    // The question Save asks before writing to path; none when the file on disk is the one the
     // editor knows, or is gone (writing it again loses nothing).
-    std::string overwriteQuestion(const std::string& path) const;
+    std::optional<std::string> overwriteQuestion(const std::string& path) const;
 
   private:
     FileIdentity m_known;

@@ -27,17 +27,17 @@ int textKey(int code) {
 }  // namespace
 
 KeyFilter keyFilterFor(const Catalogue& catalogue, int item, int currentPage) {
-    if (currentPage >= kAverageShipPage || !isSetting(item)) return KeyFilter::kNone;
-    return catalogue[item].isText() ? KeyFilter::kText : KeyFilter::kNumeric;
+    if (currentPage >= kAverageShipPage || !isSetting(item)) return KeyFilter::None;
+    return catalogue[item].isText() ? KeyFilter::Text : KeyFilter::Numeric;
 }
 
 int filterFieldKey(const Catalogue& catalogue, int item, int currentPage, int keyCode) {
     switch (keyFilterFor(catalogue, item, currentPage)) {
-        case KeyFilter::kNumeric:
+        case KeyFilter::Numeric:
             return numericKey(keyCode);
-        case KeyFilter::kText:
+        case KeyFilter::Text:
             return textKey(keyCode);
-        case KeyFilter::kNone:
+        case KeyFilter::None:
             break;
     }
     return keyCode;
@@ -53,9 +53,9 @@ EditCommands editCommandsFor(const Catalogue& catalogue, int item) {
 
 FieldCommand doubleClickCommand(const Catalogue& catalogue, int item) {
     const EditCommands commands = editCommandsFor(catalogue, item);
-    if (commands.editAlphanumericSetting) return FieldCommand::kEditAlphanumericSetting;
-    if (commands.editSettingForAllShips) return FieldCommand::kEditSettingForAllShips;
-    return FieldCommand::kNone;
+    if (commands.editAlphanumericSetting) return FieldCommand::EditAlphanumericSetting;
+    if (commands.editSettingForAllShips) return FieldCommand::EditSettingForAllShips;
+    return FieldCommand::None;
 }
 
 int shipOfItem(const Catalogue& catalogue, int item) {

@@ -13,9 +13,9 @@ namespace tavmir {
 
 // Which key filter a field applies to typed characters.
 enum class KeyFilter {
-    kNone,     // no filtering: the read-only Average Ship page
-    kNumeric,  // digits, "-" and Backspace
-    kText,     // codes 32..127 and Backspace
+    None,     // no filtering: the read-only Average Ship page
+    Numeric,  // digits, "-" and Backspace
+    Text,     // codes 32..127 and Backspace
 };
 
 // The filter of field 1..1045 while `currentPage` is shown.
@@ -33,9 +33,9 @@ EditCommands editCommandsFor(const Catalogue& catalogue, int item);
 
 // What a double-click (or Enter) on a field runs.
 enum class FieldCommand {
-    kNone,
-    kEditSettingForAllShips,
-    kEditAlphanumericSetting,
+    None,
+    EditSettingForAllShips,
+    EditAlphanumericSetting,
 };
 FieldCommand doubleClickCommand(const Catalogue& catalogue, int item);
 

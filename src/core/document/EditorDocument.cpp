@@ -25,8 +25,8 @@ std::string notSettingsFileMessage(const std::string& path) {
 // filling fields from them would lose the settings that were not read.
 bool readCompletely(const SettingsFileData& record) {
     if (record.fileType != "CFG" && record.fileType != "SET") return false;
-    return record.status != kStatusReadFailed && record.status != kStatusEmpty &&
-           record.status != kStatusUnknownForm;
+    return record.status != ReadStatus::ReadFailed && record.status != ReadStatus::Empty &&
+           record.status != ReadStatus::UnknownForm;
 }
 
 // Clears a flag on every way out, so a page switch never leaves focus handling disabled.
@@ -70,7 +70,7 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
     if (reader) reader(*record);
     record->log = nullptr;
 
-    if (!readCompletely(*record)) return {std::string(kCancelOpen), notSettingsFileMessage(path)};
+    if (!readCompletely(*record)) return {OpenResult::Refused, notSettingsFileMessage(path)};
 
     trimLoadLog(log);
     const bool hasErrors = record->errorCount != 0 || record->warningCount != 0;
@@ -85,15 +85,15 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
             request.unwrittenLines = unwrittenLineCount(*record);
             // Without a dialog to ask, a file with errors is not opened.
             applyLoadErrorAnswer(flags, dialog ? dialog(request) : LoadErrorAnswer{});
-            if (flags.cancelAll || flags.loadDecision == kLoadCancel)
-                return {std::string(kCancelOpen), {}};
+            if (flags.cancelAll || flags.loadDecision == LoadDecision::Cancel)
+                return {OpenResult::Refused, {}};
             fillMissing = settingsMissing;
         }
     }
 
     m_modified = false;
     m_fileType = record->fileType;
-    fillFields(*record, fillMissing, flags.loadDecision == kLoadDefaults);
+    fillFields(*record, fillMissing, flags.loadDecision == LoadDecision::Defaults);
     m_hasLoadErrors = hasErrors;
     m_loadLog = std::move(log);
     m_record = std::move(record);
@@ -105,6 +105,8 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
     m_stepOpen = false;
     m_stepDepth = 0;
     m_history.reset(m_modified);
+    m_disk.remember(m_record->readIdentity);
+    m_backups.start();
     return {};
 }
 

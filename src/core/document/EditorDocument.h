@@ -18,6 +18,8 @@
 #include <string>
 
 #include "catalogue/Catalogue.h"
+#include "document/BackupSession.h"
+#include "document/DiskWatch.h"
 #include "document/EditHistory.h"
 #include "document/Editing.h"
 #include "document/FieldTexts.h"
@@ -27,20 +29,23 @@
 
 namespace tavmir {
 
-// The result of OpenFile when the file is refused or the user cancels.
-inline constexpr std::string_view kCancelOpen = "cancel open";
-
 // Runs the reader on a record whose fileName, options and log are set. The window passes
 // one that calls validateSettingsFile with its catalogue and environment; tests pass one
 // that fills the record directly.
 using SettingsReader = std::function<void(SettingsFileData&)>;
 
+// Whether OpenFile took the file.
+enum class OpenResult {
+    Loaded,
+    Refused,  // not a settings file, or the user cancelled it in the load-error dialog
+};
+
 struct OpenOutcome {
-    std::string result;   // "" when the file was loaded, else "cancel open"
+    OpenResult result = OpenResult::Loaded;
     std::string message;  // a critical message box to show first, "" when none
     // On success: the window enables its file menus, adds the path to the front of the
     // recent list and shows the load-errors button when hasLoadErrors().
-    bool loaded() const { return result.empty(); }
+    bool loaded() const { return result == OpenResult::Loaded; }
 };
 
 // What an edit changed besides the edited field's own text; the window re-reads these.
@@ -85,6 +90,12 @@ class EditorDocument {
     void markFileGone();
     // FilePath, followed by " *" while modified.
     std::string caption() const;
+    // What the editor knows of its file on disk (the identity it last read or wrote, what it
+    // has told about it) and which originals its saves have kept as FILE.bak. An open starts
+    // both afresh with the file as it was read.
+    DiskWatch& diskWatch() { return m_disk; }
+    const DiskWatch& diskWatch() const { return m_disk; }
+    BackupSession& backups() { return m_backups; }
 
     // OpenFile: reads `path` through `reader`, asks `dialog` about a file with errors or
     // warnings (unless flags.continueAll), and on success replaces the field texts, sets
@@ -179,6 +190,8 @@ class EditorDocument {
     std::string m_fileType;
     bool m_modified = false;
     bool m_loading = false;
+    DiskWatch m_disk;
+    BackupSession m_backups;
     std::unique_ptr<SettingsFileData> m_record;
     StyledLog m_loadLog;
     bool m_hasLoadErrors = false;

@@ -17,26 +17,39 @@ LoadErrorRequest prepareLoadErrorDialog(OpenRunFlags& flags, const std::string& 
 
 void applyLoadErrorAnswer(OpenRunFlags& flags, const LoadErrorAnswer& answer) {
     switch (answer.button) {
-        case LoadErrorButton::kContinueAll:
+        case LoadErrorButton::ContinueAll:
             flags.continueAll = true;
             [[fallthrough]];
-        case LoadErrorButton::kContinueOpen:
-            // Built as a new string and moved in: assigning the view in place trips a false
-            // -Wrestrict in GCC 12's std::string at -O3.
+        case LoadErrorButton::ContinueOpen:
             if (!flags.showMissingChoice)
-                flags.loadDecision = std::string(kLoadOpen);
+                flags.loadDecision = LoadDecision::Open;
             else
-                flags.loadDecision = std::string(
-                    answer.missing == MissingChoice::kBlank ? kLoadBlank : kLoadDefaults);
+                flags.loadDecision = answer.missing == MissingChoice::Blank
+                                         ? LoadDecision::Blank
+                                         : LoadDecision::Defaults;
             return;
-        case LoadErrorButton::kCancelAll:
+        case LoadErrorButton::CancelAll:
             flags.cancelAll = true;
             [[fallthrough]];
-        case LoadErrorButton::kCancelOpen:
-        case LoadErrorButton::kClosed:
-            flags.loadDecision = std::string(kLoadCancel);
+        case LoadErrorButton::CancelOpen:
+        case LoadErrorButton::Closed:
+            flags.loadDecision = LoadDecision::Cancel;
             return;
     }
+}
+
+std::string_view loadDecisionLetter(LoadDecision decision) {
+    switch (decision) {
+        case LoadDecision::Defaults:
+            return "D";
+        case LoadDecision::Blank:
+            return "B";
+        case LoadDecision::Cancel:
+            return "C";
+        case LoadDecision::Open:
+            break;
+    }
+    return "";
 }
 
 void trimLoadLog(StyledLog& log) {

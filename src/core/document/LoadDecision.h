@@ -13,40 +13,45 @@
 
 namespace tavmir {
 
-// LoadDecision values.
-inline constexpr std::string_view kLoadOpen = "";       // open the file as it is
-inline constexpr std::string_view kLoadDefaults = "D";  // fill missing settings with defaults
-inline constexpr std::string_view kLoadBlank = "B";     // leave missing settings blank
-inline constexpr std::string_view kLoadCancel = "C";    // refuse the file
+// What the user decided about a file with errors or warnings.
+enum class LoadDecision {
+    Open,      // open the file as it is
+    Defaults,  // fill missing settings with their defaults
+    Blank,     // leave missing settings blank
+    Cancel,    // refuse the file
+};
+
+// The decision's letter as the load-error dialog's answer is known: "", "D", "B" or "C".
+std::string_view loadDecisionLetter(LoadDecision decision);
 
 // The open-run flags of the main window, passed to each open of the run. loadDecision is
 // never reset: it keeps the last decision, which later files of a "Continue All" run reuse.
 struct OpenRunFlags {
-    bool moreFilesFollow = false;    // the file is not the last of a multi-file open
-    bool continueAll = false;        // later files skip the dialog and reuse the decision
-    bool cancelAll = false;          // the run stops after this file
-    std::string loadDecision;        // "", "D", "B" or "C"
+    bool moreFilesFollow = false;  // the file is not the last of a multi-file open
+    bool continueAll = false;      // later files skip the dialog and reuse the decision
+    bool cancelAll = false;        // the run stops after this file
+    LoadDecision loadDecision = LoadDecision::Open;
     bool showMissingChoice = false;  // the dialog offers (and applies) the missing-settings choice
     int batchFileNumber = -1;  // -1 during an interactive open, else a batch run's file counter
 };
 
 // The buttons that close the load-error dialog.
 enum class LoadErrorButton {
-    kContinueOpen,
-    kCancelOpen,
-    kContinueAll,
-    kCancelAll,
-    kClosed,  // the window's close box: taken as Cancel Open, so no stale decision is reused
+    ContinueOpen,
+    CancelOpen,
+    ContinueAll,
+    CancelAll,
+    Closed,  // the window's close box: taken as Cancel Open, so no stale decision is reused
 };
 
 enum class MissingChoice {
-    kDefault,  // "&Default", selected when the dialog opens
-    kBlank,    // "&Blank"
+    Default,  // "&Default", selected when the dialog opens
+    Blank,    // "&Blank"
 };
 
 struct LoadErrorAnswer {
-    LoadErrorButton button = LoadErrorButton::kCancelOpen;
-    MissingChoice missing = MissingChoice::kDefault;
+    LoadErrorButton button = LoadErrorButton::CancelOpen;
+    MissingChoice missing = MissingChoice::Default;
 };
 
 // What the dialog shows for one file.

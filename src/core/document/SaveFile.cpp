@@ -56,26 +56,28 @@ SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& text
                               const BeforeWrite& beforeWrite) {
     SaveOutcome outcome;
     if (auto failure = checkBeforeSave(catalogue, texts)) {
-        outcome.result = kWrongValue;
+        outcome.result = SaveResult::WrongValue;
         outcome.errorMessage = std::move(failure->message);
         outcome.page = failure->page;
         outcome.focusSetting = failure->setting;
         return outcome;
     }
-    if (beforeWrite) {
-        outcome.result = beforeWrite(path);
-        if (!outcome.ok()) return outcome;
+    if (beforeWrite && !beforeWrite(path)) {
+        outcome.result = SaveResult::Cancelled;
+        return outcome;
     }
 
     const WriteResult written =
         writeFileSafely(path, settingsFileBytes(catalogue, texts, fileType));
     if (!written) {
         const WriteError& e = written.error();
-        outcome.result = e.reason.empty() ? std::string("Unknown error") : e.reason;
+        outcome.result = SaveResult::WriteFailed;
+        outcome.reason = e.reason.empty() ? std::string("Unknown error") : e.reason;
         outcome.errorMessage = writeFailureMessage(e, path);
         return outcome;
     }
     outcome.savedPath = path;
+    outcome.written = *written;
     return outcome;
 }
 

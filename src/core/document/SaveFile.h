@@ -8,14 +8,8 @@
 // a failed one leaves the editor's state as it was, except that Save As keeps the form the
 // user chose in the dialog.
 //
-// How an editor calls this: Save runs saveFile(catalogue, texts, state) with its path, form
-// and modified mark; Save As shows the save dialog with kSaveAsFilter preselected on
-// saveAsFilterIndex(state.fileType) and, unless cancelled, runs saveFileAs with the chosen
-// path and filter entry. Then it shows outcome.errorMessage in a critical box when not ok
-// (showing outcome.page and focusing outcome.focusSetting first when they are set), and
-// always takes outcome.caption as its caption; on success it calls ShowMessage with
-// kFileSavedHeading, outcome.savedPath and the MessageTime preference, and after Save As adds
-// the path to the recent files when outcome.addToRecentFiles says so.
+// An editor saves through saveDocument (session/SaveRun.h), which runs these in the save's
+// order and asks its questions; these functions are the checks and the write themselves.
 #pragma once
 
 #include <functional>
@@ -28,7 +22,6 @@
 
 namespace tavmir {
 
-inline constexpr std::string_view kWrongValue = "Wrong value";
 inline constexpr std::string_view kFileSavedHeading = "File saved:";
 // The save dialog's filter list: entry 1 writes the CFG form, entry 2 the SET form.
 inline constexpr std::string_view kSaveAsFilter =
@@ -41,9 +34,18 @@ struct SaveState {
     bool modified = false;
 };
 
+// How a save ended.
+enum class SaveResult {
+    Saved,
+    WrongValue,   // a check failed: nothing was written
+    WriteFailed,  // the write failed (the reason says why); the file is as it was
+    Cancelled,    // the user stopped it before anything was written
+};
+
 struct SaveOutcome {
-    // "" when saved, "Wrong value" when a check failed, else the system's description.
-    std::string result;
+    SaveResult result = SaveResult::Saved;
+    // WriteFailed: the system's description of the failure.
+    std::string reason;
     // The critical message box (title "Tavmir", OK) to show; empty on success.
     std::string errorMessage;
     // After a failed check: the page to show first (0: leave it) and the field to focus.
@@ -58,17 +60,16 @@ struct SaveOutcome {
     // Save As success onto another file than before: the editor registry's path for this
     // editor's slot is to follow.
     bool pathChanged = false;
+    // Saved: what is on disk now, as written (so the editor never reads it again to know it).
+    FileIdentity written;
 
-    bool ok() const { return result.empty(); }
+    bool ok() const { return result == SaveResult::Saved; }
 };
 
-// Called once the checks have passed, just before the file at path is written: "" lets the
-// write go on, any other text stops the save with that text as its result (the caller has
-// said why, e.g. the user declined to overwrite a change made on disk).
-using BeforeWrite = std::function<std::string(const std::string& path)>;
-
-// The result of a save the user stopped before anything was written.
-inline constexpr std::string_view kSaveCancelled = "cancel save";
+// Called once the checks have passed, just before the file at path is written: true lets the
+// write go on, false stops the save as Cancelled (the caller has said why, e.g. the user
+// declined to overwrite a change made on disk).
+using BeforeWrite = std::function<bool(const std::string& path)>;
 
 // WriteSettingsFile: checks texts 1..961 and writes them to path in the form of fileType.
 // Changes no state; the outcome's caption is left empty.

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "document/EditorDocument.h"
+#include "document/SaveFile.h"
+
 namespace tavmir {
 
 class EditorWindow {
@@ -15,10 +18,10 @@ class EditorWindow {
     virtual std::string filePath() const = 0;
     // Modified: the editor holds changes that are not saved.
     virtual bool modified() const = 0;
-    // OpenFile: loads path into the editor; "" when loaded, else the reason it was refused.
-    virtual std::string openFile(const std::string& path) = 0;
-    // SaveFile: checks and writes the editor's file; "" when written, else the reason it was not.
-    virtual std::string saveFile() = 0;
+    // OpenFile: loads path into the editor.
+    virtual OpenResult openFile(const std::string& path) = 0;
+    // SaveFile: checks and writes the editor's file (asking what the save asks).
+    virtual SaveResult saveFile() = 0;
 };
 
 }  // namespace tavmir

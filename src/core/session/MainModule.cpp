@@ -26,15 +26,15 @@ void MainModule::openFiles(const std::vector<std::string>& paths, MainWindowUi& 
     for (std::size_t i = 0; i < paths.size(); ++i) {
         ui.setBusyPointer(true);
         m_openRun.moreFilesFollow = i + 1 < paths.size();
-        const std::string result = open1(paths[i], ui);
+        const Open1Result result = open1(paths[i], ui);
         if (m_openRun.cancelAll) break;
-        if (result.empty()) m_openDialog.opened(paths[i]);
-        if (result == kOpenTooManyEditors) break;
+        if (result == Open1Result::Opened) m_openDialog.opened(paths[i]);
+        if (result == Open1Result::TooManyEditors) break;
     }
     ui.setBusyPointer(false);
 }
 
-std::string MainModule::open1(const std::string& path, MainWindowUi& ui) {
+MainModule::Open1Result MainModule::open1(const std::string& path, MainWindowUi& ui) {
     if (m_registry.openEditorCount() > 0) {
         const int slot = m_registry.findOpenFile(path);
         if (slot != 0) {
@@ -47,13 +47,13 @@ std::string MainModule::open1(const std::string& path, MainWindowUi& ui) {
                 ui.activateEditor(*editor);
                 m_registry.setActiveEditor(slot);
             }
-            return {};
+            return Open1Result::Opened;
         }
     }
     if (m_registry.openEditorCount() >= kMaxEditors) {
         ui.setBusyPointer(false);
         ui.showMessage(MessageIcon::Critical, kMaxEditorsOpenCancelled);
-        return std::string(kOpenTooManyEditors);
+        return Open1Result::TooManyEditors;
     }
 
     const int slot = m_registry.addSlot(path);
@@ -63,19 +63,19 @@ std::string MainModule::open1(const std::string& path, MainWindowUi& ui) {
     if (editor == nullptr) {
         m_registry.release(slot);
         m_registry.setActiveEditor(savedActive);
-        return std::string(kOpenFailed);
+        return Open1Result::Failed;
     }
     m_registry.attach(slot, editor);
-    if (!editor->openFile(path).empty()) {
+    if (editor->openFile(path) != OpenResult::Loaded) {
         // A refused file leaves an editor with nothing to save: it goes without a prompt.
         m_registry.release(slot);
         ui.discardEditor(*editor);
         m_registry.setActiveEditor(savedActive);
-        return std::string(kOpenFailed);
+        return Open1Result::Failed;
     }
     m_registry.markLoaded(slot);
     ui.showEditor(*editor);
-    return {};
+    return Open1Result::Opened;
 }
 
 void MainModule::openRecent(int position, MainWindowUi& ui) {
@@ -121,7 +121,7 @@ bool MainModule::closeEditor(int slot, MainWindowUi& ui) {
         return true;
     }
     CloseStep step = closeDecision(*editor, ui);
-    if (step == CloseStep::Save && !editor->saveFile().empty()) step = CloseStep::Keep;
+    if (step == CloseStep::Save && editor->saveFile() != SaveResult::Saved) step = CloseStep::Keep;
     if (step == CloseStep::Keep) {
         m_closeRun.closeCancelled = true;
         return false;

@@ -46,9 +46,10 @@ class MainModule {
     void openCommand(MainWindowUi& ui);
     // An open run over paths in order; stops at Cancel All or when the editor limit is hit.
     void openFiles(const std::vector<std::string>& paths, MainWindowUi& ui);
-    // Open1: "" when opened or already open, kOpenFailed when the editor refused the file,
-    // kOpenTooManyEditors when kMaxEditors are open.
-    std::string open1(const std::string& path, MainWindowUi& ui);
+    // Open1: the file opened into an editor (or shown in the editor that has it already),
+    // refused by the editor, or not opened because kMaxEditors are open.
+    enum class Open1Result { Opened, Failed, TooManyEditors };
+    Open1Result open1(const std::string& path, MainWindowUi& ui);
     // A recent-files menu item (0-based); a position without an entry does nothing.
     void openRecent(int position, MainWindowUi& ui);
 

@@ -14,10 +14,6 @@ std::string aboutTitle();
 
 inline constexpr std::string_view kMessageTitle = "Tavmir";
 
-// Results of Open1 besides "" (opened, or already open).
-inline constexpr std::string_view kOpenFailed = "error in OpenFile";
-inline constexpr std::string_view kOpenTooManyEditors = "max is 8 editors";
-
 // Shown (information) when Open is chosen with all editors in use.
 inline constexpr std::string_view kMaxEditorsBeforeOpen =
     "Maximum number of open editors is 8\r\n\r\n"

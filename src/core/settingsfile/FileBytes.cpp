@@ -7,10 +7,8 @@ std::string tooLargeFileError() {
            " MB): it cannot be a settings file";
 }
 
-tl::expected<std::string, ReadError> readSettingsFileBytes(const std::string& path) {
-    return readFile(path, kMaxSettingsFileSize).map([](FileContents&& c) {
-        return std::move(c.bytes);
-    });
+FileReadResult readSettingsFileBytes(const std::string& path) {
+    return readFile(path, kMaxSettingsFileSize);
 }
 
 std::string settingsReadErrorText(const ReadError& error) {

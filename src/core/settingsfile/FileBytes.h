@@ -17,8 +17,8 @@ inline constexpr std::uintmax_t kMaxSettingsFileSize = 16u * 1024u * 1024u;
 inline constexpr std::string_view kNotRegularFileError =
     "Not a regular file: it cannot be a settings file";
 
-// A settings file's whole content, or why it could not be had.
-tl::expected<std::string, ReadError> readSettingsFileBytes(const std::string& path);
+// A settings file's whole content and its status as read, or why it could not be had.
+FileReadResult readSettingsFileBytes(const std::string& path);
 
 // The reason a log and a report give for a file that could not be read: the system's
 // description, or why the program refused it (kNotRegularFileError, tooLargeFileError()).

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue/Catalogue.h"
+#include "common/FileIdentity.h"
 #include "settingsfile/StyledLog.h"
 
 namespace tavmir {
@@ -18,13 +19,17 @@ namespace tavmir {
 inline constexpr std::int32_t kOptionSaveReport = 1;     // save the log to ReportFile
 inline constexpr std::int32_t kOptionBatchProgress = 2;  // drive a batch progress display
 
-enum ReadStatus : std::int32_t {
-    kStatusRead = 1,        // read to the end, whatever errors it has
-    kStatusReadFailed = 2,  // opening, reading or closing failed
-    kStatusEmpty = 3,
-    kStatusUnknownForm = 4,   // neither CFG nor SET
-    kStatusReportFailed = 6,  // the report file could not be written
+// The reader's verdict on a file, numbered as the reader's status codes always were.
+enum class ReadStatus {
+    Read = 1,          // read to the end, whatever errors it has
+    ReadFailed = 2,    // opening, reading or closing failed
+    Empty = 3,         // nothing in it
+    UnknownForm = 4,   // neither CFG nor SET
+    ReportFailed = 6,  // read, but the report file could not be written
 };
+
+// The form of the report written beside a file.
+enum class ReportFormat { RichText, PlainText };
 
 // Per-setting arrays are indexed by setting number 1..961 (element 0 unused).
 template <typename T>
@@ -45,9 +50,9 @@ struct SettingsFileData {
     std::string fileName;
     std::int32_t options = 0;
     std::string reportFile;
-    std::int32_t reportFormat = 1;  // 0 rich text, 1 plain text
-    bool stopRequested = false;     // set by a batch stop button; cleared by the reader
-    StyledLog* log = nullptr;       // where the log is appended; required
+    ReportFormat reportFormat = ReportFormat::PlainText;
+    bool stopRequested = false;  // set by a batch stop button; cleared by the reader
+    StyledLog* log = nullptr;    // where the log is appended; required
     // Where each listed finding is also put, in the log's order (emptied first); none when null.
     std::vector<Finding>* findings = nullptr;
 
@@ -65,9 +70,12 @@ struct SettingsFileData {
     std::int32_t sectionLines = 0;
     std::string fileType;  // "CFG", "SET" or empty
     bool extensionMatches = true;
-    std::int32_t status = kStatusRead;
-    // Why the file could not be read (kStatusReadFailed) or its report could not be written
-    // (kStatusReportFailed): the system's description of the failure; empty otherwise.
+    ReadStatus status = ReadStatus::Read;
+    // The file as it was read (its status and a hash of its bytes); nothing known when the
+    // bytes were given in memory or could not be read.
+    FileIdentity readIdentity;
+    // Why the file could not be read (ReadStatus::ReadFailed) or its report could not be written
+    // (ReadStatus::ReportFailed): the system's description of the failure; empty otherwise.
     std::string failureReason;
 };
 

@@ -96,7 +96,7 @@ class Reader {
     }
 
     // The empty file and the undecided form: a fixed log naming one error; the counters stay 0.
-    void fixedFailure(std::string_view what, std::int32_t status) {
+    void fixedFailure(std::string_view what, ReadStatus status) {
         log("File type: unknown", 1);
         log("1. Error: " + std::string(what), 1, kRed);
         log("Errors: 1", 1);
@@ -107,7 +107,7 @@ class Reader {
     }
     void readFailure(const std::string& reason) {
         log(std::string(kCrLf) + reason, 2, kRed);
-        m_data.status = kStatusReadFailed;
+        m_data.status = ReadStatus::ReadFailed;
         m_data.failureReason = reason;
     }
 
@@ -159,8 +159,9 @@ void Reader::run(const std::string_view* given) {
     d.foundCount = d.errorCount = d.warningCount = d.contentLines = d.sectionLines = 0;
     d.fileType.clear();
     d.extensionMatches = true;
-    d.status = kStatusRead;
+    d.status = ReadStatus::Read;
     d.failureReason.clear();
+    d.readIdentity = {};
     if (d.findings) d.findings->clear();
 
     if (m_env.batchFileNumber != -1) {
@@ -173,16 +174,17 @@ void Reader::run(const std::string_view* given) {
     }
     log(d.fileName, 1, kBlack, true);
 
-    tl::expected<std::string, ReadError> file;
+    FileReadResult file;
     if (!given) file = readSettingsFileBytes(d.fileName);
     if (!file) return readFailure(settingsReadErrorText(file.error()));
-    const std::string_view bytes = given ? *given : std::string_view(*file);
+    const std::string_view bytes = given ? *given : std::string_view(file->bytes);
+    if (!given) d.readIdentity = identityOfBytes(file->stamp, bytes);
     if (given && bytes.size() > kMaxSettingsFileSize) return readFailure(tooLargeFileError());
-    if (bytes.empty()) return fixedFailure("File is empty", kStatusEmpty);
+    if (bytes.empty()) return fixedFailure("File is empty", ReadStatus::Empty);
 
     d.fileType = detectFormOfBytes(m_cat, bytes);
     if (d.fileType.empty())
-        return fixedFailure("File is not in CFG or SET format", kStatusUnknownForm);
+        return fixedFailure("File is not in CFG or SET format", ReadStatus::UnknownForm);
     log("File type: " + d.fileType, 1);
 
     const std::string ext = toUpperAscii(
@@ -233,17 +235,13 @@ void Reader::run(const std::string_view* given) {
     log("Warnings: " + std::to_string(d.warningCount), 2);
 
     if (d.options & kOptionSaveReport) {
-        if (d.reportFormat != 0 && d.reportFormat != 1) {
-            d.status = kStatusReportFailed;
-            d.failureReason = "Unknown report format (" + std::to_string(d.reportFormat) + ")";
-        } else {
-            const std::string bytes = d.reportFormat == 0 ? toRtf(*d.log) : d.log->plainText();
-            // A report can be made again from its file: no flush to disk per report.
-            WriteResult written = writeFileSafely(d.reportFile, bytes, Durability::Derived);
-            if (!written) {
-                d.status = kStatusReportFailed;
-                d.failureReason = std::move(written.error().reason);
-            }
+        const std::string bytes =
+            d.reportFormat == ReportFormat::RichText ? toRtf(*d.log) : d.log->plainText();
+        // A report can be made again from its file: no flush to disk per report.
+        WriteResult written = writeFileSafely(d.reportFile, bytes, Durability::Derived);
+        if (!written) {
+            d.status = ReadStatus::ReportFailed;
+            d.failureReason = std::move(written.error().reason);
         }
     }
 }
@@ -389,7 +387,7 @@ void Reader::writeErrorText() {
 std::string detectFileType(const Catalogue& catalogue, const std::string& path) {
     const auto file = readSettingsFileBytes(path);
     if (!file) return "";
-    return detectFormOfBytes(catalogue, *file);
+    return detectFormOfBytes(catalogue, file->bytes);
 }
 
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,

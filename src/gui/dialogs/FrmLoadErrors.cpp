@@ -68,13 +68,13 @@ FrmLoadErrors::FrmLoadErrors(const LoadErrorRequest& request, const GuiContext* 
         return button;
     };
     QPushButton* continueOpen = addAnswer("bContinueOpen", QStringLiteral("&Continue Open"),
-                                          LoadErrorButton::kContinueOpen, column1, 38);
-    addAnswer("bCancelOPen", QStringLiteral("Ca&ncel Open"), LoadErrorButton::kCancelOpen, column2,
+                                          LoadErrorButton::ContinueOpen, column1, 38);
+    addAnswer("bCancelOPen", QStringLiteral("Ca&ncel Open"), LoadErrorButton::CancelOpen, column2,
               38);
     QPushButton* continueAll = addAnswer("bContinueAll", QStringLiteral("C&ontinue All"),
-                                         LoadErrorButton::kContinueAll, column1, 72);
+                                         LoadErrorButton::ContinueAll, column1, 72);
     QPushButton* cancelAll = addAnswer("bCancelAll", QStringLiteral("C&ancel All"),
-                                       LoadErrorButton::kCancelAll, column2, 72);
+                                       LoadErrorButton::CancelAll, column2, 72);
     continueAll->setVisible(request.showAllButtons);
     cancelAll->setVisible(request.showAllButtons);
 
@@ -109,7 +109,7 @@ void FrmLoadErrors::toggleDetails() {
 
 void FrmLoadErrors::decide(LoadErrorButton button) {
     m_answer.button = button;
-    m_answer.missing = m_blankOption->isChecked() ? MissingChoice::kBlank : MissingChoice::kDefault;
+    m_answer.missing = m_blankOption->isChecked() ? MissingChoice::Blank : MissingChoice::Default;
     accept();
 }
 

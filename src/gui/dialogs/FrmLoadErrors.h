@@ -34,7 +34,7 @@ class FrmLoadErrors : public QDialog {
     void toggleDetails();
     void decide(LoadErrorButton button);
 
-    LoadErrorAnswer m_answer{LoadErrorButton::kClosed, MissingChoice::kDefault};
+    LoadErrorAnswer m_answer{LoadErrorButton::Closed, MissingChoice::Default};
     int m_width = 0;
     QRadioButton* m_blankOption = nullptr;   // oBlank
     QPushButton* m_detailsButton = nullptr;  // bDetails

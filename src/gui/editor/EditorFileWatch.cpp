@@ -7,9 +7,6 @@
 #include <QWidget>
 
 #include "UiServices.h"
-#include "common/SamePath.h"
-#include "document/OriginalBackup.h"
-#include "document/SaveFile.h"
 
 namespace tavmir::gui {
 namespace {
@@ -22,8 +19,8 @@ QString localPath(const std::string& path) {
 
 }  // namespace
 
-EditorFileWatch::EditorFileWatch(QWidget& editor, GuiContext& context,
-                                 const EditorDocument& document, std::function<void()> reload)
+EditorFileWatch::EditorFileWatch(QWidget& editor, GuiContext& context, EditorDocument& document,
+                                 std::function<void()> reload)
     : QObject(&editor),
       m_editor(editor),
       m_context(context),
@@ -54,17 +51,9 @@ void EditorFileWatch::watch(const std::string& path) {
     if (!m_watcher->files().contains(file) && QFileInfo::exists(file)) m_watcher->addPath(file);
 }
 
-void EditorFileWatch::opened() {
-    m_disk.remember(m_document.filePath());
-    m_backups.start();
-    watch(m_document.filePath());
-}
+void EditorFileWatch::opened() { watch(m_document.filePath()); }
 
-void EditorFileWatch::saved() {
-    m_disk.remember(m_document.filePath());
-    m_backups.wrote(m_document.filePath());
-    watch(m_document.filePath());
-}
+void EditorFileWatch::saved() { watch(m_document.filePath()); }
 
 bool EditorFileWatch::askYesNo(const std::string& text) {
     QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -75,21 +64,9 @@ bool EditorFileWatch::askYesNo(const std::string& text) {
     return yes;
 }
 
-std::string EditorFileWatch::beforeWrite(const std::string& path) {
-    if (samePath(path, m_document.filePath())) {
-        const std::string question = m_disk.overwriteQuestion(path);
-        if (!question.empty() && !askYesNo(question)) return std::string(kSaveCancelled);
-    }
-    if (m_backups.keepsOriginalOf(path, m_context.preferences.keepOriginal != 0)) {
-        const WriteResult kept = keepOriginal(path);
-        if (!kept && !askYesNo(backupFailedQuestion(path, kept.error().reason)))
-            return std::string(kSaveCancelled);
-    }
-    return {};
-}
-
 void EditorFileWatch::check() {
-    if (!m_disk.known()) return;
+    DiskWatch& disk = m_document.diskWatch();
+    if (!disk.known()) return;
     if (m_checking || QApplication::activeModalWidget() != nullptr) {
         // Asked again once the question or dialog in the way has gone.
         m_pending = true;
@@ -99,7 +76,7 @@ void EditorFileWatch::check() {
     m_checking = true;
     m_pending = false;
     const std::string path = m_document.filePath();
-    const DiskNotice notice = m_disk.check(path, m_document.modified());
+    const DiskNotice notice = disk.check(path, m_document.modified());
     watch(path);
     switch (notice.kind) {
         case DiskNoticeKind::None:

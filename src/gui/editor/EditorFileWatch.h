@@ -5,11 +5,9 @@
 // checks), a deleted one is said to be gone while the editor keeps its values, a folder or FIFO
 // in its place is reported and never read.
 //
-// Before every save it asks before writing over a change made on disk since the file was
-// opened or last saved, and keeps the original as FILE.bak at the first save of the session
-// (see BackupSession); a backup that cannot be written is asked about once, and the save goes
-// on only on Yes. What the editor itself writes is remembered, so its own saves never look like
-// a change.
+// What the editor knows of the file lives in its document (the identity it read or wrote,
+// what it told); the save asks its own questions (session/SaveRun.h) and remembers what it
+// wrote, so the editor's own saves never look like a change.
 #pragma once
 
 #include <QObject>
@@ -18,8 +16,6 @@
 #include <string>
 
 #include "GuiContext.h"
-#include "document/BackupSession.h"
-#include "document/DiskWatch.h"
 #include "document/EditorDocument.h"
 
 class QFileSystemWatcher;
@@ -33,16 +29,13 @@ class EditorFileWatch : public QObject {
 
   public:
     // `editor` parents the message boxes; `reload` opens the document's file again.
-    EditorFileWatch(QWidget& editor, GuiContext& context, const EditorDocument& document,
+    EditorFileWatch(QWidget& editor, GuiContext& context, EditorDocument& document,
                     std::function<void()> reload);
 
-    // The document's file was just read into the editor (an open or a reload): a new session.
+    // The document's file was just read into the editor (an open or a reload), or written
+    // (Save As may have chosen another file): the watcher follows it.
     void opened();
-    // The document's file was just written by the editor.
     void saved();
-    // What Save runs once its checks have passed, before writing path: "" to write, else
-    // kSaveCancelled (the user declined).
-    std::string beforeWrite(const std::string& path);
 
     // Looks at the file now and tells what changed, once (the watcher's signal and the
     // program's activation call it). While a modal dialog is open the look waits for it.
@@ -60,12 +53,10 @@ class EditorFileWatch : public QObject {
 
     QWidget& m_editor;
     GuiContext& m_context;
-    const EditorDocument& m_document;
+    EditorDocument& m_document;
     std::function<void()> m_reload;
     QFileSystemWatcher* m_watcher = nullptr;  // null when the context does not watch
     QTimer* m_retry = nullptr;                // a look put off by a modal dialog
-    DiskWatch m_disk;
-    BackupSession m_backups;
     bool m_checking = false;
     bool m_pending = false;
 };

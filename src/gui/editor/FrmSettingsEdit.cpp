@@ -1,5 +1,6 @@
 #include "editor/FrmSettingsEdit.h"
 
+#include <QApplication>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -18,6 +19,7 @@
 #include "editor/EditorPages.h"
 #include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
+#include "session/SaveRun.h"
 #include "settingsfile/SettingsFileReader.h"
 #include "settingsfile/UnwrittenLines.h"
 #include "widgets/EditorFieldEvents.h"
@@ -94,13 +96,13 @@ void FrmSettingsEdit::fieldBlurred(int) {
 
 void FrmSettingsEdit::fieldActivated(int item) {
     switch (m_document.doubleClick(item)) {
-        case FieldCommand::kEditSettingForAllShips:
+        case FieldCommand::EditSettingForAllShips:
             emit editCommandRequested(true);
             break;
-        case FieldCommand::kEditAlphanumericSetting:
+        case FieldCommand::EditAlphanumericSetting:
             emit editCommandRequested(false);
             break;
-        case FieldCommand::kNone:
+        case FieldCommand::None:
             break;
     }
 }
@@ -140,36 +142,63 @@ void FrmSettingsEdit::labelClicked(int item, bool doubleClick) {
     if (doubleClick) fieldActivated(item);
 }
 
-std::string FrmSettingsEdit::finishSave(const SaveOutcome& outcome, const SaveState& state) {
-    m_document.setFileType(state.fileType);
+namespace {
+
+// The save's questions, asked with the normal pointer over the busy one.
+class EditorSaveQuestions final : public SaveQuestions {
+  public:
+    explicit EditorSaveQuestions(QWidget& editor) : m_editor(editor) {}
+    bool confirm(const std::string& question) override {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const bool yes = askYesNo(&m_editor, fromCore(question));
+        QApplication::restoreOverrideCursor();
+        return yes;
+    }
+
+  private:
+    QWidget& m_editor;
+};
+
+}  // namespace
+
+SaveResult FrmSettingsEdit::save(const SaveChoice& choice) {
+    SaveOutcome outcome;
+    {
+        BusyCursor busy;
+        EditorSaveQuestions questions(*this);
+        SaveSettings settings;
+        settings.keepOriginals = m_context.preferences.keepOriginal != 0;
+        if (m_context.mainModule != nullptr) settings.recent = &m_context.mainModule->recentFiles();
+        outcome = saveDocument(m_document, choice, questions, settings);
+    }
+    showSaveOutcome(outcome);
+    return outcome.result;
+}
+
+void FrmSettingsEdit::showSaveOutcome(const SaveOutcome& outcome) {
     if (!outcome.ok()) {
         if (outcome.page != 0) showPage(outcome.page);
         if (!outcome.errorMessage.empty()) showCritical(this, fromCore(outcome.errorMessage));
         if (outcome.focusSetting != 0) focusItem(outcome.focusSetting);
         if (!outcome.caption.empty()) setWindowTitle(fromCore(outcome.caption));
-        return outcome.result;
+        return;
     }
-    m_document.setFilePath(state.filePath);
-    // Written: the history's clean state is this one, and the file on disk is the editor's.
-    m_document.markSaved();
+    // The watcher follows the file (Save As may have chosen another one).
     m_fileWatch->saved();
     emit historyChanged();
-    setWindowTitle(fromCore(outcome.caption.empty() ? m_document.caption() : outcome.caption));
-    if (outcome.addToRecentFiles && m_context.mainModule != nullptr)
-        m_context.mainModule->recentFiles().addToFront(state.filePath);
-    const QString saved = fromCore(outcome.savedPath.empty() ? state.filePath : outcome.savedPath);
+    setWindowTitle(fromCore(outcome.caption));
+    const QString saved = fromCore(outcome.savedPath);
     if (m_context.showMessage)
         m_context.showMessage(fromCore(std::string(kFileSavedHeading)), saved,
                               messageTimeMilliseconds(m_context.preferences.messageTime));
     emit fileSaved(saved, outcome.pathChanged);
-    return {};
 }
 
 std::string FrmSettingsEdit::filePath() const { return m_document.filePath(); }
 
 bool FrmSettingsEdit::modified() const { return m_document.modified(); }
 
-std::string FrmSettingsEdit::openFile(const std::string& path) {
+OpenResult FrmSettingsEdit::openFile(const std::string& path) {
     std::optional<BusyCursor> busy(std::in_place);
     OpenRunFlags& flags =
         m_context.mainModule != nullptr ? m_context.mainModule->openRun() : m_ownRunFlags;
@@ -201,38 +230,23 @@ std::string FrmSettingsEdit::openFile(const std::string& path) {
     emit fileLoaded(fromCore(path));
     emit historyChanged();
     m_pages.buildRemainingWhenIdle();
-    return {};
+    return OpenResult::Loaded;
 }
 
-std::string FrmSettingsEdit::saveFile() {
-    SaveState state{m_document.filePath(), m_document.fileType(), m_document.modified()};
-    SaveOutcome outcome;
-    {
-        BusyCursor busy;
-        outcome = tavmir::saveFile(
-            *m_context.catalogue, m_document.fields(), state,
-            [this](const std::string& path) { return m_fileWatch->beforeWrite(path); });
-    }
-    return finishSave(outcome, state);
-}
+SaveResult FrmSettingsEdit::saveFile() { return save(SaveChoice{}); }
 
-std::string FrmSettingsEdit::saveFileAs() {
+SaveResult FrmSettingsEdit::saveFileAs() {
     FileDialogRequest request;
     request.directory = fromCore(m_document.filePath());
     request.filters = qtNameFilters(kSaveAsFilter);
     request.selectedFilter = saveAsFilterIndex(m_document.fileType()) - 1;
     const QString chosen = ui().saveFileName(this, request);
-    if (chosen.isEmpty()) return "cancel";
-    SaveState state{m_document.filePath(), m_document.fileType(), m_document.modified()};
-    SaveOutcome outcome;
-    {
-        BusyCursor busy;
-        outcome = tavmir::saveFileAs(
-            *m_context.catalogue, m_document.fields(), state, toCore(chosen),
-            request.selectedFilter + 1,
-            [this](const std::string& path) { return m_fileWatch->beforeWrite(path); });
-    }
-    return finishSave(outcome, state);
+    if (chosen.isEmpty()) return SaveResult::Cancelled;
+    SaveChoice choice;
+    choice.saveAs = true;
+    choice.chosenPath = toCore(chosen);
+    choice.filterIndex = request.selectedFilter + 1;
+    return save(choice);
 }
 
 void FrmSettingsEdit::setFilePath(const std::string& path) {

@@ -18,8 +18,8 @@
 #include "widgets/EditorFieldEvents.h"
 
 namespace tavmir {
+struct SaveChoice;
 struct SaveOutcome;
-struct SaveState;
 }  // namespace tavmir
 
 namespace tavmir::gui {
@@ -38,12 +38,12 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // EditorWindow.
     std::string filePath() const override;
     bool modified() const override;
-    // OpenFile: reads the file (load-error dialog when it has errors); "" or "cancel open".
-    std::string openFile(const std::string& path) override;
-    // SaveFile: checks and writes in the file's own form; "" when written.
-    std::string saveFile() override;
-    // Save As with the save dialog; "" when written.
-    std::string saveFileAs();
+    // OpenFile: reads the file (load-error dialog when it has errors).
+    OpenResult openFile(const std::string& path) override;
+    // SaveFile: checks and writes in the file's own form.
+    SaveResult saveFile() override;
+    // Save As with the save dialog (Cancelled when the dialog is).
+    SaveResult saveFileAs();
 
     void setFilePath(const std::string& path);
     int slotNumber() const;
@@ -107,9 +107,10 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     void applyPageSwitch(int from, int to);
     void showRemark();
     void refreshCaption();
-    // Shows the outcome of a save (message box, page and focus of a refused value, caption,
-    // the saved message); the result of SaveFile / Save As.
-    std::string finishSave(const SaveOutcome& outcome, const SaveState& state);
+    // Runs the save and shows its outcome (message box, page and focus of a refused value,
+    // caption, the saved message).
+    SaveResult save(const SaveChoice& choice);
+    void showSaveOutcome(const SaveOutcome& outcome);
     // The file changed on disk and the user chose to reload it: a fresh single-file open.
     void reloadFromDisk();
 

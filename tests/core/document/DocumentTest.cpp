@@ -74,18 +74,18 @@ TEST(Document, FillsAMissingSettingAsTheUserChose) {
         std::string value;
     };
     const Row rows[] = {
-        {MissingChoice::kDefault, "D", "Hello"},  // the default, cut to the field's 5 characters
-        {MissingChoice::kBlank, "B", ""},
+        {MissingChoice::Default, "D", "Hello"},  // the default, cut to the field's 5 characters
+        {MissingChoice::Blank, "B", ""},
     };
     for (const Row& r : rows) {
         auto doc = newDocument();
-        ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, r.choice}}};
+        ScriptedDialog dialog{{{LoadErrorButton::ContinueOpen, r.choice}}};
         OpenRunFlags flags;
         EXPECT_TRUE(doc->openFile(kPath, fakeReader(fileMissing(kText)), flags, dialog.callback())
                         .loaded());
         ASSERT_EQ(dialog.asked.size(), 1u);
         EXPECT_TRUE(dialog.asked[0].showMissingChoice);
-        EXPECT_EQ(flags.loadDecision, r.decision);
+        EXPECT_EQ(loadDecisionLetter(flags.loadDecision), r.decision);
         EXPECT_EQ(doc->text(kText), r.value);
         EXPECT_EQ(doc->text(1), "1");
         EXPECT_TRUE(doc->modified());
@@ -96,7 +96,7 @@ TEST(Document, FillsAMissingSettingAsTheUserChose) {
 TEST(Document, ContinueAllReusesTheDecisionForLaterFiles) {
     OpenRunFlags flags;
     flags.moreFilesFollow = true;
-    ScriptedDialog dialog{{{LoadErrorButton::kContinueAll, MissingChoice::kBlank}}};
+    ScriptedDialog dialog{{{LoadErrorButton::ContinueAll, MissingChoice::Blank}}};
     FakeFile allThereWithErrors = completeFile();
     allThereWithErrors.errors = 2;
 
@@ -108,7 +108,7 @@ TEST(Document, ContinueAllReusesTheDecisionForLaterFiles) {
     EXPECT_TRUE(dialog.asked[0].showAllButtons);
     EXPECT_TRUE(dialog.asked[0].showMissingChoice);
     EXPECT_TRUE(flags.continueAll);
-    EXPECT_EQ(flags.loadDecision, "B");
+    EXPECT_EQ(flags.loadDecision, LoadDecision::Blank);
 
     flags.moreFilesFollow = false;
     auto second = newDocument();
@@ -123,18 +123,19 @@ TEST(Document, RefusesTheFileTheUserCancels) {
         LoadErrorButton button;
         bool cancelAll;
     };
-    const Row rows[] = {{LoadErrorButton::kCancelOpen, false},
-                        {LoadErrorButton::kCancelAll, true},
-                        {LoadErrorButton::kClosed, false}};
+    const Row rows[] = {{LoadErrorButton::CancelOpen, false},
+                        {LoadErrorButton::CancelAll, true},
+                        {LoadErrorButton::Closed, false}};
     for (const Row& r : rows) {
         auto doc = newDocument();
-        ScriptedDialog dialog{{{r.button, MissingChoice::kDefault}}};
+        ScriptedDialog dialog{{{r.button, MissingChoice::Default}}};
         OpenRunFlags flags;
         flags.moreFilesFollow = true;
         const OpenOutcome outcome =
             doc->openFile(kPath, fakeReader(fileMissing(5)), flags, dialog.callback());
-        EXPECT_EQ(outcome.result + "|" + outcome.message + "|" + flags.loadDecision,
-                  "cancel open||C");
+        EXPECT_EQ(outcome.result, OpenResult::Refused);
+        EXPECT_EQ(outcome.message + "|" + std::string(loadDecisionLetter(flags.loadDecision)),
+                  "|C");
         EXPECT_EQ(flags.cancelAll, r.cancelAll);
         EXPECT_EQ(doc->text(1) + doc->fileType(), "");
     }
@@ -143,14 +144,14 @@ TEST(Document, RefusesTheFileTheUserCancels) {
 TEST(Document, RefusesAFileThatIsNotASettingsFile) {
     struct Row {
         std::string fileType;
-        int status;
+        ReadStatus status;
     };
     // Unknown form; unreadable or empty after an earlier read left its type; cut off mid-read.
-    const Row rows[] = {{"", kStatusUnknownForm},
-                        {"", kStatusReadFailed},
-                        {"CFG", kStatusEmpty},
-                        {"SET", kStatusReadFailed},
-                        {"XYZ", kStatusRead}};
+    const Row rows[] = {{"", ReadStatus::UnknownForm},
+                        {"", ReadStatus::ReadFailed},
+                        {"CFG", ReadStatus::Empty},
+                        {"SET", ReadStatus::ReadFailed},
+                        {"XYZ", ReadStatus::Read}};
     for (const Row& r : rows) {
         auto doc = newDocument();
         FakeFile file = completeFile();
@@ -158,7 +159,7 @@ TEST(Document, RefusesAFileThatIsNotASettingsFile) {
         file.status = r.status;
         OpenRunFlags flags;
         const OpenOutcome outcome = doc->openFile(kPath, fakeReader(file), flags, noDialog());
-        EXPECT_EQ(outcome.result, "cancel open");
+        EXPECT_EQ(outcome.result, OpenResult::Refused);
         EXPECT_EQ(outcome.message,
                   "File is not in CFG or SET format:\r\n/zone/arena.cfg\r\n\r\nOpen cancelled");
         EXPECT_EQ(doc->text(1), "");
@@ -181,16 +182,16 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
     OpenRunFlags flags;
     FakeFile original = completeFile();
     original.warnings = 1;
-    ScriptedDialog dialog{{{LoadErrorButton::kContinueOpen, MissingChoice::kDefault},
-                           {LoadErrorButton::kCancelOpen, MissingChoice::kDefault}}};
-    flags.loadDecision = "B";  // left by an earlier run
+    ScriptedDialog dialog{{{LoadErrorButton::ContinueOpen, MissingChoice::Default},
+                           {LoadErrorButton::CancelOpen, MissingChoice::Default}}};
+    flags.loadDecision = LoadDecision::Blank;  // left by an earlier run
     // Warnings alone ask too; every setting is there, so no missing-settings choice.
     ASSERT_TRUE(doc->openFile(kPath, fakeReader(original), flags, dialog.callback()).loaded());
     ASSERT_EQ(dialog.asked.size(), 1u);
     EXPECT_EQ(dialog.asked[0].path, kPath);
     EXPECT_FALSE(dialog.asked[0].showMissingChoice || dialog.asked[0].showAllButtons);
     EXPECT_EQ(dialog.logs[0].rfind(kPath, 0), 0u);  // the dialog gets the trimmed log
-    EXPECT_EQ(flags.loadDecision, "");
+    EXPECT_EQ(flags.loadDecision, LoadDecision::Open);
     EXPECT_FALSE(doc->modified());
     doc->showPage(4);
     doc->editField(287, "42");
@@ -200,11 +201,11 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
     FakeFile changed = fileMissing(287);
     changed.values[1] = "9";
     EXPECT_EQ(doc->openFile(kPath, fakeReader(changed), flags, dialog.callback()).result,
-              "cancel open");
+              OpenResult::Refused);
     FakeFile unreadable;
-    unreadable.status = kStatusReadFailed;
+    unreadable.status = ReadStatus::ReadFailed;
     EXPECT_EQ(doc->openFile(kPath, fakeReader(unreadable), flags, noDialog()).result,
-              "cancel open");
+              OpenResult::Refused);
 
     EXPECT_EQ(doc->text(287) + doc->text(1), "421");
     EXPECT_TRUE(doc->modified() && doc->hasLoadErrors());
@@ -216,29 +217,6 @@ TEST(Document, ARefusedReloadKeepsTheValuesAndTheModifiedMark) {
     EXPECT_EQ(doc->text(287), "1");
     EXPECT_FALSE(doc->modified() || doc->hasLoadErrors());
     EXPECT_EQ(doc->currentPage(), 4);
-}
-
-// Each state of the file on disk is told once; a file back after a folder stood in its place
-// is a new change; an editor that forgets its file is told nothing.
-TEST(DiskWatch, TellsEachStateOnceAndNothingOnceForgotten) {
-    const test::TempDir dir;
-    const std::string path = dir.file("a.cfg", "abc");
-    DiskWatch watch;
-    watch.remember(path);
-    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::None);
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
-    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::NotRegular);
-    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::None);
-    std::filesystem::remove(path);
-    dir.file("a.cfg", "abd");
-    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::Reload);
-    EXPECT_EQ(watch.check(path, false).kind, DiskNoticeKind::None);
-    watch.forget();
-    EXPECT_FALSE(watch.known());
-    dir.file("a.cfg", "abcd");
-    EXPECT_EQ(watch.check(path, true).kind, DiskNoticeKind::None);
-    EXPECT_EQ(watch.overwriteQuestion(path), "");
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ struct FakeFile {
     int errors = 0;
     int warnings = 0;
     std::string fileType = "CFG";
-    int status = kStatusRead;
+    ReadStatus status = ReadStatus::Read;
 };
 
 // Every setting present with the value "1".

@@ -29,7 +29,7 @@ void expectReadsBack(const Catalogue& c, const std::string& bytes, const std::st
     data.fileName = dir.file(name, bytes);
     data.log = &log;
     validateSettingsFile(c, data, ReaderEnvironment{});
-    ASSERT_EQ(data.status, kStatusRead) << log.plainText();
+    ASSERT_EQ(data.status, ReadStatus::Read) << log.plainText();
     EXPECT_EQ(data.fileType, form);
     EXPECT_EQ(data.errorCount, 0) << log.plainText();
     EXPECT_EQ(data.warningCount, 0) << log.plainText();

@@ -43,10 +43,11 @@ std::string readerOutput(const fs::path& input, bool inMemory) {
 
     PerSetting<bool> missing{};
     for (std::size_t n = 1; n < d.found.size(); ++n) missing[n] = !d.found[n];
-    out += "-- record\r\nstatus " + std::to_string(d.status) + ", type " + d.fileType +
-           ", extension matches " + (d.extensionMatches ? "yes" : "no") + "\r\nfound " +
-           std::to_string(d.foundCount) + ", errors " + std::to_string(d.errorCount) +
-           ", warnings " + std::to_string(d.warningCount) + "\r\nvalues 1 to 5:";
+    out += "-- record\r\nstatus " + std::to_string(static_cast<int>(d.status)) + ", type " +
+           d.fileType + ", extension matches " + (d.extensionMatches ? "yes" : "no") +
+           "\r\nfound " + std::to_string(d.foundCount) + ", errors " +
+           std::to_string(d.errorCount) + ", warnings " + std::to_string(d.warningCount) +
+           "\r\nvalues 1 to 5:";
     for (std::size_t n = 1; n <= 5; ++n) out += d.found[n] ? " [" + d.values[n] + "]" : " -";
     out += "\r\nvalue errors:" + flagged(d.valueError) +
            "\r\nlimit warnings:" + flagged(d.limitWarning) +
