@@ -316,6 +316,7 @@ void MDIFormMain::discardEditor(EditorWindow& editor) {
         });
     if (found == m_entries.end()) return;
     QMdiSubWindow* subWindow = found->subWindow;
+    const bool wasMaximized = subWindow->isMaximized();
     found->editor->disconnect(this);
     m_entries.erase(found);
     subWindow->removeEventFilter(this);
@@ -323,6 +324,15 @@ void MDIFormMain::discardEditor(EditorWindow& editor) {
     m_mdiArea->removeSubWindow(subWindow);
     subWindow->hide();
     subWindow->deleteLater();
+    // The frame shows its editors maximised while the front one is: the editor that comes to
+    // the front in place of a maximised one is maximised too, not left at its normal size.
+    if (wasMaximized) {
+        QMdiSubWindow* next = m_mdiArea->activeSubWindow();
+        if (next == nullptr) next = m_mdiArea->currentSubWindow();
+        if (next == nullptr)
+            if (FrmSettingsEdit* active = activeEditor()) next = subWindowOf(active);
+        if (next != nullptr) next->showMaximized();
+    }
     updateMenus();
 }
 
