@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "PrintPages.h"
+
 namespace tavmir::gui {
 namespace {
 
@@ -133,11 +135,9 @@ bool QtUiServices::print(QWidget* parent, QTextDocument& document, bool selectio
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
     if (selectionAvailable) dialog.setPrintRange(QAbstractPrintDialog::Selection);
     if (dialog.exec() != QDialog::Accepted) return false;
-    if (dialog.printRange() == QAbstractPrintDialog::Selection && selection)
-        selection->print(&printer);
-    else
-        document.print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    return printPages(
+        dialog.printRange() == QAbstractPrintDialog::Selection && selection ? *selection : document,
+        printer);
 }
 
 QString QtUiServices::clipboardText() { return QGuiApplication::clipboard()->text(); }

@@ -18,7 +18,8 @@
 //   answers  open NAME.. (the Open command), answer-open NAME.., answer-save NAME [FILTER],
 //            answer-save-cancel, filter N (the entry the next file dialog ends on),
 //            answer BUTTON.. (message boxes), clipboard TEXT, clipboard-fill COUNT TEXT ("#" is
-//            the count so far; also the fields' own paste), prefs ALIGN WHEEL DISABLED TIME [KEEP]
+//            the count so far; also the fields' own paste), prefs ALIGN WHEEL DISABLED TIME [KEEP],
+//            print-to NAME.pdf (the next print job also goes onto a PDF printer, A4)
 //   windows  window [W H], start [NAME..] (as the program starts), use NAME (a window of the
 //            main window, searched after the dialog), activate N (editor N, 1 = first open),
 //            trigger ACTION, menu MENU (its entries), pick MENU N, click OBJ, dclick OBJ,
@@ -37,7 +38,9 @@
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
 //            window.editors, field.ITEMS, app.overrideCursor, app.preferences, app.keepOriginal,
 //            LIST.items, VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists,
-//            MENU.enabled, TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard
+//            MENU.enabled, TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard; show-pdf
+//            NAME.pdf (each page's line count and last line as pdftotext reads them, and
+//            whether the words are those of the document printed last, nothing added)
 //   blocks   dialog NAME ... end: run inside the dialog of that object name that the next
 //            command opens (any other dialog closes: FrmMessage accepted, the rest rejected);
 //            soon ... end: run as soon as the next command lets events in
@@ -60,7 +63,9 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -468,6 +473,37 @@ class Scenario {
             std::to_string(bytes.size()) + " bytes, digest " + std::to_string(h % 1000000007));
     }
 
+    // The text of a PDF as a reader sees it (pdftotext of poppler-utils): page by page, and
+    // word for word against the document printed last.
+    void showPdf(const Command& c) {
+        QProcess reader;
+        reader.start(QStringLiteral("pdftotext"),
+                     {QStringLiteral("-layout"), path(c.words[1]), QStringLiteral("-")});
+        if (!reader.waitForFinished(20000) || reader.exitCode() != 0)
+            return fail(m_depth, "pdftotext (poppler-utils) could not read " + c.words[1]);
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        QStringList pages = text.split(QLatin1Char('\f'));
+        if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.pop_back();
+        for (qsizetype n = 0; n < pages.size(); ++n) {
+            QStringList lines = pages[n].split(QLatin1Char('\n'));
+            while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) lines.pop_back();
+            say(m_depth + 1, "page " + std::to_string(n + 1) + ": " + std::to_string(lines.size()) +
+                                 " lines, the last: " +
+                                 (lines.isEmpty() ? "" : lines.back().simplified().toStdString()));
+        }
+        const QRegularExpression blanks(QStringLiteral("\\s+"));
+        const QStringList words = text.split(blanks, Qt::SkipEmptyParts);
+        const QStringList printed = ui.printed.isEmpty()
+                                        ? QStringList()
+                                        : ui.printed.back().whole.split(blanks, Qt::SkipEmptyParts);
+        if (words == printed) return say(m_depth + 1, "the printed log's words, nothing added");
+        qsizetype at = 0;
+        while (at < words.size() && at < printed.size() && words[at] == printed[at]) ++at;
+        say(m_depth + 1, "word " + std::to_string(at + 1) + " differs from the printed log: " +
+                             words.value(at, QStringLiteral("(end)")).toStdString() + " for " +
+                             printed.value(at, QStringLiteral("(end)")).toStdString());
+    }
+
     void key(QWidget* w, const std::string& keys) {
         const QKeyCombination k = QKeySequence::fromString(QString::fromStdString(keys))[0];
         QTest::keyClick(w, k.key(), k.keyboardModifiers());
@@ -723,6 +759,10 @@ class Scenario {
                 }
         } else if (verb == "show-file") {
             showFile(c);
+        } else if (verb == "print-to") {
+            ui.printFile = path(arg(1));
+        } else if (verb == "show-pdf") {
+            showPdf(c);
         } else if (verb == "show-clipboard") {
             const std::string t = ui.clipboard.toStdString();
             say(d + 1, std::to_string(t.size()) + " characters, " +

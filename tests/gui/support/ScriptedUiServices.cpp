@@ -1,7 +1,13 @@
 #include "gui/support/ScriptedUiServices.h"
 
 #include <QDialog>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTextDocument>
+
+#include <utility>
+
+#include "PrintPages.h"
 
 namespace tavmir::gui::test {
 
@@ -58,7 +64,12 @@ bool ScriptedUiServices::print(QWidget*, QTextDocument& document, bool selection
                                QTextDocument* selection) {
     printed.append({document.toPlainText(), selectionAvailable,
                     selection ? selection->toPlainText() : QString()});
-    return true;
+    if (printFile.isEmpty()) return true;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(std::exchange(printFile, {}));
+    return printPages(document, printer);
 }
 
 }  // namespace tavmir::gui::test

@@ -44,6 +44,9 @@ class ScriptedUiServices : public UiServices {
         QString selection;
     };
     QList<PrintJob> printed;
+    // When set, the next print job also goes onto a PDF printer writing this file (A4), as
+    // the print dialog's PDF printer would.
+    QString printFile;
 
     QMessageBox::StandardButton message(QWidget*, BoxIcon icon, const QString& text,
                                         QMessageBox::StandardButtons buttons,
