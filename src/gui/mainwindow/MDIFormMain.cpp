@@ -12,6 +12,7 @@
 #include "batch/BatchMenu.h"
 #include "dialogs/FrmCloseFile.h"
 #include "dialogs/FrmPreferences.h"
+#include "editor/EditorFileWatch.h"
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
@@ -317,6 +318,8 @@ void MDIFormMain::discardEditor(EditorWindow& editor) {
     if (found == m_entries.end()) return;
     QMdiSubWindow* subWindow = found->subWindow;
     const bool wasMaximized = subWindow->isMaximized();
+    // The window goes later; its questions about the file on disk end now.
+    found->editor->fileWatch().stop();
     found->editor->disconnect(this);
     m_entries.erase(found);
     subWindow->removeEventFilter(this);
