@@ -37,6 +37,8 @@
 //            page's cells measured, with that label font when given)
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
 //            window.editors, field.ITEMS, app.overrideCursor, app.preferences, app.keepOriginal,
+//            app.ended (the main window closed: the program ends), app.windows (those shown),
+//            OBJ.onTop (a shown window over a shown one),
 //            LIST.items, VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists,
 //            MENU.enabled, TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard; show-pdf
 //            NAME.pdf (each page's line count and last line as pdftotext reads them, and
@@ -212,6 +214,7 @@ class Scenario {
     MDIFormMain& win() {
         if (!window) {
             window = std::make_unique<MDIFormMain>(context);
+            QObject::connect(window.get(), &MDIFormMain::closed, [this] { m_ended = true; });
             window->show();
             QApplication::setActiveWindow(window.get());
         }
@@ -328,6 +331,17 @@ class Scenario {
                        std::to_string(c.preferences.disableWindowMessage) + " " +
                        c.preferences.messageTime;
             if (prop == "keepOriginal") return std::to_string(c.preferences.keepOriginal);
+            if (prop == "ended") return m_ended ? "yes" : "no";
+            if (prop == "windows") {  // the windows on the screen
+                std::vector<std::string> shown;
+                for (const QWidget* w : QApplication::topLevelWidgets())
+                    if (w->isVisible() && w->windowType() != Qt::ToolTip)
+                        shown.push_back(w->objectName().toStdString());
+                std::sort(shown.begin(), shown.end());
+                std::string out = shown.empty() ? "none" : "";
+                for (const std::string& n : shown) out += (out.empty() ? "" : " ") + n;
+                return out;
+            }
         }
         if (name == "editor" && editor()) {
             FrmSettingsEdit& e = *editor();
@@ -426,6 +440,11 @@ class Scenario {
             return std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4 ? "yes" : "off by " + text(off);
         }
         if (w && prop == "focused") return w->hasFocus() ? "true" : "false";
+        if (w && prop == "onTop")  // a window over a window that is shown, or of its own
+            return w->isVisible() &&
+                           (!w->parentWidget() || w->parentWidget()->window()->isVisible())
+                       ? "yes"
+                       : "no";
         const QVariant v = o->property(prop.c_str());
         if (!v.isValid()) fail(depth, "no property " + spec);
         return text(v);
@@ -658,6 +677,9 @@ class Scenario {
                 files.push_back(path(c.words[k]).toStdString());
             window = startGui(*m_started, m_folder, files);
             if (!window) say(d + 1, "(no window)");
+            m_ended = false;
+            if (window)
+                QObject::connect(window.get(), &MDIFormMain::closed, [this] { m_ended = true; });
         } else if (verb == "use") {
             m_used = nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -823,7 +845,8 @@ class Scenario {
                                    : m.icon == BoxIcon::Question ? "question"
                                                                  : "information") +
                            " [" + buttons.substr(buttons.empty() ? 0 : 1) +
-                           "]: " + m.text.toStdString());
+                           "]: " + m.text.toStdString() +
+                           (m.overHiddenWindow ? " (over a hidden window)" : ""));
         }
         for (; m_requests < ui.fileRequests.size(); ++m_requests) {
             const FileDialogRequest& r = ui.fileRequests[m_requests];
@@ -910,6 +933,7 @@ class Scenario {
     qsizetype m_messages = 0, m_requests = 0;
     qsizetype m_printed = 0, m_folders = 0;
     bool m_paletteChanged = false;
+    bool m_ended = false;  // the main window closed: the program ends
     const QPalette m_lightPalette = QApplication::palette();  // as the test began
 };
 

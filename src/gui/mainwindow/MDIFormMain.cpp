@@ -364,8 +364,11 @@ CloseAnswer MDIFormMain::askToSave(const std::string& path, bool allAnswers) {
 // ---- events ----
 
 void MDIFormMain::closeEvent(QCloseEvent* event) {
-    if (m_module->requestQuit(*this)) {
+    // The batch windows close first: one that is running refuses and says so, and then the
+    // program goes on with every window as it was, rather than without its main window.
+    if (m_batchMenu->closeWindows() && m_module->requestQuit(*this)) {
         event->accept();
+        emit closed();
     } else {
         event->ignore();
     }

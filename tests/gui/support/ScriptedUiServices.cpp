@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QWidget>
 
 #include <utility>
 
@@ -11,10 +12,11 @@
 
 namespace tavmir::gui::test {
 
-QMessageBox::StandardButton ScriptedUiServices::message(QWidget*, BoxIcon icon, const QString& text,
+QMessageBox::StandardButton ScriptedUiServices::message(QWidget* parent, BoxIcon icon,
+                                                        const QString& text,
                                                         QMessageBox::StandardButtons buttons,
                                                         QMessageBox::StandardButton defaultButton) {
-    messages.append({icon, text, buttons, defaultButton});
+    messages.append({icon, text, buttons, defaultButton, parent && !parent->window()->isVisible()});
     if (!messageAnswers.empty()) {
         const QMessageBox::StandardButton answer = messageAnswers.front();
         messageAnswers.pop_front();

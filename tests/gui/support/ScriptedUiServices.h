@@ -17,6 +17,7 @@ struct AskedMessage {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    bool overHiddenWindow;  // its parent's window was hidden: the box would show over nothing
 };
 
 class ScriptedUiServices : public UiServices {
