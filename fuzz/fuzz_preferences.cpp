@@ -11,8 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tavmir;
     using fuzz::check;
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    bool damaged = false;
-    const Preferences p = preferencesFromText(content, damaged);
+    int damagedKeys = -1;
+    const Preferences p = preferencesFromText(content, damagedKeys);
+    check(damagedKeys >= 0 && damagedKeys <= 4);
     check(p.textAlign >= 0 && p.textAlign <= 2 && p.mouseWheelSpeed >= 0 &&
           p.mouseWheelSpeed <= 3 && (p.disableWindowMessage == 0 || p.disableWindowMessage == 1));
     check(isValidMessageTime(messageTimeNumber(p.messageTime)));

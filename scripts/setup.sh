@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libexpected-dev
   qt6-base-dev libgl-dev libqt6svg6
-  unrtf
+  unrtf poppler-utils
   clang clang-format ccache
   dpkg-dev file lintian appstream man-db bash-completion
   locales

@@ -7,7 +7,10 @@
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextDocument>
+
+#include "PrintPages.h"
 
 namespace tavmir::gui {
 namespace {
@@ -128,16 +131,33 @@ QString QtUiServices::existingDirectory(QWidget* parent, const QString& caption,
 bool QtUiServices::print(QWidget* parent, QTextDocument& document, bool selectionAvailable,
                          QTextDocument* selection) {
     QPrinter printer(QPrinter::HighResolution);
+#ifdef Q_OS_WIN
+    // Windows' print-to-file box writes the printer's raw output into a file, so it is not
+    // offered; the system's PDF printer is a printer of its own and stays in the list. With no
+    // printer at all the dialog would offer nothing to print on.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        showInformation(parent, QStringLiteral("No printer is installed"));
+        return false;
+    }
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+#else
+    // Here Qt's print-to-file entry is its own PDF printer, listed with or without any other
+    // printer, so there is always one to print on.
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+#endif
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionAvailable);
     if (selectionAvailable) dialog.setPrintRange(QAbstractPrintDialog::Selection);
     if (dialog.exec() != QDialog::Accepted) return false;
-    if (dialog.printRange() == QAbstractPrintDialog::Selection && selection)
-        selection->print(&printer);
-    else
-        document.print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    const bool printed = printPages(
+        dialog.printRange() == QAbstractPrintDialog::Selection && selection ? *selection : document,
+        printer);
+    // A printer's spooler tells of its own failures; a PDF file that could not be written is
+    // said here, or the user would look for a file that is not there.
+    if (!printed && printer.outputFormat() == QPrinter::PdfFormat)
+        showCritical(parent, QStringLiteral("Error writing to file: ") + printer.outputFileName());
+    return printed;
 }
 
 QString QtUiServices::clipboardText() { return QGuiApplication::clipboard()->text(); }

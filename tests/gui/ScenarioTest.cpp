@@ -18,7 +18,8 @@
 //   answers  open NAME.. (the Open command), answer-open NAME.., answer-save NAME [FILTER],
 //            answer-save-cancel, filter N (the entry the next file dialog ends on),
 //            answer BUTTON.. (message boxes), clipboard TEXT, clipboard-fill COUNT TEXT ("#" is
-//            the count so far; also the fields' own paste), prefs ALIGN WHEEL DISABLED TIME [KEEP]
+//            the count so far; also the fields' own paste), prefs ALIGN WHEEL DISABLED TIME [KEEP],
+//            print-to NAME.pdf (the next print job also goes onto a PDF printer, A4)
 //   windows  window [W H], start [NAME..] (as the program starts), use NAME (a window of the
 //            main window, searched after the dialog), activate N (editor N, 1 = first open),
 //            trigger ACTION, menu MENU (its entries), pick MENU N, click OBJ, dclick OBJ,
@@ -36,8 +37,12 @@
 //            page's cells measured, with that label font when given)
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
 //            window.editors, field.ITEMS, app.overrideCursor, app.preferences, app.keepOriginal,
+//            app.ended (the main window closed: the program ends), app.windows (those shown),
+//            OBJ.onTop (a shown window over a shown one),
 //            LIST.items, VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists,
-//            MENU.enabled, TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard
+//            MENU.enabled, TEXTEDIT.format/cursorLine/fixedPitch; show-clipboard; show-pdf
+//            NAME.pdf (each page's line count and last line as pdftotext reads them, and
+//            whether the words are those of the document printed last, nothing added)
 //   blocks   dialog NAME ... end: run inside the dialog of that object name that the next
 //            command opens (any other dialog closes: FrmMessage accepted, the rest rejected);
 //            soon ... end: run as soon as the next command lets events in
@@ -60,7 +65,9 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -207,6 +214,7 @@ class Scenario {
     MDIFormMain& win() {
         if (!window) {
             window = std::make_unique<MDIFormMain>(context);
+            QObject::connect(window.get(), &MDIFormMain::closed, [this] { m_ended = true; });
             window->show();
             QApplication::setActiveWindow(window.get());
         }
@@ -323,6 +331,17 @@ class Scenario {
                        std::to_string(c.preferences.disableWindowMessage) + " " +
                        c.preferences.messageTime;
             if (prop == "keepOriginal") return std::to_string(c.preferences.keepOriginal);
+            if (prop == "ended") return m_ended ? "yes" : "no";
+            if (prop == "windows") {  // the windows on the screen
+                std::vector<std::string> shown;
+                for (const QWidget* w : QApplication::topLevelWidgets())
+                    if (w->isVisible() && w->windowType() != Qt::ToolTip)
+                        shown.push_back(w->objectName().toStdString());
+                std::sort(shown.begin(), shown.end());
+                std::string out = shown.empty() ? "none" : "";
+                for (const std::string& n : shown) out += (out.empty() ? "" : " ") + n;
+                return out;
+            }
         }
         if (name == "editor" && editor()) {
             FrmSettingsEdit& e = *editor();
@@ -421,6 +440,11 @@ class Scenario {
             return std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4 ? "yes" : "off by " + text(off);
         }
         if (w && prop == "focused") return w->hasFocus() ? "true" : "false";
+        if (w && prop == "onTop")  // a window over a window that is shown, or of its own
+            return w->isVisible() &&
+                           (!w->parentWidget() || w->parentWidget()->window()->isVisible())
+                       ? "yes"
+                       : "no";
         const QVariant v = o->property(prop.c_str());
         if (!v.isValid()) fail(depth, "no property " + spec);
         return text(v);
@@ -466,6 +490,37 @@ class Scenario {
         for (const char ch : bytes) h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
         say(m_depth + 1,
             std::to_string(bytes.size()) + " bytes, digest " + std::to_string(h % 1000000007));
+    }
+
+    // The text of a PDF as a reader sees it (pdftotext of poppler-utils): page by page, and
+    // word for word against the document printed last.
+    void showPdf(const Command& c) {
+        QProcess reader;
+        reader.start(QStringLiteral("pdftotext"),
+                     {QStringLiteral("-layout"), path(c.words[1]), QStringLiteral("-")});
+        if (!reader.waitForFinished(20000) || reader.exitCode() != 0)
+            return fail(m_depth, "pdftotext (poppler-utils) could not read " + c.words[1]);
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        QStringList pages = text.split(QLatin1Char('\f'));
+        if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.pop_back();
+        for (qsizetype n = 0; n < pages.size(); ++n) {
+            QStringList lines = pages[n].split(QLatin1Char('\n'));
+            while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) lines.pop_back();
+            say(m_depth + 1, "page " + std::to_string(n + 1) + ": " + std::to_string(lines.size()) +
+                                 " lines, the last: " +
+                                 (lines.isEmpty() ? "" : lines.back().simplified().toStdString()));
+        }
+        const QRegularExpression blanks(QStringLiteral("\\s+"));
+        const QStringList words = text.split(blanks, Qt::SkipEmptyParts);
+        const QStringList printed = ui.printed.isEmpty()
+                                        ? QStringList()
+                                        : ui.printed.back().whole.split(blanks, Qt::SkipEmptyParts);
+        if (words == printed) return say(m_depth + 1, "the printed log's words, nothing added");
+        qsizetype at = 0;
+        while (at < words.size() && at < printed.size() && words[at] == printed[at]) ++at;
+        say(m_depth + 1, "word " + std::to_string(at + 1) + " differs from the printed log: " +
+                             words.value(at, QStringLiteral("(end)")).toStdString() + " for " +
+                             printed.value(at, QStringLiteral("(end)")).toStdString());
     }
 
     void key(QWidget* w, const std::string& keys) {
@@ -622,6 +677,9 @@ class Scenario {
                 files.push_back(path(c.words[k]).toStdString());
             window = startGui(*m_started, m_folder, files);
             if (!window) say(d + 1, "(no window)");
+            m_ended = false;
+            if (window)
+                QObject::connect(window.get(), &MDIFormMain::closed, [this] { m_ended = true; });
         } else if (verb == "use") {
             m_used = nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
@@ -723,6 +781,10 @@ class Scenario {
                 }
         } else if (verb == "show-file") {
             showFile(c);
+        } else if (verb == "print-to") {
+            ui.printFile = path(arg(1));
+        } else if (verb == "show-pdf") {
+            showPdf(c);
         } else if (verb == "show-clipboard") {
             const std::string t = ui.clipboard.toStdString();
             say(d + 1, std::to_string(t.size()) + " characters, " +
@@ -783,7 +845,8 @@ class Scenario {
                                    : m.icon == BoxIcon::Question ? "question"
                                                                  : "information") +
                            " [" + buttons.substr(buttons.empty() ? 0 : 1) +
-                           "]: " + m.text.toStdString());
+                           "]: " + m.text.toStdString() +
+                           (m.overHiddenWindow ? " (over a hidden window)" : ""));
         }
         for (; m_requests < ui.fileRequests.size(); ++m_requests) {
             const FileDialogRequest& r = ui.fileRequests[m_requests];
@@ -870,6 +933,7 @@ class Scenario {
     qsizetype m_messages = 0, m_requests = 0;
     qsizetype m_printed = 0, m_folders = 0;
     bool m_paletteChanged = false;
+    bool m_ended = false;  // the main window closed: the program ends
     const QPalette m_lightPalette = QApplication::palette();  // as the test began
 };
 

@@ -48,11 +48,12 @@ std::string writeAll(const std::filesystem::path& folder,
     return {};
 }
 
-// A missing key and an empty value both mean the installation is damaged.
-std::string keyValue(std::string_view content, const PreferenceKey& k, bool& damaged) {
+// A missing key and an empty value both mean the installation is damaged; each such key is
+// counted, as each is reported.
+std::string keyValue(std::string_view content, const PreferenceKey& k, int& damagedKeys) {
     std::optional<std::string> v = findProfileValue(content, k.section, k.key);
     if (!v || v->empty()) {
-        damaged = true;
+        ++damagedKeys;
         return {};
     }
     if (v->size() > kProfileValueLimit) v->resize(kProfileValueLimit);
@@ -125,21 +126,22 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
     // An unreadable file is as damaged as one without the keys.
     std::string content;
     readProfileText(file, content);
-    bool damaged = false;
-    const Preferences prefs = preferencesFromText(content, damaged);
-    // One damaged file is reported once, however many of its keys are unusable.
-    if (damaged && report) report(preferencesCorruptMessage());
+    int damagedKeys = 0;
+    const Preferences prefs = preferencesFromText(content, damagedKeys);
+    // Each unusable key is reported on its own, in the order the keys are read.
+    for (int n = 0; n < damagedKeys && report; ++n) report(preferencesCorruptMessage());
     return prefs;
 }
 
-Preferences preferencesFromText(std::string_view content, bool& damaged) {
+Preferences preferencesFromText(std::string_view content, int& damagedKeys) {
+    damagedKeys = 0;
     Preferences prefs;
-    prefs.textAlign = interpretTextAlign(keyValue(content, kTextAlignKey, damaged));
+    prefs.textAlign = interpretTextAlign(keyValue(content, kTextAlignKey, damagedKeys));
     prefs.mouseWheelSpeed =
-        interpretMouseWheelSpeed(keyValue(content, kMouseWheelSpeedKey, damaged));
+        interpretMouseWheelSpeed(keyValue(content, kMouseWheelSpeedKey, damagedKeys));
     prefs.disableWindowMessage =
-        interpretDisableWindowMessage(keyValue(content, kDisableWindowMessageKey, damaged));
-    prefs.messageTime = interpretMessageTime(keyValue(content, kMessageTimeKey, damaged));
+        interpretDisableWindowMessage(keyValue(content, kDisableWindowMessageKey, damagedKeys));
+    prefs.messageTime = interpretMessageTime(keyValue(content, kMessageTimeKey, damagedKeys));
     // Missing from the files of older versions: not a damage, and the default holds.
     const std::optional<std::string> keep =
         findProfileValue(content, kKeepOriginalKey.section, kKeepOriginalKey.key);

@@ -57,15 +57,16 @@ std::string interpretMessageTime(
 int interpretKeepOriginal(std::string_view value);  // "0" 0, else (missing too) 1
 
 // Creates the file with the defaults when missing (stopping at the first failed write, which is
-// reported and leaves the defaults in force), then reads the keys; a damaged file (one of the
-// first four keys missing or empty) is reported once. An empty folder means none can be kept: the
+// reported and leaves the defaults in force), then reads the keys; each of the first four keys
+// that is missing or empty is reported as a damaged file, one message per key in the order they
+// are read (KeepOriginal is never reported). An empty folder means none can be kept: the
 // defaults, and nothing reported.
 Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report);
 
-// The preferences as the text of a preferences file gives them. damaged is set when one of
-// the first four keys is missing or empty there (start-up then reports the file as corrupt);
-// its value is interpreted from the empty text.
-Preferences preferencesFromText(std::string_view content, bool& damaged);
+// The preferences as the text of a preferences file gives them. damagedKeys is set to how many
+// of the first four keys are missing or empty there (start-up reports the file as corrupt once
+// for each); such a value is interpreted from the empty text.
+Preferences preferencesFromText(std::string_view content, int& damagedKeys);
 
 // Writes the five values in the dialog's order, stopping at the first failed write.
 // Returns empty text on success, otherwise preferencesWriteError(folder).

@@ -23,6 +23,13 @@ FrmValidateFiles* BatchMenu::validateFiles() { return openOne(m_validate, m_main
 
 FrmCompareFiles* BatchMenu::compareFiles() { return openOne(m_compare, m_main, m_context); }
 
+bool BatchMenu::closeWindows() {
+    const QPointer<BatchWindow> windows[] = {m_validate.data(), m_compare.data()};
+    for (const QPointer<BatchWindow>& window : windows)
+        if (window && window->isVisible() && !window->close()) return false;
+    return true;
+}
+
 void BatchMenu::validateTemplate() {
     FrmValidateTemplateSSS dialog(m_context, &m_main);
     ui().exec(dialog);

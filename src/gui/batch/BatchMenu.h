@@ -24,6 +24,9 @@ class BatchMenu : public QObject {
     FrmValidateFiles* validateFiles();
     FrmCompareFiles* compareFiles();
     void validateTemplate();
+    // Closes the open batch windows, as their close boxes would; false when one refused (its
+    // run is going on, which it says).
+    bool closeWindows();
 
   private:
     QWidget& m_main;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include "UiServices.h"
 #include "app/Preferences.h"
 #include "document/KeyFilters.h"
+#include "widgets/FilteredLineEdit.h"
 #include "widgets/ThemeColours.h"
 
 namespace tavmir::gui {
@@ -106,7 +108,8 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     m_messageTimeLabel = new QLabel(QStringLiteral("Message Time (ms)"), messageFrame);
     m_messageTimeLabel->setObjectName(QStringLiteral("lMessageTime"));
     m_messageTimeLabel->setToolTip(timeTip);
-    m_messageTimeField = new QLineEdit(messageFrame);
+    // Only "0".."9" and "-" get in, typed with any modifier, pasted or dropped.
+    m_messageTimeField = new FilteredLineEdit(numericKeyFilter, messageFrame);
     m_messageTimeField->setObjectName(QStringLiteral("tMessageTime"));
     m_messageTimeField->setToolTip(timeTip);
     // The field only ever holds a few digits; a cap keeps a paste from filling it with megabytes.
@@ -253,21 +256,11 @@ bool FrmPreferences::savePreferencesFile() {
 }
 
 bool FrmPreferences::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_messageTimeField) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            // Typed characters go through the numeric key filter; editing keys, clipboard
-            // shortcuts and keys without text pass untouched.
-            const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-            if (!shortcut && !text.isEmpty()) {
-                const char16_t code = text.at(0).unicode();
-                if (code >= 32 && code != 127 && numericKeyFilter(code) == 0) return true;
-            }
-        } else if (event->type() == QEvent::FocusIn) {
-            // Queued, so a mouse click that gave the focus does not undo the selection.
-            QTimer::singleShot(0, m_messageTimeField, &QLineEdit::selectAll);
-        }
+    // Coming back from the field's context menu (after its Paste) is no new visit.
+    if (watched == m_messageTimeField && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        // Queued, so a mouse click that gave the focus does not undo the selection.
+        QTimer::singleShot(0, m_messageTimeField, &QLineEdit::selectAll);
     }
     return QDialog::eventFilter(watched, event);
 }

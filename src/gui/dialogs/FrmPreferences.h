@@ -10,12 +10,13 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
 
 namespace tavmir::gui {
+
+class FilteredLineEdit;
 
 class FrmPreferences : public QDialog {
     Q_OBJECT
@@ -46,17 +47,17 @@ class FrmPreferences : public QDialog {
     std::function<void()> m_realignEditors;
     std::string m_alignmentWord;  // "left", "right" or "center": what the last apply chose
 
-    QTabWidget* m_tabs = nullptr;                 // SSTab1
-    QRadioButton* m_wheelLowOption = nullptr;     // oWheelSpeedLow
-    QRadioButton* m_wheelMediumOption = nullptr;  // oWheelSpeedMedium
-    QRadioButton* m_wheelHighOption = nullptr;    // oWheelSpeedHigh
-    QRadioButton* m_alignLeftOption = nullptr;    // oTextAlignLeft
-    QRadioButton* m_alignCenterOption = nullptr;  // oTextAlignCenter
-    QRadioButton* m_alignRightOption = nullptr;   // oTextAlignRight
-    QCheckBox* m_disableMessageBox = nullptr;     // chDisableWindowMessage
-    QLabel* m_messageTimeLabel = nullptr;         // lMessageTime
-    QLineEdit* m_messageTimeField = nullptr;      // tMessageTime
-    QCheckBox* m_keepOriginalBox = nullptr;       // chKeepOriginal
+    QTabWidget* m_tabs = nullptr;                    // SSTab1
+    QRadioButton* m_wheelLowOption = nullptr;        // oWheelSpeedLow
+    QRadioButton* m_wheelMediumOption = nullptr;     // oWheelSpeedMedium
+    QRadioButton* m_wheelHighOption = nullptr;       // oWheelSpeedHigh
+    QRadioButton* m_alignLeftOption = nullptr;       // oTextAlignLeft
+    QRadioButton* m_alignCenterOption = nullptr;     // oTextAlignCenter
+    QRadioButton* m_alignRightOption = nullptr;      // oTextAlignRight
+    QCheckBox* m_disableMessageBox = nullptr;        // chDisableWindowMessage
+    QLabel* m_messageTimeLabel = nullptr;            // lMessageTime
+    FilteredLineEdit* m_messageTimeField = nullptr;  // tMessageTime
+    QCheckBox* m_keepOriginalBox = nullptr;          // chKeepOriginal
 };
 
 // Shows the dialog modally. `realignEditors` is called after every apply (the main window

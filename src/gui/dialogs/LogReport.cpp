@@ -12,6 +12,7 @@
 
 #include "BusyCursor.h"
 #include "GuiContext.h"
+#include "PrintPages.h"
 #include "UiServices.h"
 #include "app/Preferences.h"
 #include "document/SaveFile.h"
@@ -121,8 +122,8 @@ std::unique_ptr<QTextDocument> logPrintDocument(const QTextEdit& view, bool sele
     return document;
 }
 
-void printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly) {
-    logPrintDocument(view, selectionOnly)->print(&printer);
+bool printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly) {
+    return printPages(*logPrintDocument(view, selectionOnly), printer);
 }
 
 bool printLog(QWidget* parent, QTextEdit& view) {

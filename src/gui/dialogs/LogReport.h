@@ -35,7 +35,8 @@ bool printLog(QWidget* parent, QTextEdit& view);
 // selectionOnly and text is selected, else a copy of the whole log, in the log's own colours
 // whatever the view shows. The view is not changed.
 std::unique_ptr<QTextDocument> logPrintDocument(const QTextEdit& view, bool selectionOnly);
-// Prints straight onto printer, without a dialog (a PDF printer works headless).
-void printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly);
+// Prints straight onto printer, without a dialog (a PDF printer works headless), as the print
+// dialog's choice would (printPages); false when the job failed.
+bool printLogTo(QPrinter& printer, const QTextEdit& view, bool selectionOnly);
 
 }  // namespace tavmir::gui

@@ -26,14 +26,15 @@ EditorFileWatch::EditorFileWatch(QWidget& editor, GuiContext& context, EditorDoc
       m_context(context),
       m_document(document),
       m_reload(std::move(reload)) {
-    if (!m_context.watchFilesOnDisk) return;
-    m_watcher = new QFileSystemWatcher(this);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &EditorFileWatch::check);
-    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EditorFileWatch::check);
+    // A look asked for while a dialog is open comes back, however it was asked for.
     m_retry = new QTimer(this);
     m_retry->setSingleShot(true);
     m_retry->setInterval(kRetryMilliseconds);
     connect(m_retry, &QTimer::timeout, this, &EditorFileWatch::check);
+    if (!m_context.watchFilesOnDisk) return;
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &EditorFileWatch::check);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EditorFileWatch::check);
 }
 
 void EditorFileWatch::watch(const std::string& path) {
@@ -70,7 +71,7 @@ void EditorFileWatch::check() {
     if (m_checking || QApplication::activeModalWidget() != nullptr) {
         // Asked again once the question or dialog in the way has gone.
         m_pending = true;
-        if (!m_checking && m_retry != nullptr) m_retry->start();
+        if (!m_checking) m_retry->start();
         return;
     }
     m_checking = true;
@@ -95,6 +96,15 @@ void EditorFileWatch::check() {
     }
     m_checking = false;
     if (m_pending) QTimer::singleShot(0, this, &EditorFileWatch::check);
+}
+
+void EditorFileWatch::stop() {
+    m_disk.forget();
+    m_pending = false;
+    m_retry->stop();
+    if (m_watcher == nullptr) return;
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    if (!watched.isEmpty()) m_watcher->removePaths(watched);
 }
 
 }  // namespace tavmir::gui

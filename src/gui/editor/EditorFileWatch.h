@@ -40,6 +40,9 @@ class EditorFileWatch : public QObject {
     // Looks at the file now and tells what changed, once (the watcher's signal and the
     // program's activation call it). While a modal dialog is open the look waits for it.
     void check();
+    // The editor has closed: its file is no longer watched, and a look that waited for a
+    // dialog is dropped, so nothing is ever asked about a file whose editor is gone.
+    void stop();
 
   signals:
     // The file was deleted or something that is not a file took its place: the editor's

@@ -137,7 +137,11 @@ int runGui(int argc, char** argv, const std::filesystem::path& programFolder,
     GuiContext context;
     std::unique_ptr<MDIFormMain> window = startGui(context, programFolder, files);
     if (!window) return 1;
-    // The program ends when the main window closes, which it does only with no editor open.
+    // The program ends when the main window closes, which it does only with no editor and no
+    // running batch window left. The end is said outright: Qt's own end after the last window
+    // is called off by any window shown meanwhile, and a window that is no main window (a
+    // dialog) closing afterwards would never bring it back.
+    QObject::connect(window.get(), &MDIFormMain::closed, qApp, [] { QCoreApplication::exit(0); });
     const int status = QApplication::exec();
     window.reset();
     return status;

@@ -12,6 +12,7 @@
 #include "batch/BatchMenu.h"
 #include "dialogs/FrmCloseFile.h"
 #include "dialogs/FrmPreferences.h"
+#include "editor/EditorFileWatch.h"
 #include "editor/FrmSettingsEdit.h"
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
@@ -316,6 +317,9 @@ void MDIFormMain::discardEditor(EditorWindow& editor) {
         });
     if (found == m_entries.end()) return;
     QMdiSubWindow* subWindow = found->subWindow;
+    const bool wasMaximized = subWindow->isMaximized();
+    // The window goes later; its questions about the file on disk end now.
+    found->editor->fileWatch().stop();
     found->editor->disconnect(this);
     m_entries.erase(found);
     subWindow->removeEventFilter(this);
@@ -323,6 +327,15 @@ void MDIFormMain::discardEditor(EditorWindow& editor) {
     m_mdiArea->removeSubWindow(subWindow);
     subWindow->hide();
     subWindow->deleteLater();
+    // The frame shows its editors maximised while the front one is: the editor that comes to
+    // the front in place of a maximised one is maximised too, not left at its normal size.
+    if (wasMaximized) {
+        QMdiSubWindow* next = m_mdiArea->activeSubWindow();
+        if (next == nullptr) next = m_mdiArea->currentSubWindow();
+        if (next == nullptr)
+            if (FrmSettingsEdit* active = activeEditor()) next = subWindowOf(active);
+        if (next != nullptr) next->showMaximized();
+    }
     updateMenus();
 }
 
@@ -351,8 +364,11 @@ CloseAnswer MDIFormMain::askToSave(const std::string& path, bool allAnswers) {
 // ---- events ----
 
 void MDIFormMain::closeEvent(QCloseEvent* event) {
-    if (m_module->requestQuit(*this)) {
+    // The batch windows close first: one that is running refuses and says so, and then the
+    // program goes on with every window as it was, rather than without its main window.
+    if (m_batchMenu->closeWindows() && m_module->requestQuit(*this)) {
         event->accept();
+        emit closed();
     } else {
         event->ignore();
     }

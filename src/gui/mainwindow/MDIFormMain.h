@@ -90,6 +90,11 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     bool askYesNo(std::string_view text) override;
     CloseAnswer askToSave(const std::string& path, bool allAnswers) override;
 
+  signals:
+    // The window's close was accepted (no editor and no busy batch window left): the program
+    // ends.
+    void closed();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

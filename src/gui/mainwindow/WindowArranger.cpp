@@ -54,21 +54,25 @@ void WindowArranger::rebuildWindowList() {
     }
 }
 
-void WindowArranger::activateActiveEditor() {
-    if (FrmSettingsEdit* editor = m_main.activeEditor())
-        if (QMdiSubWindow* subWindow = m_main.subWindowOf(editor))
-            m_main.mdiArea()->setActiveSubWindow(subWindow);
+void WindowArranger::activateEditor(FrmSettingsEdit* editor) {
+    if (editor == nullptr) return;
+    if (QMdiSubWindow* subWindow = m_main.subWindowOf(editor))
+        m_main.mdiArea()->setActiveSubWindow(subWindow);
 }
 
 void WindowArranger::maximizeAll() {
+    // Maximising an editor brings it to the front, which makes it the active editor: the one
+    // to activate afterwards is the one active before.
+    FrmSettingsEdit* const active = m_main.activeEditor();
     for (QMdiSubWindow* subWindow : m_main.editorWindows())
         if (!subWindow->isMaximized()) subWindow->showMaximized();
-    activateActiveEditor();
+    activateEditor(active);
 }
 
 void WindowArranger::cascade() {
+    FrmSettingsEdit* const active = m_main.activeEditor();
     m_main.mdiArea()->cascadeSubWindows();
-    activateActiveEditor();
+    activateEditor(active);
 }
 
 void WindowArranger::tile(Qt::Orientation orientation) {
@@ -105,13 +109,15 @@ void WindowArranger::tile(Qt::Orientation orientation) {
 }
 
 void WindowArranger::tileHorizontal() {
+    FrmSettingsEdit* const active = m_main.activeEditor();
     tile(Qt::Horizontal);
-    activateActiveEditor();
+    activateEditor(active);
 }
 
 void WindowArranger::tileVertical() {
+    FrmSettingsEdit* const active = m_main.activeEditor();
     tile(Qt::Vertical);
-    activateActiveEditor();
+    activateEditor(active);
 }
 
 void WindowArranger::arrangeIcons() {

@@ -14,6 +14,7 @@ class QMenu;
 
 namespace tavmir::gui {
 
+class FrmSettingsEdit;
 class MDIFormMain;
 
 class WindowArranger : public QObject {
@@ -23,7 +24,8 @@ class WindowArranger : public QObject {
     // Keeps the window list at the end of windowMenu; both belong to main.
     WindowArranger(MDIFormMain& main, QMenu& windowMenu);
 
-    // Every open editor that is not maximised is maximised; then the active editor is activated.
+    // Every open editor that is not maximised is maximised; then the editor that was active
+    // when the command began is activated again.
     void maximizeAll();
     // The area's cascade, then the active editor activated.
     void cascade();
@@ -37,7 +39,8 @@ class WindowArranger : public QObject {
 
   private:
     void tile(Qt::Orientation orientation);
-    void activateActiveEditor();
+    // Brings editor (the active editor before an arrangement) to the front again.
+    void activateEditor(FrmSettingsEdit* editor);
 
     MDIFormMain& m_main;
     QMenu& m_windowMenu;

@@ -16,4 +16,13 @@ int typedCharacterCode(int key, Qt::KeyboardModifiers modifiers, const QString& 
     return -1;
 }
 
+QString typedText(Qt::KeyboardModifiers modifiers, const QString& text) {
+    const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)) return {};
+    // Backspace, Delete, Return and Escape come with a control code as their text.
+    for (const QChar c : text)
+        if (c.category() != QChar::Other_Control) return text;
+    return {};
+}
+
 }  // namespace tavmir::gui

@@ -21,8 +21,11 @@ const std::string kCorrupt =
 const std::string kDefaultFile =
     "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
     "MessageTime=1000\r\nKeepOriginal=1\r\n";
+const std::string kOlderFile =
+    "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
+    "MessageTime=1000\r\n";
 
-TEST(Preferences, LoadingCreatesMissingFileAndReportsADamagedFileOnce) {
+TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKey) {
     const std::string partial =
         "[editor]\nTEXTALIGN = Center\nMouseWheelSpeed=\n[SAVE]\nMessageTime=123456\n";
     struct Row {
@@ -35,8 +38,11 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsADamagedFileOnce) {
     const Row rows[] = {
         {std::nullopt, false, {}, Preferences{}, kDefaultFile},
         // Reading never rewrites the file.
-        {partial, false, {kCorrupt}, {2, 3, 0, "1234"}, partial},
-        {"", false, {kCorrupt}, {0, 3, 0, "1000"}, ""},
+        // MouseWheelSpeed empty and DisableWindowMessage missing: one message for each.
+        {partial, false, {kCorrupt, kCorrupt}, {2, 3, 0, "1234"}, partial},
+        {"", false, {kCorrupt, kCorrupt, kCorrupt, kCorrupt}, {0, 3, 0, "1000"}, ""},
+        // KeepOriginal is younger than the file's four keys: its absence is no damage.
+        {kOlderFile, false, {}, Preferences{}, kOlderFile},
         // The first failed default stops the creation: the defaults, and no talk of damage.
         {std::nullopt, true, {"WRITE"}, Preferences{}, ""},
     };

@@ -1,14 +1,22 @@
 #include "gui/support/ScriptedUiServices.h"
 
 #include <QDialog>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTextDocument>
+#include <QWidget>
+
+#include <utility>
+
+#include "PrintPages.h"
 
 namespace tavmir::gui::test {
 
-QMessageBox::StandardButton ScriptedUiServices::message(QWidget*, BoxIcon icon, const QString& text,
+QMessageBox::StandardButton ScriptedUiServices::message(QWidget* parent, BoxIcon icon,
+                                                        const QString& text,
                                                         QMessageBox::StandardButtons buttons,
                                                         QMessageBox::StandardButton defaultButton) {
-    messages.append({icon, text, buttons, defaultButton});
+    messages.append({icon, text, buttons, defaultButton, parent && !parent->window()->isVisible()});
     if (!messageAnswers.empty()) {
         const QMessageBox::StandardButton answer = messageAnswers.front();
         messageAnswers.pop_front();
@@ -58,7 +66,12 @@ bool ScriptedUiServices::print(QWidget*, QTextDocument& document, bool selection
                                QTextDocument* selection) {
     printed.append({document.toPlainText(), selectionAvailable,
                     selection ? selection->toPlainText() : QString()});
-    return true;
+    if (printFile.isEmpty()) return true;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(std::exchange(printFile, {}));
+    return printPages(document, printer);
 }
 
 }  // namespace tavmir::gui::test

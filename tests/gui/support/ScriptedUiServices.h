@@ -17,6 +17,7 @@ struct AskedMessage {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    bool overHiddenWindow;  // its parent's window was hidden: the box would show over nothing
 };
 
 class ScriptedUiServices : public UiServices {
@@ -44,6 +45,9 @@ class ScriptedUiServices : public UiServices {
         QString selection;
     };
     QList<PrintJob> printed;
+    // When set, the next print job also goes onto a PDF printer writing this file (A4), as
+    // the print dialog's PDF printer would.
+    QString printFile;
 
     QMessageBox::StandardButton message(QWidget*, BoxIcon icon, const QString& text,
                                         QMessageBox::StandardButtons buttons,
