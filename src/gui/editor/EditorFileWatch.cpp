@@ -99,7 +99,7 @@ void EditorFileWatch::check() {
 }
 
 void EditorFileWatch::stop() {
-    m_disk.forget();
+    m_document.diskWatch().forget();
     m_pending = false;
     m_retry->stop();
     if (m_watcher == nullptr) return;
