@@ -12,6 +12,7 @@
 
 #include "catalogue/StartupTables.h"
 #include "document/EditorDocument.h"
+#include "support/DocumentTestAccess.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ std::unique_ptr<EditorDocument> filledDocument() {
     doc->setFilePath("/zone/arena.cfg");
     for (int r = 1; r <= kShipRows; ++r)
         for (int c = 0; c < kShipCount; ++c)
-            doc->fields()[shipTable(r, c)] = std::to_string(100 * r + 37 * c + 1);
+            DocumentTestAccess::fields(*doc)[shipTable(r, c)] =
+                std::to_string(100 * r + 37 * c + 1);
     return doc;
 }
 
@@ -53,10 +55,9 @@ BENCHMARK(BM_EditShipField)->Unit(benchmark::kMicrosecond);
 // An import of every setting as one step, then Undo and Redo of it, each recomputing the page.
 void BM_UndoRedoImportOfEverySetting(benchmark::State& state) {
     auto doc = filledDocument();
-    doc->beginStep("Import Settings", StepKind::Bulk);
-    for (int i = 1; i <= kSettingCount; ++i) doc->fields()[i] = std::to_string(i * 7 % 1000);
-    doc->calculateAverageShipPage();
-    doc->endStep();
+    std::vector<FieldWrite> import;
+    for (int i = 1; i <= kSettingCount; ++i) import.push_back({i, std::to_string(i * 7 % 1000)});
+    doc->applyWrites("Import Settings", StepKind::Bulk, import);
     for (auto _ : state) {
         benchmark::DoNotOptimize(doc->undo());
         benchmark::DoNotOptimize(doc->redo());
@@ -88,11 +89,10 @@ void BM_HistoryOfAThousandSteps(benchmark::State& state) {
         auto doc = filledDocument();
         for (int i = 0; i < 1000; ++i) {
             if (imports) {
-                doc->beginStep("Import Settings", StepKind::Bulk);
+                std::vector<FieldWrite> import;
                 for (int n = 1; n <= kSettingCount; ++n)
-                    doc->fields()[n] = std::to_string((n * 7 + i) % 100000);
-                doc->calculateAverageShipPage();
-                doc->endStep();
+                    import.push_back({n, std::to_string((n * 7 + i) % 100000)});
+                doc->applyWrites("Import Settings", StepKind::Bulk, import);
             } else {
                 const int item = shipTable(1 + i % kShipRows, i % kShipCount);
                 doc->focusField(item);

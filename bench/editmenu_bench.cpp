@@ -104,7 +104,8 @@ void stepEditAllShips(benchmark::State& state) {
     EditAllShipsHost host;
     host.fields = &document.fields();
     host.apply = [&s](const std::vector<FieldWrite>& writes) {
-        applyTypedWrites(s.editor->document(), writes, std::string(kEditSettingForAllShipsStep));
+        s.editor->document().applyWrites(std::string(kEditSettingForAllShipsStep), StepKind::Typed,
+                                         writes);
         s.editor->refreshFromDocument();
     };
     host.showPage = [&s](int page) { s.editor->showPage(page); };
@@ -133,8 +134,8 @@ void importAllSettings(benchmark::State& state) {
     for (FieldWrite& w : other.writes) w.text = w.text.empty() ? "1" : w.text.substr(1);
     bool flip = false;
     for (auto _ : state) {
-        applyBulkWrites(s.editor->document(), (flip = !flip) ? other.writes : writes.writes,
-                        std::string(kImportSettingsStep));
+        s.editor->document().applyWrites(std::string(kImportSettingsStep), StepKind::Bulk,
+                                         (flip = !flip) ? other.writes : writes.writes);
         s.editor->refreshFromDocument();
     }
     state.counters["settings"] = writes.count;
@@ -147,7 +148,7 @@ void undoRedoImportInEditor(benchmark::State& state) {
     Session& s = session();
     std::vector<FieldWrite> writes;
     for (int n = 1; n <= kSettingCount; ++n) writes.push_back({n, std::to_string(n * 7 % 1000)});
-    applyBulkWrites(s.editor->document(), writes, std::string(kImportSettingsStep));
+    s.editor->document().applyWrites(std::string(kImportSettingsStep), StepKind::Bulk, writes);
     s.editor->refreshFromDocument();
     QAction* undo = s.window->findChild<QAction*>(QStringLiteral("mUndo"));
     QAction* redo = s.window->findChild<QAction*>(QStringLiteral("mRedo"));

@@ -51,6 +51,7 @@
 #include "session/RecentFiles.h"
 #include "settingsfile/LogReport.h"
 #include "settingsfile/UnwrittenLines.h"
+#include "support/DocumentTestAccess.h"
 #include "support/Escapes.h"
 
 namespace tavmir {
@@ -131,7 +132,8 @@ std::string inFolder(std::string s) {
 std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& shipValue) {
     auto doc = std::make_unique<EditorDocument>(documenttest::testCatalogue());
     for (int r = 1; r <= kShipRows; ++r)
-        for (int c = 0; c < kShipCount; ++c) doc->fields()[shipTable(r, c)] = shipValue;
+        for (int c = 0; c < kShipCount; ++c)
+            DocumentTestAccess::fields(*doc)[shipTable(r, c)] = shipValue;
     doc->calculateAverageShipPage();
     doc->showPage(page);
     return doc;
@@ -144,8 +146,9 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& ship
 // mark, the history's size and the fields listed in `shown` ("tip:ITEM" for a field's tooltip).
 std::string historyAfter(const std::string& script, const std::string& shown) {
     EditorDocument doc(documenttest::testCatalogue());
-    for (int i = 1; i <= kSettingCount; ++i) doc.fields()[i] = "0";
+    for (int i = 1; i <= kSettingCount; ++i) DocumentTestAccess::fields(doc)[i] = "0";
     doc.calculateAverageShipPage();
+    std::vector<std::unique_ptr<EditorDocument::StepScope>> sessions;  // open dialog sessions
     for (const std::string& action : split(script, ';')) {
         std::istringstream words(action);
         std::string verb, a, b;
@@ -163,15 +166,16 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
                 writes.push_back({item(w.substr(0, eq)), w.substr(eq + 1)});
             }
             if (verb == "typed")
-                applyTypedWrites(doc, writes, a);
+                doc.applyWrites(a, StepKind::Typed, writes);
             else
-                applyBulkWrites(doc, writes, a);
+                doc.applyWrites(a, StepKind::Bulk, writes);
         } else if (verb == "undo") {
             for (int n = a.empty() ? 1 : num(a); n > 0; --n) doc.undo();
         } else if (verb == "begin") {
-            doc.beginStep(a, StepKind::Typed);
+            sessions.push_back(
+                std::make_unique<EditorDocument::StepScope>(doc.openStep(a, StepKind::Typed)));
         } else if (verb == "end") {
-            doc.endStep();
+            if (!sessions.empty()) sessions.pop_back();
         } else if (verb == "redo") {
             doc.redo();
         } else if (verb == "save") {
@@ -179,7 +183,8 @@ std::string historyAfter(const std::string& script, const std::string& shown) {
         } else if (verb == "gone") {
             doc.markFileGone();
         } else if (verb == "steps") {
-            for (int n = 0; n < num(a); ++n) applyBulkWrites(doc, {{1, std::to_string(n)}}, "S");
+            for (int n = 0; n < num(a); ++n)
+                doc.applyWrites("S", StepKind::Bulk, {{1, std::to_string(n)}});
         }
     }
     std::string out = "undo[" + doc.undoName() + "] redo[" + doc.redoName() +
@@ -442,7 +447,7 @@ const std::map<std::string, Adapter>& adapters() {
         {"focus-remark",
          [](const Cells& c) {
              auto doc = documentOnPage(num(c[0]), c[2]);
-             if (c.size() > 4) doc->fields()[item(c[3])] = c[4];
+             if (c.size() > 4) DocumentTestAccess::fields(*doc)[item(c[3])] = c[4];
              return doc->focusField(item(c[1])) ? doc->remark() : std::string("(no focus)");
          }},
         {"trim-load-log",

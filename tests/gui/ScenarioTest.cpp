@@ -95,6 +95,7 @@
 #include "gui/support/WidgetChecks.h"
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MDIFormMain.h"
+#include "support/DocumentTestAccess.h"
 #include "support/Escapes.h"
 #include "support/TextDiff.h"
 
@@ -750,7 +751,7 @@ class Scenario {
         } else if (verb == "fields") {
             if (FrmSettingsEdit* e = editor()) {
                 for (const auto& [i, row] : items(arg(1)))
-                    e->document().fields()[i] =
+                    DocumentTestAccess::fields(e->document())[i] =
                         fitToField(cat(), i, numbered(unescape(c.rest), row));
                 e->document().calculateAverageShipPage();
                 e->refreshFromDocument();

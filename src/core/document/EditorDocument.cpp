@@ -255,6 +255,33 @@ void EditorDocument::finishTyping() {
     m_typingBefore.clear();
 }
 
+EditorDocument::StepScope EditorDocument::openStep(std::string name, StepKind kind) {
+    beginStep(std::move(name), kind);
+    return StepScope(*this);
+}
+
+int EditorDocument::applyWrites(std::string stepName, StepKind kind,
+                                const std::vector<FieldWrite>& writes) {
+    int applied = 0;
+    const StepScope step = openStep(std::move(stepName), kind);
+    if (kind == StepKind::Typed) {
+        for (const FieldWrite& w : writes) {
+            if (w.field < 1 || w.field > kSettingCount) continue;
+            editField(w.field, w.text);
+            ++applied;
+        }
+        return applied;
+    }
+    for (const FieldWrite& w : writes) {
+        if (w.field < 1 || w.field > kSettingCount) continue;
+        m_fields[w.field] = fitToField(*m_catalogue, w.field, w.text);
+        ++applied;
+    }
+    m_modified = true;
+    calculateAverageShipPage();
+    return applied;
+}
+
 void EditorDocument::beginStep(std::string name, StepKind kind) {
     // Inside a step already open (a dialog's session around its write-backs) the writes
     // join that step.

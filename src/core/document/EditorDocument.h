@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "catalogue/Catalogue.h"
 #include "document/BackupSession.h"
@@ -78,9 +79,9 @@ class EditorDocument {
     const std::string& fileType() const { return m_fileType; }
     // Save As to the other form changes it.
     void setFileType(std::string type) { m_fileType = std::move(type); }
+    // Every change of the values sets the mark; a save clears it through markSaved, and an
+    // Undo back to the state of the open or the last save.
     bool modified() const { return m_modified; }
-    // Operations that change values set the mark; a save clears it through markSaved.
-    void setModified(bool modified) { m_modified = modified; }
     // The document was written to its file: the mark clears and the history's clean state
     // is the current one.
     void markSaved();
@@ -114,29 +115,51 @@ class EditorDocument {
 
     // --- Field texts ------------------------------------------------------------------
     const FieldTexts& fields() const { return m_fields; }
-    // For operations that rewrite many fields; set loading() around them and recompute.
-    FieldTexts& fields() { return m_fields; }
     const std::string& text(int item) const { return m_fields[item]; }
-    // Tooltip of Label1(item) and Text1(item).
+    // The tooltip of field `item`'s label and value field.
     const std::string& tooltip(int item) const;
     bool loading() const { return m_loading; }
-    void setLoading(bool loading) { m_loading = loading; }
 
-    // The change handling of Text1(item) for a new text (cut to the field's length): unless
-    // loading, recomputes the row average of a ship setting, refreshes that item's
-    // annotation (tooltip and remark) and marks the document modified.
+    // The change handling of field `item` for a new text the user typed (cut to the field's
+    // length): recomputes the row average of a ship setting, refreshes that item's annotation
+    // (tooltip and remark) and marks the document modified.
     FieldChange editField(int item, std::string_view text);
+
+    // Every other change of the values: texts written into setting fields (1..961; others
+    // are ignored), each cut to its field's length, as one step of the history named
+    // stepName. Typed runs each write through the change handling, as typing would (the
+    // edit-for-all-ships write-back, the alphanumeric edit); Bulk writes them all with the
+    // handling suspended, then marks the document modified (even when no text changed) and
+    // recomputes the whole Average Ship page (copy, swap, import). Inside an open StepScope
+    // the writes join its step. Returns the number of writes applied.
+    int applyWrites(std::string stepName, StepKind kind, const std::vector<FieldWrite>& writes);
     // CalculateAverageShipPage: every row average and every ship tooltip; not an edit.
     void calculateAverageShipPage();
 
     // --- History ----------------------------------------------------------------------
     // Typing in one field is one step, closed when the field loses the focus, another field
     // gets it, or another step begins. An operation that writes many fields (copy, swap,
-    // import, a dialog's session) is one step between beginStep and endStep; a step is kept
-    // when it changed a setting's text or the modified mark. Steps begun inside an open step
-    // join it.
-    void beginStep(std::string name, StepKind kind);
-    void endStep();
+    // import) is one step, and so is a dialog's whole session around its write-backs: a
+    // StepScope holds the step open while it lives. A step is kept when it changed a
+    // setting's text or the modified mark; steps opened inside an open step join it.
+    class [[nodiscard]] StepScope {
+      public:
+        StepScope(StepScope&& other) noexcept : m_document(other.m_document) {
+            other.m_document = nullptr;
+        }
+        StepScope(const StepScope&) = delete;
+        StepScope& operator=(const StepScope&) = delete;
+        StepScope& operator=(StepScope&&) = delete;
+        ~StepScope() {
+            if (m_document != nullptr) m_document->endStep();
+        }
+
+      private:
+        friend class EditorDocument;
+        explicit StepScope(EditorDocument& document) : m_document(&document) {}
+        EditorDocument* m_document;
+    };
+    StepScope openStep(std::string name, StepKind kind);
     bool canUndo() const;
     bool canRedo() const;
     // The names the Edit menu shows ("Undo " + undoName()); empty when there is none.
@@ -176,6 +199,12 @@ class EditorDocument {
     bool pageDown(const PageSwitchApply& apply = {});
 
   private:
+    // Tests and benchmarks set a document's texts up directly, as their starting point
+    // (tests/support/DocumentTestAccess.h); nothing of the program does.
+    friend struct DocumentTestAccess;
+
+    void beginStep(std::string name, StepKind kind);
+    void endStep();
     void fillFields(const SettingsFileData& record, bool fillMissing, bool useDefaults);
     FieldChange changeField(int item, std::string_view text);
     // Closes the typing step, keeping it when the field's text changed.

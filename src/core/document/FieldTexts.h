@@ -1,5 +1,7 @@
 // The texts of an editor's value fields: 1..961 are the catalogue settings, 962..1045 the
-// Average Ship rows. This is the editor's document; every operation reads and writes it.
+// Average Ship rows; and a write of one text into one field, as the operations hand their
+// changes to the editor's document (EditorDocument::applyWrites) instead of writing the
+// fields themselves.
 #pragma once
 
 #include <array>
@@ -17,6 +19,11 @@ class FieldTexts {
 
   private:
     std::array<std::string, kFieldCount + 1> m_texts{};  // element 0 unused
+};
+
+struct FieldWrite {
+    int field = 0;  // 1..961
+    std::string text;
 };
 
 }  // namespace tavmir

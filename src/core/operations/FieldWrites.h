@@ -12,11 +12,6 @@
 
 namespace tavmir {
 
-struct FieldWrite {
-    int field = 0;  // 1..961
-    std::string text;
-};
-
 // Writes each text into its field in order; returns the fields whose text actually changed
 // (each once, in the order of their first change).
 std::vector<int> applyFieldWrites(FieldTexts& fields, const std::vector<FieldWrite>& writes);

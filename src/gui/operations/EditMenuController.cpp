@@ -30,7 +30,7 @@ std::function<void(const QString&)> remarkLineOf(FrmSettingsEdit& editor) {
 void applyBulk(FrmSettingsEdit& editor, const std::vector<FieldWrite>& writes,
                std::string_view stepName) {
     BusyCursor busy;
-    applyBulkWrites(editor.document(), writes, std::string(stepName));
+    editor.document().applyWrites(std::string(stepName), StepKind::Bulk, writes);
     editor.refreshFromDocument();
 }
 
@@ -60,7 +60,8 @@ void EditMenuController::editSettingForAllShips() {
     EditAllShipsHost host;
     host.fields = &document.fields();
     host.apply = [target](const std::vector<FieldWrite>& writes) {
-        applyTypedWrites(target->document(), writes, std::string(kEditSettingForAllShipsStep));
+        target->document().applyWrites(std::string(kEditSettingForAllShipsStep), StepKind::Typed,
+                                       writes);
         target->refreshFromDocument();
     };
     host.showPage = [target](int page) { target->showPage(page); };
@@ -70,9 +71,11 @@ void EditMenuController::editSettingForAllShips() {
     dialog.open(document.currentPage(), document.focusedItem(),
                 fieldAlignment(m_context.preferences.textAlign));
     // Every write-back of the session (each step to another setting, the close) is one step.
-    document.beginStep(std::string(kEditSettingForAllShipsStep), StepKind::Typed);
-    ui().exec(dialog);
-    document.endStep();
+    {
+        const auto session =
+            document.openStep(std::string(kEditSettingForAllShipsStep), StepKind::Typed);
+        ui().exec(dialog);
+    }
     target->refreshFromDocument();
     m_editAllPosition = dialog.pos();
     target->focusItem(dialog.closing().focusField);
@@ -88,7 +91,8 @@ void EditMenuController::editAlphanum() {
     dialog.setRemarkSink(remarkLineOf(*target));
     ui().exec(dialog);
     if (!dialog.writes().empty()) {
-        applyTypedWrites(document, dialog.writes(), std::string(kEditAlphanumericSettingStep));
+        document.applyWrites(std::string(kEditAlphanumericSettingStep), StepKind::Typed,
+                             dialog.writes());
         target->refreshFromDocument();
     }
     target->focusItem(item);

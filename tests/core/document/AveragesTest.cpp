@@ -4,6 +4,7 @@
 #include "common/Numeric.h"
 #include "core/document/DocumentTestSupport.h"
 #include "document/Averages.h"
+#include "support/DocumentTestAccess.h"
 
 namespace tavmir {
 namespace {
@@ -36,7 +37,8 @@ TEST(Averages, FullRecomputationFillsEveryRowAndTooltipWithoutAnEdit) {
     EditorDocument doc(cat);
     doc.setFilePath("/z/a.cfg");
     for (int r = 1; r <= kShipRows; ++r)
-        for (int c = 0; c < kShipCount; ++c) doc.fields()[shipTable(r, c)] = std::to_string(c + 1);
+        for (int c = 0; c < kShipCount; ++c)
+            DocumentTestAccess::fields(doc)[shipTable(r, c)] = std::to_string(c + 1);
     doc.calculateAverageShipPage();
     for (int r = 1; r <= kShipRows; ++r) EXPECT_EQ(doc.text(shipTable(r, kAverageColumn)), "4.5");
     EXPECT_EQ(doc.tooltip(shipTable(3, 0)),

@@ -3,6 +3,7 @@
 #include "catalogue/StartupTables.h"
 #include "core/document/DocumentTestSupport.h"
 #include "document/Editing.h"
+#include "support/DocumentTestAccess.h"
 
 namespace tavmir {
 namespace {
@@ -14,7 +15,8 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& valu
     auto doc = std::make_unique<EditorDocument>(testCatalogue());
     doc->setFilePath("/zone/arena.cfg");
     for (int r = 1; r <= kShipRows; ++r)
-        for (int c = 0; c < kShipCount; ++c) doc->fields()[shipTable(r, c)] = value;
+        for (int c = 0; c < kShipCount; ++c)
+            DocumentTestAccess::fields(*doc)[shipTable(r, c)] = value;
     doc->calculateAverageShipPage();
     doc->showPage(page);
     return doc;
@@ -98,16 +100,6 @@ TEST(Editing, TypingInAShipFieldRecomputesOnlyItsRowAndItsOwnAnnotation) {
     EXPECT_EQ(doc->tooltip(warbird), warbirdTip);  // refreshed only by a full recomputation
     doc->calculateAverageShipPage();
     EXPECT_EQ(doc->tooltip(warbird), "(-50%  Avg:20) (Low:100  High:5000) Energy");
-}
-
-TEST(Editing, ChangesWhileLoadingAreNotEdits) {
-    auto doc = documentOnPage(4, "10");
-    doc->setLoading(true);
-    const FieldChange change = doc->editField(287, "50");
-    doc->setLoading(false);
-    EXPECT_EQ(doc->text(287), "50");
-    EXPECT_EQ(doc->text(962), "10");
-    EXPECT_FALSE(doc->modified() || change.averageField != 0 || change.caption);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "catalogue/StartupTables.h"
 #include "document/Averages.h"
 #include "document/Layout.h"
+#include "support/DocumentTestAccess.h"
 
 namespace tavmir {
 namespace {
@@ -18,7 +19,8 @@ class DocumentEdits : public ::testing::Test {
         catalogue = testing::generatedCatalogue();
         if (!catalogue) GTEST_SKIP() << "generated catalogue not built";
         doc = std::make_unique<EditorDocument>(catalogue);
-        for (int c = 0; c < kShipCount; ++c) doc->fields()[shipTable(1, c)] = "10";
+        for (int c = 0; c < kShipCount; ++c)
+            DocumentTestAccess::fields(*doc)[shipTable(1, c)] = "10";
         doc->calculateAverageShipPage();
     }
     std::shared_ptr<const Catalogue> catalogue;
@@ -28,7 +30,8 @@ class DocumentEdits : public ::testing::Test {
 TEST_F(DocumentEdits, TypedWritesRunTheChangeHandlingOfEachField) {
     const int warbird = shipTable(1, 0);
     const std::string tooltipBefore = doc->tooltip(warbird);
-    EXPECT_EQ(applyTypedWrites(*doc, {{warbird, "18"}, {0, "x"}, {1046, "x"}}, "Typed"), 1);
+    EXPECT_EQ(doc->applyWrites("Typed", StepKind::Typed, {{warbird, "18"}, {0, "x"}, {1046, "x"}}),
+              1);
     EXPECT_EQ(doc->text(warbird), "18");
     EXPECT_EQ(doc->text(shipTable(1, kAverageColumn)), "11");
     EXPECT_NE(doc->tooltip(warbird), tooltipBefore);
@@ -37,17 +40,17 @@ TEST_F(DocumentEdits, TypedWritesRunTheChangeHandlingOfEachField) {
 }
 
 TEST_F(DocumentEdits, BulkWritesMarkModifiedRecomputeAndCutToTheField) {
-    EXPECT_EQ(applyBulkWrites(*doc, {}, "Bulk"), 0);
+    EXPECT_EQ(doc->applyWrites("Bulk", StepKind::Bulk, {}), 0);
     EXPECT_TRUE(doc->modified());  // even when nothing changed
 
-    doc->setModified(false);
+    DocumentTestAccess::setModified(*doc, false);
     const int javelin = shipTable(1, 1);
     const int length = fieldMaxLength(*catalogue, javelin);
     ASSERT_GT(length, 0);
     const std::string tooLong(static_cast<std::size_t>(length) + 5, '9');
-    EXPECT_EQ(
-        applyBulkWrites(*doc, {{shipTable(1, 0), "18"}, {javelin, tooLong}, {2000, "1"}}, "Bulk"),
-        2);
+    EXPECT_EQ(doc->applyWrites("Bulk", StepKind::Bulk,
+                               {{shipTable(1, 0), "18"}, {javelin, tooLong}, {2000, "1"}}),
+              2);
     EXPECT_EQ(doc->text(javelin), tooLong.substr(0, static_cast<std::size_t>(length)));
     EXPECT_EQ(doc->text(shipTable(1, kAverageColumn)),
               averageTextOfSum(18.0 + std::pow(10.0, length) - 1 + 60.0));
@@ -60,7 +63,7 @@ TEST_F(DocumentEdits, ImportChangesFieldComparesTheTextTheFieldWouldKeep) {
     const int length = fieldMaxLength(*catalogue, item);
     TransferRecord same{item, "", "", "10", false};
     TransferRecord other{item, "", "", "11", false};
-    doc->fields()[item] = std::string(static_cast<std::size_t>(length), '7');
+    DocumentTestAccess::fields(*doc)[item] = std::string(static_cast<std::size_t>(length), '7');
     TransferRecord cutToSame{item, "", "", doc->text(item) + "77", false};
     EXPECT_FALSE(importChangesField(*doc, cutToSame));
     EXPECT_FALSE(importChangesField(*doc, TransferRecord{0, "", "", "1", false}));
