@@ -38,7 +38,8 @@ void ValidationJson::add(const SettingsFileData& data, const std::vector<Finding
                         {"line", f.line > 0 ? Json(f.line) : Json()},
                         {"text", f.text},
                         {"section", textOrNull(f.section)},
-                        {"key", textOrNull(f.key)}});
+                        {"key", textOrNull(f.key)},
+                        {"fix", f.fix ? Json(*f.fix) : Json()}});
     }
     Json file;
     file["file"] = data.fileName;

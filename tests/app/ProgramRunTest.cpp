@@ -93,7 +93,9 @@ void makeRoot(const fs::path& r) {
                                                  16)},
         {"locked.cfg", completeFile()},
         {"new\nline.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3000")},
-        {"new\\x0Aline.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3001")}};
+        {"new\\x0Aline.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3001")},
+        {"pair.cfg", completeFile("InitialEnergy=1000", "InitialEnergy=2000")},
+        {"words.cfg", completeFile("MapZoomFactor=10", "MapZoomFactor=6 or so")}};
     for (const auto& [name, bytes] : files)
         std::ofstream(r / "work" / name, std::ios::binary) << bytes;
     fs::permissions(r / "work/locked.cfg", fs::perms::none);

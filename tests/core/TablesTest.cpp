@@ -40,6 +40,7 @@
 #include "document/Layout.h"
 #include "document/LoadDecision.h"
 #include "document/OriginalBackup.h"
+#include "document/ProblemFixes.h"
 #include "document/SaveChecks.h"
 #include "operations/ClipboardTransfer.h"
 #include "operations/DocumentEdits.h"
@@ -144,6 +145,48 @@ std::unique_ptr<EditorDocument> documentOnPage(int page, const std::string& ship
 // "begin NAME" and "end" around a dialog's session, "undo [N]", "redo", "save", "steps N" (N
 // one-field bulk steps). Then shows the Edit menu's names, the
 // mark, the history's size and the fields listed in `shown` ("tip:ITEM" for a field's tooltip).
+// The problem list of a document as the Problems window shows it, "no problems" when empty.
+std::string listedProblems(const Catalogue& cat, const FieldTexts& doc) {
+    std::string out;
+    for (const ListedProblem& p : listProblems(cat, doc))
+        out += (out.empty() ? "" : " | ") + std::to_string(p.problem.setting) + " p" +
+               std::to_string(p.problem.page) + " " + p.problem.reason + " => " +
+               fixCellText(p.fix);
+    return out.empty() ? "no problems" : out;
+}
+
+// "list", "all" (Fix All) or "fix 1,3" (rows of the list) on the valid document changed by
+// `edits`, with the Warbird's row 1 at 600 and row 2 at 700 so that it passes the limits of
+// problemsCatalogue; a fix shows its writes and the list after them.
+std::string problemsAfter(const std::string& edits, const std::string& action) {
+    const auto cat = test::problemsCatalogue();
+    FieldTexts doc = test::validDocument();
+    doc[shipTable(1, 0)] = "600";
+    doc[shipTable(2, 0)] = "700";
+    if (!edits.empty())
+        for (const std::string& edit : split(edits, ';')) {
+            const std::size_t eq = edit.find('=');
+            doc[item(edit.substr(0, eq))] = edit.substr(eq + 1);
+        }
+    if (action == "list") return listedProblems(*cat, doc);
+    std::vector<FieldWrite> writes;
+    if (action == "all") {
+        writes = fixAll(*cat, doc);
+    } else {
+        const std::vector<SaveProblem> listed = listSaveProblems(*cat, doc);
+        std::vector<SaveProblem> chosen;
+        for (const std::string& row : split(action.substr(4), ','))
+            chosen.push_back(listed.at(static_cast<std::size_t>(num(row) - 1)));
+        writes = fixChosen(*cat, doc, chosen);
+    }
+    std::string out;
+    for (const FieldWrite& w : writes) {
+        out += (out.empty() ? "" : ";") + std::to_string(w.field) + "=" + w.text;
+        doc[w.field] = w.text;
+    }
+    return (out.empty() ? "nothing" : out) + " | then: " + listedProblems(*cat, doc);
+}
+
 std::string historyAfter(const std::string& script, const std::string& shown) {
     EditorDocument doc(documenttest::testCatalogue());
     for (int i = 1; i <= kSettingCount; ++i) DocumentTestAccess::fields(doc)[i] = "0";
@@ -469,6 +512,7 @@ const std::map<std::string, Adapter>& adapters() {
                                   std::to_string(failure->page) + " " + failure->message
                             : std::string("passes");
          }},
+        {"problems", [](const Cells& c) { return problemsAfter(c[0], c[1]); }},
         // The Edit menu's rules.
         {"edit-all-averages",
          [](const Cells& c) {

@@ -128,7 +128,7 @@ std::optional<double> numberValue(std::string_view text) {
     return value;
 }
 
-double leadingNumber(std::string_view text) {
+std::optional<double> leadingNumberOf(std::string_view text) {
     // Fast path for the usual value, a plain whole number.
     if (!text.empty() && text.size() <= 15) {
         const bool negative = text[0] == '-';
@@ -144,14 +144,16 @@ double leadingNumber(std::string_view text) {
         if (c != ' ' && c != '\t' && c != '\n') compact.push_back(c);
     std::string_view s = compact;
     if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return *radixNumber(s.substr(2), 16, false);
-        if (s[1] == 'O' || s[1] == 'o') return *radixNumber(s.substr(2), 8, false);
-        return 0.0;
+        const int base = s[1] == 'H' || s[1] == 'h' ? 16 : s[1] == 'O' || s[1] == 'o' ? 8 : 0;
+        if (base == 0 || s.size() == 2 || digitValue(s[2]) >= base) return std::nullopt;
+        return radixNumber(s.substr(2), base, false);
     }
     double value = 0.0;
-    if (scanDecimal(s, value) == 0) return 0.0;
+    if (scanDecimal(s, value) == 0) return std::nullopt;
     return saturate(value);
 }
+
+double leadingNumber(std::string_view text) { return leadingNumberOf(text).value_or(0.0); }
 
 std::string shortestDecimal(double x) {
     if (!std::isfinite(x)) x = saturate(x);

@@ -21,6 +21,9 @@ std::optional<double> numberValue(std::string_view text);
 // (E or D) are read up to the first other character; no digits give 0. "&H" and "&O" read a
 // hexadecimal or octal whole number.
 double leadingNumber(std::string_view text);
+// The same number, or nothing when the text does not start with one (no digits where the
+// number would begin): "12a" gives 12, "abc" and "-" nothing.
+std::optional<double> leadingNumberOf(std::string_view text);
 
 // The shortest decimal text that reads back as x, never in exponent form: 12, 12.5, -3.25.
 std::string shortestDecimal(double x);

@@ -11,20 +11,20 @@
 namespace tavmir {
 namespace {
 
-std::string valueMessage(const SettingDef& def, ValueCheck check) {
-    std::string text = "Wrong value for " + def.section + ":" + def.key;
-    text += kCrLf;
-    text += kCrLf;
-    if (check == ValueCheck::NotNumeric) {
-        text += "Value is not numeric";
-    } else if (check == ValueCheck::Overflow) {
-        text += "Value is too high (overflow)";
-    } else if (check == ValueCheck::BelowLow) {
-        text += "Min value is " + decimal(def.lowLimit);
-    } else {
-        text += "Max value is " + decimal(def.highLimit);
+ProblemKind problemKind(ValueCheck check) {
+    switch (check) {
+        case ValueCheck::NotNumeric:
+            return ProblemKind::NotNumeric;
+        case ValueCheck::Overflow:
+            return ProblemKind::Overflow;
+        case ValueCheck::BelowLow:
+            return ProblemKind::BelowLow;
+        case ValueCheck::AboveHigh:
+        case ValueCheck::Accepted:
+        case ValueCheck::TooLong:
+            break;
     }
-    return text;
+    return ProblemKind::AboveHigh;
 }
 
 // The page SetPageForItem shows for a field; 0 leaves the page shown as it is.
@@ -32,29 +32,76 @@ int pageToShow(const Catalogue& catalogue, int n) { return pageForItem(catalogue
 
 }  // namespace
 
-std::optional<SaveCheckFailure> checkBeforeSave(const Catalogue& catalogue,
-                                                const FieldTexts& texts) {
-    for (int n = 1; n <= kSettingCount; ++n) {
-        const ValueCheck check = checkSettingValue(catalogue, n, trimSpaces(texts[n]));
-        // A text longer than its setting allows cannot come from the field, which cuts it to
-        // its maximum length, so only the numeric checks stop the save.
-        if (check == ValueCheck::Accepted || check == ValueCheck::TooLong) continue;
-        return SaveCheckFailure{n, pageToShow(catalogue, n), valueMessage(catalogue[n], check)};
+std::string valueProblemReason(const SettingDef& def, ProblemKind kind) {
+    switch (kind) {
+        case ProblemKind::NotNumeric:
+            return "Value is not numeric";
+        case ProblemKind::Overflow:
+            return "Value is too high (overflow)";
+        case ProblemKind::BelowLow:
+            return "Min value is " + decimal(def.lowLimit);
+        case ProblemKind::AboveHigh:
+        case ProblemKind::PairOrder:
+            break;
+    }
+    return "Max value is " + decimal(def.highLimit);
+}
+
+std::string pairProblemReason(const SettingDef& initial, const SettingDef& maximum) {
+    return initial.section + " " + initial.key + " is greater than " + maximum.key;
+}
+
+std::optional<ProblemKind> valueProblemOf(const Catalogue& catalogue, int n,
+                                          std::string_view text) {
+    const ValueCheck check = checkSettingValue(catalogue, n, trimSpaces(text));
+    // A text longer than its setting allows cannot come from the field, which cuts it to its
+    // maximum length, so only the numeric checks stop the save.
+    if (check == ValueCheck::Accepted || check == ValueCheck::TooLong) return std::nullopt;
+    return problemKind(check);
+}
+
+std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const FieldTexts& texts,
+                                          std::size_t limit) {
+    std::vector<SaveProblem> problems;
+    for (int n = 1; n <= kSettingCount && problems.size() < limit; ++n) {
+        const std::optional<ProblemKind> kind = valueProblemOf(catalogue, n, texts[n]);
+        if (!kind) continue;
+        const SettingDef& def = catalogue[n];
+        SaveProblem p;
+        p.kind = *kind;
+        p.setting = n;
+        p.page = pageToShow(catalogue, n);
+        p.reason = valueProblemReason(def, p.kind);
+        p.message = "Wrong value for " + def.section + ":" + def.key;
+        p.message += kCrLf;
+        p.message += kCrLf;
+        p.message += p.reason;
+        problems.push_back(std::move(p));
     }
 
     for (int ship = 0; ship < kShipCount; ++ship) {
         for (const AscendingPair& pair : kAscendingPairs) {
+            if (problems.size() >= limit) return problems;
             const int a = shipTable(pair.initialRow, ship);
             const int b = shipTable(pair.maximumRow, ship);
-            if (leadingNumber(texts[a]) > leadingNumber(texts[b])) {
-                const SettingDef& initial = catalogue[a];
-                return SaveCheckFailure{
-                    a, pageToShow(catalogue, a),
-                    initial.section + " " + initial.key + " is greater than " + catalogue[b].key};
-            }
+            if (!(leadingNumber(texts[a]) > leadingNumber(texts[b]))) continue;
+            SaveProblem p;
+            p.kind = ProblemKind::PairOrder;
+            p.setting = a;
+            p.maximum = b;
+            p.page = pageToShow(catalogue, a);
+            p.reason = pairProblemReason(catalogue[a], catalogue[b]);
+            p.message = p.reason;
+            problems.push_back(std::move(p));
         }
     }
-    return std::nullopt;
+    return problems;
+}
+
+std::optional<SaveProblem> checkBeforeSave(const Catalogue& catalogue, const FieldTexts& texts) {
+    std::vector<SaveProblem> first = listSaveProblems(catalogue, texts, 1);
+    if (first.empty()) return std::nullopt;
+    return std::move(first.front());
 }
 
 }  // namespace tavmir

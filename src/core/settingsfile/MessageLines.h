@@ -57,9 +57,12 @@ class MessageLines {
             ((at = putPart(at, text)), ...);
             if (m_findings)
                 m_findings->push_back(
-                    {place.kind, place.line,
+                    {place.kind,
+                     place.line,
                      std::string(start + textFrom, static_cast<std::size_t>(at - start) - textFrom),
-                     std::string(place.section), std::string(place.key)});
+                     std::string(place.section),
+                     std::string(place.key),
+                     {}});
             at = putPart(at, "\r\n");
             if (fits)
                 m_text.append(line, static_cast<std::size_t>(at - line));

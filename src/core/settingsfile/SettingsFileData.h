@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,9 @@ struct Finding {
     std::string text;       // the message without its number and its "Error in line L: " head
     std::string section;    // the setting's section and key as the reader took them from the
     std::string key;        // line (or the catalogue's); empty where the message names none
+    // A value or pair finding: the value that would mend it (proposedValue's; for a pair, the
+    // initial value lowered to the maximum); nothing for every other finding.
+    std::optional<std::string> fix;
 };
 
 struct SettingsFileData {

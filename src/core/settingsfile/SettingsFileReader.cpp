@@ -103,7 +103,7 @@ class Reader {
         log("Warnings: 0", 2);
         m_data.status = status;
         if (m_data.findings)
-            m_data.findings->push_back({FindingKind::Error, 0, std::string(what), {}, {}});
+            m_data.findings->push_back({FindingKind::Error, 0, std::string(what), {}, {}, {}});
     }
     void readFailure(const std::string& reason) {
         log(std::string(kCrLf) + reason, 2, kRed);
@@ -218,9 +218,13 @@ void Reader::run(const std::string_view* given) {
             if (leadingNumber(d.values[b]) < leadingNumber(d.values[a])) {
                 d.limitWarning[a] = true;
                 const SettingDef& da = m_cat[static_cast<int>(a)];
+                const std::size_t listed = d.findings ? d.findings->size() : 0;
                 warning(&da, ": ", da.section, ", ", da.key, " (", d.values[a], ")",
                         " is greater than ", m_cat[static_cast<int>(b)].key, " (", d.values[b],
                         ")");
+                // The initial value goes down to the maximum, as the editor's fix does.
+                if (d.findings && d.findings->size() > listed)
+                    d.findings->back().fix = shortestDecimal(leadingNumber(d.values[b]));
             }
         }
     }
@@ -344,28 +348,35 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
     if (check == ValueCheck::Accepted) return;
     m_data.valueError[i] = true;
     const SettingDef& def = m_cat[n];
+    const std::size_t listed = m_data.findings ? m_data.findings->size() : 0;
     switch (check) {
         case ValueCheck::Accepted:
             return;
         case ValueCheck::TooLong:
-            return lineError(at(lineNo, section, key), "Alphanumeric setting too long (", section,
-                             ":", key, ". ", "Length=", static_cast<std::int64_t>(value.size()),
-                             " chars. Max is ", def.maxLength, ")");
+            lineError(at(lineNo, section, key), "Alphanumeric setting too long (", section, ":",
+                      key, ". ", "Length=", static_cast<std::int64_t>(value.size()),
+                      " chars. Max is ", def.maxLength, ")");
+            break;
         case ValueCheck::NotNumeric:
-            return lineError(at(lineNo, section, key), "Value is not numeric (", section, ":", key,
-                             "=", value, ")");
+            lineError(at(lineNo, section, key), "Value is not numeric (", section, ":", key, "=",
+                      value, ")");
+            break;
         case ValueCheck::Overflow:
-            return lineError(at(lineNo, section, key), "Overflow (", section, ":", key, "=", value,
-                             ")");
+            lineError(at(lineNo, section, key), "Overflow (", section, ":", key, "=", value, ")");
+            break;
         case ValueCheck::BelowLow:
-            return lineError(at(lineNo, section, key), "Value is lower than low limit (", section,
-                             ":", key, "=", shortestDecimal(leadingNumber(value)),
-                             ". Low limit is ", def.lowLimit, ")");
+            lineError(at(lineNo, section, key), "Value is lower than low limit (", section, ":",
+                      key, "=", shortestDecimal(leadingNumber(value)), ". Low limit is ",
+                      def.lowLimit, ")");
+            break;
         case ValueCheck::AboveHigh:
-            return lineError(at(lineNo, section, key), "Value is higher than high limit (", section,
-                             ":", key, "=", shortestDecimal(leadingNumber(value)),
-                             ". High limit is ", def.highLimit, ")");
+            lineError(at(lineNo, section, key), "Value is higher than high limit (", section, ":",
+                      key, "=", shortestDecimal(leadingNumber(value)), ". High limit is ",
+                      def.highLimit, ")");
+            break;
     }
+    if (m_data.findings && m_data.findings->size() > listed)
+        m_data.findings->back().fix = proposedValue(m_cat, n, value, check);
 }
 
 void Reader::writeErrorText() {

@@ -68,6 +68,45 @@ std::string_view valueCheckCode(ValueCheck check) {
     return "";
 }
 
+std::optional<std::string> proposedValue(const Catalogue& catalogue, int n, std::string_view value,
+                                         ValueCheck check) {
+    const SettingDef& def = catalogue[n];
+    const auto acceptable = [&](const std::string& text) {
+        return checkSettingValue(catalogue, n, text) == ValueCheck::Accepted;
+    };
+    const std::string_view v = trimSpaces(value);
+    switch (check) {
+        case ValueCheck::Accepted:
+            return std::nullopt;
+        case ValueCheck::TooLong:
+            return std::string(value.substr(0, static_cast<std::size_t>(def.maxLength)));
+        case ValueCheck::BelowLow:
+            return decimal(def.lowLimit);
+        case ValueCheck::AboveHigh:
+            return decimal(def.highLimit);
+        case ValueCheck::Overflow: {
+            // Too many characters need not mean too large ("00000000015"): the number written
+            // plainly is kept when it passes; otherwise the end of the range on its side.
+            const std::optional<double> number = numberValue(v);
+            if (number && std::isfinite(*number)) {
+                std::string plain = shortestDecimal(*number);
+                if (acceptable(plain)) return plain;
+            }
+            const bool negative = number && *number < 0;
+            if (def.hasRange()) return decimal(negative ? def.lowLimit : def.highLimit);
+            return negative ? std::string("-999999999") : std::string("2147483647");
+        }
+        case ValueCheck::NotNumeric: {
+            if (const std::optional<double> leading = leadingNumberOf(v)) {
+                std::string number = shortestDecimal(*leading);
+                if (acceptable(number)) return number;
+            }
+            return def.defaultValue;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string checkValue(const Catalogue& catalogue, int n, std::string_view value) {
     return std::string(valueCheckCode(checkSettingValue(catalogue, n, value)));
 }
