@@ -598,6 +598,9 @@ class Scenario {
                 if (QApplication::activeWindow() != w->window())
                     QApplication::setActiveWindow(w->window());
                 key(w, arg(2));
+                // As a window manager would: a menu closed by a key leaves its window active.
+                if (qobject_cast<QMenu*>(w) && !w->isVisible() && window)
+                    QApplication::setActiveWindow(window.get());
             }
         } else if (verb == "tabs") {  // Tab pressed N times: where the focus goes
             std::string visited;

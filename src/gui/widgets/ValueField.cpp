@@ -53,15 +53,26 @@ void ValueField::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) showToolTip();
 }
 
+namespace {
+
+// A menu takes the focus for as long as it is open: a popup opened with the mouse, the menu
+// bar when a menu is opened from the keyboard (Alt+E) or Alt alone. The field stays in charge
+// meanwhile, so the Edit menu's items show as they apply to it, and it gets the focus back
+// when the menu closes.
+bool menuFocus(const QFocusEvent& event) {
+    return event.reason() == Qt::PopupFocusReason || event.reason() == Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
 void ValueField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::PopupFocusReason) m_events.fieldFocused(m_item);
+    if (!menuFocus(*event)) m_events.fieldFocused(m_item);
 }
 
 void ValueField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // Opening a menu (the Edit menu with the mouse) leaves the field in charge.
-    if (event->reason() != Qt::PopupFocusReason) m_events.fieldBlurred(m_item);
+    if (!menuFocus(*event)) m_events.fieldBlurred(m_item);
 }
 
 void ValueField::keyPressEvent(QKeyEvent* event) {
