@@ -5,6 +5,7 @@
 #include "common/Text.h"
 #include "document/Averages.h"
 #include "document/Layout.h"
+#include "document/SaveChecks.h"
 #include "settingsfile/UnwrittenLines.h"
 
 namespace tavmir {
@@ -27,6 +28,24 @@ bool readCompletely(const SettingsFileData& record) {
     if (record.fileType != "CFG" && record.fileType != "SET") return false;
     return record.status != ReadStatus::ReadFailed && record.status != ReadStatus::Empty &&
            record.status != ReadStatus::UnknownForm;
+}
+
+// Whether the values the open would give the fields, with either choice for the settings the
+// file lacks, hold a problem that stops the save: the load-error dialog then offers to list
+// them.
+bool stopsTheSave(const Catalogue& catalogue, const SettingsFileData& record, bool missing) {
+    auto texts = std::make_unique<FieldTexts>();
+    for (const bool defaults : {true, false}) {
+        for (int i = 1; i <= kSettingCount; ++i) {
+            const auto n = static_cast<std::size_t>(i);
+            (*texts)[i] = !missing || record.found[n] ? fitToField(catalogue, i, record.values[n])
+                          : defaults ? fitToField(catalogue, i, catalogue[i].defaultValue)
+                                     : std::string();
+        }
+        if (!listSaveProblems(catalogue, *texts, 1).empty()) return true;
+        if (!missing) break;
+    }
+    return false;
 }
 
 // Clears a flag on every way out, so a page switch never leaves focus handling disabled.
@@ -76,6 +95,7 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
     const bool hasErrors = record->errorCount != 0 || record->warningCount != 0;
     const bool settingsMissing = record->foundCount < kSettingCount;
     bool fillMissing = false;
+    bool showProblems = false;
     if (hasErrors) {
         flags.showMissingChoice = settingsMissing;
         if (flags.continueAll) {
@@ -83,8 +103,11 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
         } else {
             LoadErrorRequest request = prepareLoadErrorDialog(flags, path, log);
             request.unwrittenLines = unwrittenLineCount(*record);
+            request.offerProblems = stopsTheSave(*m_catalogue, *record, settingsMissing);
             // Without a dialog to ask, a file with errors is not opened.
-            applyLoadErrorAnswer(flags, dialog ? dialog(request) : LoadErrorAnswer{});
+            const LoadErrorAnswer answer = dialog ? dialog(request) : LoadErrorAnswer{};
+            applyLoadErrorAnswer(flags, answer);
+            showProblems = answer.button == LoadErrorButton::ShowProblems;
             if (flags.cancelAll || flags.loadDecision == LoadDecision::Cancel)
                 return {OpenResult::Refused, {}};
             fillMissing = settingsMissing;
@@ -107,7 +130,9 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
     m_history.reset(m_modified);
     m_disk.remember(m_record->readIdentity);
     m_backups.start();
-    return {};
+    OpenOutcome loaded;
+    loaded.showProblems = showProblems;
+    return loaded;
 }
 
 void EditorDocument::fillFields(const SettingsFileData& record, bool fillMissing,

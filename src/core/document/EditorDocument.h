@@ -44,6 +44,9 @@ enum class OpenResult {
 struct OpenOutcome {
     OpenResult result = OpenResult::Loaded;
     std::string message;  // a critical message box to show first, "" when none
+    // The user chose "&Show Problems" in the load-error dialog: once the editor shows, the
+    // Problems window lists what stops its save.
+    bool showProblems = false;
     // On success: the window enables its file menus, adds the path to the front of the
     // recent list and shows the load-errors button when hasLoadErrors().
     bool loaded() const { return result == OpenResult::Loaded; }

@@ -21,6 +21,7 @@ void applyLoadErrorAnswer(OpenRunFlags& flags, const LoadErrorAnswer& answer) {
             flags.continueAll = true;
             [[fallthrough]];
         case LoadErrorButton::ContinueOpen:
+        case LoadErrorButton::ShowProblems:
             if (!flags.showMissingChoice)
                 flags.loadDecision = LoadDecision::Open;
             else

@@ -41,7 +41,8 @@ enum class LoadErrorButton {
     CancelOpen,
     ContinueAll,
     CancelAll,
-    Closed,  // the window's close box: taken as Cancel Open, so no stale decision is reused
+    Closed,        // the window's close box: taken as Cancel Open, so no stale decision is reused
+    ShowProblems,  // open this file as Continue Open does, then list what stops its save
 };
 
 enum class MissingChoice {
@@ -61,6 +62,7 @@ struct LoadErrorRequest {
     bool showMissingChoice = false;  // the "Set missing settings to" frame
     bool showAllButtons = false;     // "C&ontinue All" and "C&ancel All"
     int unwrittenLines = 0;          // lines of the file a save will not write
+    bool offerProblems = false;      // "&Show Problems": the file has values a save refuses
 };
 
 using LoadErrorDialog = std::function<LoadErrorAnswer(const LoadErrorRequest&)>;

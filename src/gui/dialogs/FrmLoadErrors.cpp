@@ -41,8 +41,10 @@ FrmLoadErrors::FrmLoadErrors(const LoadErrorRequest& request, const GuiContext* 
     fileLabel->setToolTip(path);
     fileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Wide enough for the whole path where the screen allows; the buttons keep their places.
+    // "&Show Problems" takes room beside the details button: the window widens by one button.
+    const int problemsRoom = request.offerProblems ? kButtonWidth + 8 : 0;
     m_width = std::clamp(QFontMetrics(fileLabel->font()).horizontalAdvance(path) + 24,
-                         kMinimumWidth, kMaximumWidth);
+                         kMinimumWidth + problemsRoom, kMaximumWidth);
     const int w = m_width;
     fileLabel->setGeometry(8, 8, w - 16, 20);
 
@@ -77,6 +79,10 @@ FrmLoadErrors::FrmLoadErrors(const LoadErrorRequest& request, const GuiContext* 
                                        LoadErrorButton::CancelAll, column2, 72);
     continueAll->setVisible(request.showAllButtons);
     cancelAll->setVisible(request.showAllButtons);
+    // Opens the file as Continue Open does, then lists what its save would refuse.
+    QPushButton* showProblems = addAnswer("bShowProblems", QStringLiteral("&Show Problems"),
+                                          LoadErrorButton::ShowProblems, column2, 112);
+    showProblems->setVisible(request.offerProblems);
 
     m_detailsButton = makeButton(this, "bDetails", QStringLiteral("Vi&ew details"));
     m_detailsButton->setGeometry(8, 112, 120, kButtonHeight);
@@ -88,7 +94,7 @@ FrmLoadErrors::FrmLoadErrors(const LoadErrorRequest& request, const GuiContext* 
     auto* noteLabel = new QLabel(note, this);
     noteLabel->setObjectName(QStringLiteral("lUnwritten"));
     noteLabel->setWordWrap(true);
-    noteLabel->setGeometry(136, 104, w - 144, 44);
+    noteLabel->setGeometry(136, 104, w - 144 - problemsRoom, 44);
     noteLabel->setVisible(!note.isEmpty());
 
     m_logPanel = new LogPanel(request.log, context, {8, 148, w - 16, 348}, this);

@@ -13,6 +13,8 @@
 #include "app/Preferences.h"
 #include "dialogs/LoadErrorDialogs.h"
 #include "document/Layout.h"
+#include "document/ProblemFixes.h"
+#include "document/SaveChecks.h"
 #include "document/SaveFile.h"
 #include "editor/EditorCanvas.h"
 #include "editor/EditorFileWatch.h"
@@ -78,6 +80,11 @@ void FrmSettingsEdit::showRemark() { m_canvas->showRemark(fromCore(m_document.re
 
 void FrmSettingsEdit::refreshCaption() { setWindowTitle(fromCore(m_document.caption())); }
 
+void FrmSettingsEdit::valuesEdited() {
+    m_problemCount = listSaveProblems(m_document.catalogue(), m_document.fields()).size();
+    emit valuesChanged();
+}
+
 void FrmSettingsEdit::fieldFocused(int item) {
     if (!m_document.focusField(item)) return;
     if (ValueField* field = m_pages.field(item)) field->selectAll();
@@ -125,6 +132,7 @@ void FrmSettingsEdit::fieldEdited(int item, const QString& text) {
     if (change.remark) showRemark();
     if (change.caption) refreshCaption();
     emit historyChanged();
+    valuesEdited();
 }
 
 void FrmSettingsEdit::pageKey(bool down) {
@@ -229,6 +237,8 @@ OpenResult FrmSettingsEdit::openFile(const std::string& path) {
     busy.reset();
     emit fileLoaded(fromCore(path));
     emit historyChanged();
+    valuesEdited();
+    if (outcome.showProblems) emit problemsRequested();
     m_pages.buildRemainingWhenIdle();
     return OpenResult::Loaded;
 }
@@ -289,6 +299,16 @@ void FrmSettingsEdit::refreshFromDocument() {
     m_canvas->showLoadErrorsButton(m_document.hasLoadErrors());
     refreshCaption();
     emit historyChanged();
+    valuesEdited();
+}
+
+void FrmSettingsEdit::applyFixes(const std::vector<FieldWrite>& writes) {
+    if (writes.empty()) return;
+    {
+        BusyCursor busy;
+        m_document.applyWrites(std::string(kFixProblemsStep), StepKind::Bulk, writes);
+    }
+    refreshFromDocument();
 }
 
 void FrmSettingsEdit::undoStep(bool forward) {
@@ -305,6 +325,7 @@ void FrmSettingsEdit::undoStep(bool forward) {
     focusItem(item);
     showRemark();
     emit historyChanged();
+    valuesEdited();
 }
 
 void FrmSettingsEdit::checkFileOnDisk() { m_fileWatch->check(); }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 #include "GuiContext.h"
 #include "document/EditorDocument.h"
@@ -74,6 +75,12 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // tooltips and caption are shown, and the page and field of the step.
     void undoStep(bool forward);
 
+    // Writes the fixes of problems that stop the save as one step ("Fix Problems") and shows
+    // the texts, averages and tooltips they change; nothing happens without writes.
+    void applyFixes(const std::vector<FieldWrite>& writes);
+    // How many problems stop the save of the values now.
+    std::size_t problemCount() const { return m_problemCount; }
+
     // The file on disk: what the watcher and the program's activation look through.
     EditorFileWatch& fileWatch() { return *m_fileWatch; }
     // Looks at the file on disk now, as the watcher's signal does.
@@ -91,6 +98,11 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     void editCommandRequested(bool editSettingForAllShips);
     // What Undo and Redo would do may have changed (an edit, a focus change, an open, ...).
     void historyChanged();
+    // The values changed (typing, an operation, Undo or Redo, an open): the problems that
+    // stop the save may have changed with them.
+    void valuesChanged();
+    // The user chose "&Show Problems" in the load-error dialog of this editor's open.
+    void problemsRequested();
 
   private:
     // EditorFieldEvents: what the cells report.
@@ -107,6 +119,8 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     void applyPageSwitch(int from, int to);
     void showRemark();
     void refreshCaption();
+    // Counts the problems that stop the save of the values now, then valuesChanged.
+    void valuesEdited();
     // Runs the save and shows its outcome (message box, page and focus of a refused value,
     // caption, the saved message).
     SaveResult save(const SaveChoice& choice);
@@ -117,6 +131,7 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     GuiContext& m_context;
     EditorDocument m_document;
     OpenRunFlags m_ownRunFlags;  // used when no main module runs the open
+    std::size_t m_problemCount = 0;
     EditorScrollArea* m_scrollArea;
     EditorCanvas* m_canvas;
     EditorFileWatch* m_fileWatch;

@@ -19,6 +19,7 @@
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MainKeyRouter.h"
 #include "mainwindow/MainMenuBar.h"
+#include "mainwindow/ProblemsView.h"
 #include "mainwindow/WindowArranger.h"
 #include "operations/EditMenuController.h"
 #include "session/MainTexts.h"
@@ -59,6 +60,7 @@ MDIFormMain::MDIFormMain(GuiContext& context, QWidget* parent)
     m_arranger = new WindowArranger(*this, m_menus->windowMenu());
     m_editMenu = new EditMenuController(*this, m_context);
     m_batchMenu = new BatchMenu(*this, m_context);
+    m_problems = new ProblemsView(*this);
     move(kMainLeft, kMainTop);
     resize(kMainWidth, kMainHeight);
 
@@ -175,6 +177,7 @@ void MDIFormMain::onSubWindowActivated(QMdiSubWindow* subWindow) {
     if (entry == nullptr) return;
     m_module->registry().setActiveEditor(entry->slot);
     showHistory();
+    m_problems->follow(entry->editor);
 }
 
 // ---- menu commands ----
@@ -223,6 +226,8 @@ void MDIFormMain::editAlphanumericSettingCommand() {
 }
 
 void MDIFormMain::aboutCommand() { showAbout(this); }
+
+void MDIFormMain::showProblemsCommand() { m_problems->showWindow(); }
 
 void MDIFormMain::openRecentCommand(int index) {
     m_module->openRecent(index, *this);
@@ -275,6 +280,7 @@ EditorWindow* MDIFormMain::createEditor(int slot, const std::string& path) {
     connect(editor, &FrmSettingsEdit::historyChanged, this, [this, editor] {
         if (editor == activeEditor()) showHistory();
     });
+    m_problems->watch(*editor);
     connect(editor, &FrmSettingsEdit::editCommandRequested, this,
             [this](bool editSettingForAllShips) {
                 if (editSettingForAllShips)
@@ -294,6 +300,7 @@ void MDIFormMain::showEditor(EditorWindow& editor) {
     entry->editor->showPage(1);
     m_mdiArea->setActiveSubWindow(entry->subWindow);
     updateMenus();
+    m_problems->editorShown(*entry->editor);
 }
 
 void MDIFormMain::activateEditor(EditorWindow& editor) {
@@ -337,6 +344,7 @@ void MDIFormMain::discardEditor(EditorWindow& editor) {
         if (next != nullptr) next->showMaximized();
     }
     updateMenus();
+    m_problems->follow(activeEditor());
 }
 
 void MDIFormMain::setBusyPointer(bool busy) {

@@ -4,7 +4,8 @@
 // close and which menus apply; this window shows the dialogs and makes and removes the editor
 // windows. Its parts do the rest: MainMenuBar (the menus and their state), WindowArranger (the
 // Window menu), MainKeyRouter (menu shortcuts and page keys), EditMenuController (the Edit
-// menu's dialogs) and BatchMenu (the batch windows).
+// menu's dialogs), BatchMenu (the batch windows) and ProblemsView (the status bar's problems
+// line and the Problems window, following the active editor).
 #pragma once
 
 #include <QMainWindow>
@@ -28,6 +29,7 @@ class EditMenuController;
 class FrmSettingsEdit;
 class MainKeyRouter;
 class MainMenuBar;
+class ProblemsView;
 class WindowArranger;
 
 class MDIFormMain : public QMainWindow, public MainWindowUi {
@@ -71,6 +73,8 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     void editSettingForAllShipsCommand();
     void editAlphanumericSettingCommand();
     void aboutCommand();
+    // Show Problems: the Problems window, for the active editor from now on.
+    void showProblemsCommand();
     void openRecentCommand(int index);
     // Where the other commands live: the Edit menu's dialogs, the batch windows, the
     // arrangement of the editor windows.
@@ -123,6 +127,7 @@ class MDIFormMain : public QMainWindow, public MainWindowUi {
     WindowArranger* m_arranger = nullptr;
     EditMenuController* m_editMenu = nullptr;
     BatchMenu* m_batchMenu = nullptr;
+    ProblemsView* m_problems = nullptr;
 };
 
 }  // namespace tavmir::gui

@@ -106,6 +106,9 @@ constexpr Row kRows[] = {
          &MainMenuState::mEdit, [](MDIFormMain& m) { m.editMenu().exportSettingsToClipboard(); }),
     item("mImportSettingsFromClipboard", "&Import Settings From Clipboard...", "Ctrl+I",
          &MainMenuState::mEdit, [](MDIFormMain& m) { m.editMenu().importSettingsFromClipboard(); }),
+    separator("mSepProblems"),
+    item("mShowProblems", "Show &Problems", "F9", &MainMenuState::mEdit,
+         [](MDIFormMain& m) { m.showProblemsCommand(); }),
 
     // The list of open editors follows these items (WindowArranger).
     menu("mWindow", "&Window", &MainMenuState::mWindow),
