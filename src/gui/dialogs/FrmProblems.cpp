@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -19,7 +20,7 @@
 namespace tavmir::gui {
 namespace {
 
-constexpr int kWidth = 900;
+constexpr int kWidth = 940;
 constexpr int kHeight = 300;
 
 enum Column { kSetting, kPage, kValue, kProblem, kFix, kColumnCount };
@@ -37,7 +38,7 @@ bool sameProblem(const SaveProblem& a, const SaveProblem& b) {
 
 }  // namespace
 
-FrmProblems::FrmProblems(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
+FrmProblems::FrmProblems(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
     setObjectName(QStringLiteral("FrmProblems"));
     setWindowTitle(QStringLiteral("Problems"));
     auto* layout = new QVBoxLayout(this);
@@ -59,7 +60,7 @@ FrmProblems::FrmProblems(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Wide enough for the longest names, page titles and messages of the catalogue.
     for (const auto& [column, width] :
-         {std::pair{kSetting, 200}, {kPage, 125}, {kValue, 90}, {kProblem, 330}})
+         {std::pair{kSetting, 200}, {kPage, 125}, {kValue, 90}, {kProblem, 370}})
         m_list->setColumnWidth(column, width);
     layout->addWidget(m_list);
     // Enter, or a double-click, on a row.
@@ -83,12 +84,21 @@ FrmProblems::FrmProblems(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    // Over the lower part of the main window, where the editor's fields show above it.
     resize(kWidth, kHeight);
-    const QRect main = mainWindow->geometry();
-    move(main.x() + std::max(0, (main.width() - kWidth) / 2),
-         main.y() + std::max(0, main.height() - kHeight - 40));
+    place(*mainWindow);
     updateButtons();
+}
+
+void FrmProblems::place(const QWidget& mainWindow) {
+    // Below the main window where the screen has room, so the fields it leads to stay in
+    // sight; else over the main window's lower part.
+    const QRect main = mainWindow.frameGeometry();
+    const QRect screen = mainWindow.screen() ? mainWindow.screen()->availableGeometry() : main;
+    const int x = std::clamp(main.x(), screen.x(), std::max(screen.x(), screen.right() - kWidth));
+    const int below = main.bottom() + 8;
+    move(x, below + kHeight + 40 <= screen.bottom()
+                ? below
+                : std::max(screen.y(), main.bottom() - kHeight - 40));
 }
 
 void FrmProblems::showEditor(FrmSettingsEdit* editor) {

@@ -6,7 +6,9 @@
 // Enter or a double-click on a row shows that setting's page and puts the focus into its field;
 // "&Fix" applies the fixes of the selected rows and "Fix &All" those of every row, each as one
 // step of the editor's history ("Fix Problems"); "&Close" or Escape closes the window. It is a
-// tool window of the main window, not modal, so the user can type in the editor meanwhile.
+// window of the main window's own, not modal, so the user can type in the editor meanwhile;
+// not a tool window, whose keys Qt would share with the main window's menus (Alt+F is "&Fix"
+// here, not the File menu).
 #pragma once
 
 #include <QPointer>
@@ -42,6 +44,7 @@ class FrmProblems : public QWidget {
     // every row's, applied to the editor.
     void fix(bool all);
     void updateButtons();
+    void place(const QWidget& mainWindow);
     std::vector<SaveProblem> selectedProblems() const;
 
     QPointer<FrmSettingsEdit> m_editor;
