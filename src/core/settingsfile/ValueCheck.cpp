@@ -87,12 +87,11 @@ std::optional<std::string> proposedValue(const Catalogue& catalogue, int n, std:
         case ValueCheck::Overflow: {
             // Too many characters need not mean too large ("00000000015"): the number written
             // plainly is kept when it passes; otherwise the end of the range on its side.
-            const std::optional<double> number = numberValue(v);
-            if (number && std::isfinite(*number)) {
-                std::string plain = shortestDecimal(*number);
-                if (acceptable(plain)) return plain;
-            }
-            const bool negative = number && *number < 0;
+            // The check calls a text an overflow only when it is a number.
+            const double number = numberValue(v).value_or(0.0);
+            std::string plain = shortestDecimal(number);
+            if (acceptable(plain)) return plain;
+            const bool negative = number < 0;
             if (def.hasRange()) return decimal(negative ? def.lowLimit : def.highLimit);
             return negative ? std::string("-999999999") : std::string("2147483647");
         }
