@@ -155,7 +155,8 @@ std::string listedProblems(const Catalogue& cat, const FieldTexts& doc) {
     return out.empty() ? "no problems" : out;
 }
 
-// "list", "all" (Fix All) or "fix 1,3" (rows of the list) on the valid document changed by
+// "list", "all" (Fix All), "fix 1,3" (rows of the list) or "status" (the editor's line and the
+// window's summary) on the valid document changed by
 // `edits`, with the Warbird's row 1 at 600 and row 2 at 700 so that it passes the limits of
 // problemsCatalogue; a fix shows its writes and the list after them.
 std::string problemsAfter(const std::string& edits, const std::string& action) {
@@ -169,6 +170,10 @@ std::string problemsAfter(const std::string& edits, const std::string& action) {
             doc[item(edit.substr(0, eq))] = edit.substr(eq + 1);
         }
     if (action == "list") return listedProblems(*cat, doc);
+    if (action == "status") {
+        const std::size_t count = listSaveProblems(*cat, doc).size();
+        return problemsStatusText(count).value_or("(no line)") + " | " + problemsSummary(count);
+    }
     std::vector<FieldWrite> writes;
     if (action == "all") {
         writes = fixAll(*cat, doc);
