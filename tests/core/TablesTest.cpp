@@ -346,9 +346,10 @@ const std::map<std::string, Adapter>& adapters() {
                      if (e.starts_with(std::string(name) + "=")) return e.substr(e.find('=') + 1);
                  return std::nullopt;
              };
-             fake.createFolder = [&](const std::filesystem::path& p) -> std::string {
+             fake.createFolder = [&](const std::filesystem::path& p) -> Status {
                  created += " " + p.string();
-                 return p == c[3] ? "Permission denied" : "";
+                 if (p == c[3]) return failedWith("Permission denied");
+                 return {};
              };
              const ProgramFolders f = locateProgramFolders("/p/bin", fake);
              return f.catalogue.string() + " | " + f.preferences.string() + " | created" + created +

@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Status.h"
+
 namespace tavmir {
 
 // Receives one complete message text to show to the user.
@@ -68,10 +70,10 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
 // for each); such a value is interpreted from the empty text.
 Preferences preferencesFromText(std::string_view content, int& damagedKeys);
 
-// Writes the five values in the dialog's order, stopping at the first failed write.
-// Returns empty text on success, otherwise preferencesWriteError(folder).
-std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
-                            std::string_view alignmentWord);
+// Writes the five values in the dialog's order, stopping at the first failed write, which
+// fails with preferencesWriteError(folder).
+Status savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
+                       std::string_view alignmentWord);
 
 // The number Apply reads from the message-time field: its leading number, 0 for empty text.
 double messageTimeNumber(std::string_view fieldText);

@@ -29,12 +29,12 @@ std::string logReportWriteError(std::string_view path, std::string_view reason) 
     return message;
 }
 
-std::string saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {
-    if (path.empty()) return logReportWriteError(path, "No file name");
+Status saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {
+    if (path.empty()) return failedWith(logReportWriteError(path, "No file name"));
     const WriteResult result =
         writeFileSafely(path, logReportBytes(log, logReportForm(path, filterIndex)));
     if (result) return {};
-    return logReportWriteError(path, result.error().reason);
+    return failedWith(logReportWriteError(path, result.error().reason));
 }
 
 }  // namespace tavmir

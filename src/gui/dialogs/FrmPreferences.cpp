@@ -237,13 +237,14 @@ bool FrmPreferences::applyPreferences() {
 
 bool FrmPreferences::savePreferencesFile() {
     if (!applyPreferences()) return false;
-    std::string error;
+    Status saved;
     {
         BusyCursor busy;
-        error =
+        saved =
             savePreferences(m_context.preferencesFolder(), m_context.preferences, m_alignmentWord);
     }
-    if (!error.empty()) {
+    if (!saved) {
+        const std::string& error = saved.error();
         // The message names the file by its path, in the file system's own encoding.
         showCritical(this, QFile::decodeName(
                                QByteArray(error.data(), static_cast<qsizetype>(error.size()))));
