@@ -41,6 +41,7 @@
 #include "document/LoadDecision.h"
 #include "document/OriginalBackup.h"
 #include "document/SaveChecks.h"
+#include "document/SaveFile.h"
 #include "operations/ClipboardTransfer.h"
 #include "operations/DocumentEdits.h"
 #include "operations/EditAllShips.h"
@@ -365,7 +366,7 @@ const std::map<std::string, Adapter>& adapters() {
         {"message-time-check",
          [](const Cells& c) {
              const MessageTimeCheck r = checkMessageTime(c[0], yes(c[1]));
-             return r.error.empty() ? "applies " + r.messageTime : r.error;
+             return r ? "applies " + *r : r.error();
          }},
         {"profile-find",
          [](const Cells& c) { return findProfileValue(c[0], c[1], c[2]).value_or("(none)"); }},
@@ -478,6 +479,16 @@ const std::map<std::string, Adapter>& adapters() {
              std::string out = s.boxText(kEditAllAverageBox) + " |";
              for (int k = 0; k < 8; ++k) out += " " + s.percentText(k);
              return out;
+         }},
+        {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
+        {"write-failure-message",
+         [](const Cells& c) {
+             static const std::map<std::string, WriteStage> kStages = {
+                 {"open", WriteStage::Open},
+                 {"write", WriteStage::Write},
+                 {"close", WriteStage::Close},
+                 {"restore", WriteStage::Restore}};
+             return writeFailureMessage({kStages.at(c[0]), c[1], c[2]}, "/z/a.set");
          }},
         {"copy-refusals",
          [](const Cells& c) {

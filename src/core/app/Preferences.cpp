@@ -172,8 +172,9 @@ bool isValidMessageTime(double milliseconds) {
 
 MessageTimeCheck checkMessageTime(std::string_view fieldText, bool windowMessageDisabled) {
     const double n = messageTimeNumber(fieldText);
-    if (!windowMessageDisabled && !isValidMessageTime(n)) return {wrongMessageTimeMessage(), {}};
-    return {{}, shortestDecimal(n)};
+    if (!windowMessageDisabled && !isValidMessageTime(n))
+        return tl::unexpected(wrongMessageTimeMessage());
+    return shortestDecimal(n);
 }
 
 }  // namespace tavmir

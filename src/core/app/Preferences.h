@@ -85,10 +85,8 @@ int messageTimeMilliseconds(std::string_view messageTime);
 // True when a message time may be applied while the message window is enabled.
 bool isValidMessageTime(double milliseconds);
 
-struct MessageTimeCheck {
-    std::string error;        // empty when the time may be applied, else wrongMessageTimeMessage()
-    std::string messageTime;  // the value to apply, as shortest decimal text (set when no error)
-};
+// The value to apply, as shortest decimal text, or wrongMessageTimeMessage().
+using MessageTimeCheck = tl::expected<std::string, std::string>;
 
 // Apply's check of the time field; with the message window disabled every number is accepted.
 MessageTimeCheck checkMessageTime(std::string_view fieldText, bool windowMessageDisabled);

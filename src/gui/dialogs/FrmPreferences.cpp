@@ -207,15 +207,15 @@ bool FrmPreferences::applyPreferences() {
     std::optional<BusyCursor> busy(std::in_place);
     const bool disabled = m_disableMessageBox->isChecked();
     const MessageTimeCheck check = checkMessageTime(toCore(m_messageTimeField->text()), disabled);
-    if (!check.error.empty()) {
+    if (!check) {
         busy.reset();
         m_tabs->setCurrentIndex(1);
-        showInformation(this, fromCore(check.error));
+        showInformation(this, fromCore(check.error()));
         m_messageTimeField->setFocus();
         return false;
     }
     Preferences& prefs = m_context.preferences;
-    prefs.messageTime = check.messageTime;
+    prefs.messageTime = *check;
     prefs.disableWindowMessage = disabled ? 1 : 0;
     prefs.keepOriginal = m_keepOriginalBox->isChecked() ? 1 : 0;
     if (m_alignLeftOption->isChecked()) {
