@@ -1,6 +1,7 @@
 // What the windows of one run share: the catalogue, the program's folders, the process-wide
-// preferences, what the batch windows keep between their openings, and the main window's
-// transient message. One context lives for the run; a fresh one starts with nothing kept.
+// preferences, what the batch windows keep between their openings, the editor's page fonts
+// and the main window's transient message. One context lives for the run; a fresh one starts with
+// nothing kept.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,7 @@
 #include "app/ProgramFolders.h"
 #include "batch/BatchFileList.h"
 #include "catalogue/Catalogue.h"
+#include "editor/PageFont.h"
 
 namespace tavmir {
 class MainModule;
@@ -41,6 +43,8 @@ struct GuiContext {
     // when the program is activated). GUI tests turn it off and make those looks themselves, so
     // the questions come at known moments; the look before every save is always taken.
     bool watchFilesOnDisk = true;
+    // The editor's page fonts, measured once for the run.
+    PageFontCache pageFonts;
 
     // Holds mset.dat and template.dat.
     const std::filesystem::path& catalogueFolder() const {

@@ -393,6 +393,7 @@ const std::map<std::string, Adapter>& adapters() {
          [](const Cells& c) { return resolutionMessage(num(c[0]), num(c[1])); }},
         {"recent-caption", [](const Cells& c) { return recentMenuCaption(num(c[0]), c[1]); }},
         {"history-caption", [](const Cells& c) { return historyCaption(c[0], c[1]); }},
+        {"window-menu-caption", [](const Cells& c) { return windowMenuCaption(num(c[0]), c[1]); }},
         {"same-path", [](const Cells& c) { return yes(samePath(inFolder(c[0]), inFolder(c[1]))); }},
         {"log-report-form",
          [](const Cells& c) {

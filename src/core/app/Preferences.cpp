@@ -72,13 +72,12 @@ std::string preferencesWriteError(const std::filesystem::path& folder) {
 }
 
 std::string preferencesCorruptMessage() {
-    return std::string("The file tavmir.ini is corrupt") + std::string(kCrLf) + std::string(kCrLf) +
-           "You must reinstall the application";
+    return paragraphs({"The file tavmir.ini is corrupt", "You must reinstall the application"});
 }
 
 std::string wrongMessageTimeMessage() {
-    return std::string("Wrong value for Message Time") + std::string(kCrLf) + std::string(kCrLf) +
-           "Valid range is from 100 to 5000 (milliseconds)";
+    return paragraphs(
+        {"Wrong value for Message Time", "Valid range is from 100 to 5000 (milliseconds)"});
 }
 
 int interpretTextAlign(std::string_view value) {

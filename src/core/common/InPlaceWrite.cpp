@@ -11,6 +11,7 @@
 #include "common/StateFolder.h"
 #include "common/SystemError.h"
 #include "common/TemporarySibling.h"
+#include "common/Text.h"
 #include "common/WriteJournal.h"
 
 namespace tavmir {
@@ -244,7 +245,7 @@ std::vector<CutWrite> completeCutWrites() {
 std::string cutWritesMessage(const std::vector<CutWrite>& writes) {
     std::string text;
     for (const CutWrite& w : writes) {
-        if (!text.empty()) text += "\r\n\r\n";
+        if (!text.empty()) text = paragraphs({text, ""});
         switch (w.outcome) {
             case CutWriteOutcome::Completed:
                 text += "A save of " + w.target +

@@ -12,9 +12,7 @@ namespace tavmir {
 namespace {
 
 std::string valueMessage(const SettingDef& def, ValueCheck check) {
-    std::string text = "Wrong value for " + def.section + ":" + def.key;
-    text += kCrLf;
-    text += kCrLf;
+    std::string text = paragraphs({"Wrong value for " + def.section + ":" + def.key, ""});
     if (check == ValueCheck::NotNumeric) {
         text += "Value is not numeric";
     } else if (check == ValueCheck::Overflow) {

@@ -19,14 +19,8 @@ std::string logReportBytes(const StyledLog& log, LogReportForm form) {
 }
 
 std::string logReportWriteError(std::string_view path, std::string_view reason) {
-    std::string message = "Error writing to file: ";
-    message += path;
-    if (!reason.empty()) {
-        message += kCrLf;
-        message += kCrLf;
-        message += reason;
-    }
-    return message;
+    const std::string heading = "Error writing to file: " + std::string(path);
+    return reason.empty() ? heading : paragraphs({heading, reason});
 }
 
 Status saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {

@@ -35,7 +35,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
       m_scrollArea(new EditorScrollArea(context.preferences, this)),
       m_canvas(new EditorCanvas),
       m_fileWatch(new EditorFileWatch(*this, context, m_document, [this] { reloadFromDisk(); })),
-      m_pages(*m_canvas, m_document, context.preferences, *this) {
+      m_pages(*m_canvas, m_document, context, *this) {
     setObjectName(QStringLiteral("FrmSettingsEdit"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
