@@ -36,7 +36,7 @@ struct GuiContext {
     // with; nothing is written to disk.
     RetainedBatchLists batchLists;
     AddFolderSettings addFolder;
-    // ShowMessage: the transient confirmation window (two lines, shown for `milliseconds`,
+    // The transient confirmation window (two lines, shown for `milliseconds`,
     // or only a pause when the window message is disabled).
     std::function<void(const QString& line1, const QString& line2, int milliseconds)> showMessage;
     // Whether editors watch their files on disk by themselves (a file-system watcher, and a look

@@ -6,7 +6,7 @@
 #include "common/Numeric.h"
 #include "common/Text.h"
 #include "document/Layout.h"
-#include "settingsfile/SettingsFileReader.h"
+#include "settingsfile/ValueCheck.h"
 
 namespace tavmir {
 namespace {

@@ -35,7 +35,7 @@ class RecentFiles {
     explicit RecentFiles(std::filesystem::path recentPath);
 
     const std::filesystem::path& recentPath() const { return m_recentPath; }
-    // RecentFiles: position 0 first; never more than kMaxRecentFiles.
+    // Position 0 first; never more than kMaxRecentFiles.
     const std::vector<std::string>& entries() const { return m_entries; }
     // The entry at a position, or "" for an empty or invalid position.
     std::string entry(int position) const;

@@ -9,33 +9,14 @@
 #include "catalogue/Catalogue.h"
 #include "settingsfile/FileBytes.h"
 #include "settingsfile/SettingsFileData.h"
+#include "settingsfile/ValueCheck.h"
 
 namespace tavmir {
 
 // "CFG", "SET", or "" when the first 50 lines decide nothing or the file cannot be opened.
 std::string detectFileType(const Catalogue& catalogue, const std::string& path);
 
-// What checking one value against its setting found: the first check it fails, or Accepted.
-enum class ValueCheck {
-    Accepted,
-    TooLong,     // an alphanumeric value longer than the setting's maximum length
-    NotNumeric,  // a numeric setting's value that is no number
-    Overflow,    // a number beyond the whole numbers a setting can hold
-    BelowLow,    // below the setting's low limit
-    AboveHigh,   // above the setting's high limit
-};
-
-// The first check setting n's value fails, or ValueCheck::Accepted.
-ValueCheck checkSettingValue(const Catalogue& catalogue, int n, std::string_view value);
-
-// The code a check's result is known by: "" when accepted, else "1" too long, "2" not numeric,
-// "3" overflow, "4" below the low limit, "5" above the high limit.
-std::string_view valueCheckCode(ValueCheck check);
-
-// CheckValue: the code of checkSettingValue's result.
-std::string checkValue(const Catalogue& catalogue, int n, std::string_view value);
-
-// ValidateSettingsFile: reads data.fileName and fills data; never fails, every problem is
+// Reads data.fileName and fills data; never fails, every problem is
 // reported in the log and in data.status.
 void validateSettingsFile(const Catalogue& catalogue, SettingsFileData& data,
                           const ReaderEnvironment& env);
