@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "common/FileRead.h"
 #include "common/SystemError.h"
 
 namespace tavmir {
@@ -33,8 +34,7 @@ std::optional<std::filesystem::path> userConfigFolder(const FolderSystem& system
 FolderSystem FolderSystem::real() {
     FolderSystem s;
     s.isRegularFile = [](const std::filesystem::path& p) {
-        std::error_code ec;
-        return std::filesystem::is_regular_file(p, ec);
+        return nodeKindOf(p.string()) == NodeKind::Regular;
     };
     s.isWritableFolder = [](const std::filesystem::path& p) {
         std::error_code ec;
