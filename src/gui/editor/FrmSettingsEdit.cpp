@@ -43,6 +43,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
     layout->addWidget(m_scrollArea);
     m_scrollArea->setWidget(m_canvas);
     connect(m_canvas, &EditorCanvas::pageButtonClicked, this, &FrmSettingsEdit::showPage);
+    connect(m_fileWatch, &EditorFileWatch::saveRequested, this, [this] { saveFile(); });
     connect(m_fileWatch, &EditorFileWatch::fileGone, this, [this] {
         m_document.markFileGone();
         refreshCaption();
