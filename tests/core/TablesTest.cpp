@@ -33,6 +33,7 @@
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
 #include "core/operations/TestCatalogue.h"
+#include "core/session/SaveRunScript.h"
 #include "core/settingsfile/ReaderFixture.h"
 #include "document/Averages.h"
 #include "document/Editing.h"
@@ -482,6 +483,7 @@ const std::map<std::string, Adapter>& adapters() {
              return out;
          }},
         {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
+        {"save-run", [](const Cells& c) { return test::runSaveRunScript(c[0], c[1], c[2]); }},
         {"write-failure-message",
          [](const Cells& c) {
              static const std::map<std::string, WriteStage> kStages = {
