@@ -39,10 +39,12 @@
 #include "document/Editing.h"
 #include "document/KeyFilters.h"
 #include "document/Layout.h"
+#include "document/LineWriter.h"
 #include "document/LoadDecision.h"
 #include "document/OriginalBackup.h"
 #include "document/SaveChecks.h"
 #include "document/SaveFile.h"
+#include "document/SettingsWriter.h"
 #include "operations/ClipboardTransfer.h"
 #include "operations/DocumentEdits.h"
 #include "operations/EditAllShips.h"
@@ -243,6 +245,44 @@ std::string diskChangeAfter(const std::string& action) {
         return kDiskChangeNames[static_cast<int>(diskChange(was, identifyFile(inner)))];
     }
     return kDiskChangeNames[static_cast<int>(diskChange(before, identifyFile(path)))];
+}
+
+// Reads `bytes` as a.cfg, writes the values of `writes` ("Section:Key=value" separated by ";")
+// into its lines, and shows what changed and the new bytes; then reads them back and names any
+// setting whose value is not the one written (or, unwritten, not the one it had).
+std::string linesAfter(const std::string& bytes, const std::string& writes) {
+    const auto catalogue = test::saveCatalogue();
+    const Catalogue& c = *catalogue;
+    const auto read = [&](std::string_view b, SettingsFileData& d, StyledLog& log) {
+        d.fileName = "a.cfg";
+        d.log = &log;
+        validateSettingsBytes(c, d, ReaderEnvironment{}, b);
+    };
+    SettingsFileData before;
+    StyledLog log;
+    read(bytes, before, log);
+    std::vector<FieldWrite> list;
+    std::map<int, std::string> expected;
+    for (const std::string& w : split(writes, ';')) {
+        const std::size_t colon = w.find(':'), eq = w.find('=');
+        const int n = c.findSetting(w.substr(0, colon), w.substr(colon + 1, eq - colon - 1));
+        list.push_back({n, w.substr(eq + 1)});
+        expected[n] = writtenValue(w.substr(eq + 1));
+    }
+    const auto edit = writeIntoLines(c, bytes, before, list);
+    if (!edit) return "refused";
+    std::string out = "changed " + std::to_string(edit->changedLines) + ", added " +
+                      std::to_string(edit->addedSettings) + " | " + edit->bytes;
+    SettingsFileData after;
+    StyledLog log2;
+    read(edit->bytes, after, log2);
+    for (int n = 1; n <= kSettingCount; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        const std::string want = expected.contains(n) ? expected[n] : before.values[i];
+        if (after.values[i] != want || (expected.contains(n) && !after.found[i]))
+            out += " | read back differs at " + c[n].section + ":" + c[n].key;
+    }
+    return out;
 }
 
 // Sets up a.cfg as `setup` says ("file" holding "v1", "none", "folder", "fifo", and
@@ -483,6 +523,7 @@ const std::map<std::string, Adapter>& adapters() {
              return out;
          }},
         {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
+        {"line-writer", [](const Cells& c) { return linesAfter(c[0], c[1]); }},
         {"save-run", [](const Cells& c) { return test::runSaveRunScript(c[0], c[1], c[2]); }},
         {"write-failure-message",
          [](const Cells& c) {
