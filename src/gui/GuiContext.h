@@ -1,6 +1,7 @@
 // What the windows of one run share: the catalogue, the program's folders, the process-wide
-// preferences, what the batch windows keep between their openings, and the main window's
-// transient message. One context lives for the run; a fresh one starts with nothing kept.
+// preferences, what the batch windows keep between their openings, the editor's page fonts
+// and the main window's transient message. One context lives for the run; a fresh one starts with
+// nothing kept.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,7 @@
 #include "app/ProgramFolders.h"
 #include "batch/BatchFileList.h"
 #include "catalogue/Catalogue.h"
+#include "editor/PageFont.h"
 
 namespace tavmir {
 class MainModule;
@@ -34,13 +36,15 @@ struct GuiContext {
     // with; nothing is written to disk.
     RetainedBatchLists batchLists;
     AddFolderSettings addFolder;
-    // ShowMessage: the transient confirmation window (two lines, shown for `milliseconds`,
+    // The transient confirmation window (two lines, shown for `milliseconds`,
     // or only a pause when the window message is disabled).
     std::function<void(const QString& line1, const QString& line2, int milliseconds)> showMessage;
     // Whether editors watch their files on disk by themselves (a file-system watcher, and a look
     // when the program is activated). GUI tests turn it off and make those looks themselves, so
     // the questions come at known moments; the look before every save is always taken.
     bool watchFilesOnDisk = true;
+    // The editor's page fonts, measured once for the run.
+    PageFontCache pageFonts;
 
     // Holds mset.dat and template.dat.
     const std::filesystem::path& catalogueFolder() const {

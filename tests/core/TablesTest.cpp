@@ -33,15 +33,19 @@
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
 #include "core/operations/TestCatalogue.h"
+#include "core/session/SaveRunScript.h"
 #include "core/settingsfile/ReaderFixture.h"
 #include "document/Averages.h"
 #include "document/Editing.h"
 #include "document/KeyFilters.h"
 #include "document/Layout.h"
+#include "document/LineWriter.h"
 #include "document/LoadDecision.h"
 #include "document/OriginalBackup.h"
 #include "document/ProblemFixes.h"
 #include "document/SaveChecks.h"
+#include "document/SaveFile.h"
+#include "document/SettingsWriter.h"
 #include "operations/ClipboardTransfer.h"
 #include "operations/DocumentEdits.h"
 #include "operations/EditAllShips.h"
@@ -291,6 +295,44 @@ std::string diskChangeAfter(const std::string& action) {
     return kDiskChangeNames[static_cast<int>(diskChange(before, identifyFile(path)))];
 }
 
+// Reads `bytes` as a.cfg, writes the values of `writes` ("Section:Key=value" separated by ";")
+// into its lines, and shows what changed and the new bytes; then reads them back and names any
+// setting whose value is not the one written (or, unwritten, not the one it had).
+std::string linesAfter(const std::string& bytes, const std::string& writes) {
+    const auto catalogue = test::saveCatalogue();
+    const Catalogue& c = *catalogue;
+    const auto read = [&](std::string_view b, SettingsFileData& d, StyledLog& log) {
+        d.fileName = "a.cfg";
+        d.log = &log;
+        validateSettingsBytes(c, d, ReaderEnvironment{}, b);
+    };
+    SettingsFileData before;
+    StyledLog log;
+    read(bytes, before, log);
+    std::vector<FieldWrite> list;
+    std::map<int, std::string> expected;
+    for (const std::string& w : split(writes, ';')) {
+        const std::size_t colon = w.find(':'), eq = w.find('=');
+        const int n = c.findSetting(w.substr(0, colon), w.substr(colon + 1, eq - colon - 1));
+        list.push_back({n, w.substr(eq + 1)});
+        expected[n] = writtenValue(w.substr(eq + 1));
+    }
+    const auto edit = writeIntoLines(c, bytes, before, list);
+    if (!edit) return "refused";
+    std::string out = "changed " + std::to_string(edit->changedLines) + ", added " +
+                      std::to_string(edit->addedSettings) + " | " + edit->bytes;
+    SettingsFileData after;
+    StyledLog log2;
+    read(edit->bytes, after, log2);
+    for (int n = 1; n <= kSettingCount; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        const std::string want = expected.contains(n) ? expected[n] : before.values[i];
+        if (after.values[i] != want || (expected.contains(n) && !after.found[i]))
+            out += " | read back differs at " + c[n].section + ":" + c[n].key;
+    }
+    return out;
+}
+
 // Sets up a.cfg as `setup` says ("file" holding "v1", "none", "folder", "fifo", and
 // "+old" for an older a.cfg.bak, "+bakfolder" for a folder in its place), keeps the original,
 // and shows whether there was one to keep, the result and the backup's bytes.
@@ -394,9 +436,10 @@ const std::map<std::string, Adapter>& adapters() {
                      if (e.starts_with(std::string(name) + "=")) return e.substr(e.find('=') + 1);
                  return std::nullopt;
              };
-             fake.createFolder = [&](const std::filesystem::path& p) -> std::string {
+             fake.createFolder = [&](const std::filesystem::path& p) -> Status {
                  created += " " + p.string();
-                 return p == c[3] ? "Permission denied" : "";
+                 if (p == c[3]) return failedWith("Permission denied");
+                 return {};
              };
              const ProgramFolders f = locateProgramFolders("/p/bin", fake);
              return f.catalogue.string() + " | " + f.preferences.string() + " | created" + created +
@@ -412,7 +455,7 @@ const std::map<std::string, Adapter>& adapters() {
         {"message-time-check",
          [](const Cells& c) {
              const MessageTimeCheck r = checkMessageTime(c[0], yes(c[1]));
-             return r.error.empty() ? "applies " + r.messageTime : r.error;
+             return r ? "applies " + *r : r.error();
          }},
         {"profile-find",
          [](const Cells& c) { return findProfileValue(c[0], c[1], c[2]).value_or("(none)"); }},
@@ -439,6 +482,7 @@ const std::map<std::string, Adapter>& adapters() {
          [](const Cells& c) { return resolutionMessage(num(c[0]), num(c[1])); }},
         {"recent-caption", [](const Cells& c) { return recentMenuCaption(num(c[0]), c[1]); }},
         {"history-caption", [](const Cells& c) { return historyCaption(c[0], c[1]); }},
+        {"window-menu-caption", [](const Cells& c) { return windowMenuCaption(num(c[0]), c[1]); }},
         {"same-path", [](const Cells& c) { return yes(samePath(inFolder(c[0]), inFolder(c[1]))); }},
         {"log-report-form",
          [](const Cells& c) {
@@ -526,6 +570,18 @@ const std::map<std::string, Adapter>& adapters() {
              std::string out = s.boxText(kEditAllAverageBox) + " |";
              for (int k = 0; k < 8; ++k) out += " " + s.percentText(k);
              return out;
+         }},
+        {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
+        {"line-writer", [](const Cells& c) { return linesAfter(c[0], c[1]); }},
+        {"save-run", [](const Cells& c) { return test::runSaveRunScript(c[0], c[1], c[2]); }},
+        {"write-failure-message",
+         [](const Cells& c) {
+             static const std::map<std::string, WriteStage> kStages = {
+                 {"open", WriteStage::Open},
+                 {"write", WriteStage::Write},
+                 {"close", WriteStage::Close},
+                 {"restore", WriteStage::Restore}};
+             return writeFailureMessage({kStages.at(c[0]), c[1], c[2]}, "/z/a.set");
          }},
         {"copy-refusals",
          [](const Cells& c) {

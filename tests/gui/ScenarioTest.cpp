@@ -570,9 +570,11 @@ class Scenario {
         } else if (verb == "answer") {
             for (std::size_t k = 1; k < c.words.size(); ++k) {
                 const std::string& b = c.words[k];
+                // "Ctrl+S": the Save key pressed while the box is up.
                 ui.messageAnswers.push_back(b == "Yes"      ? QMessageBox::Yes
                                             : b == "No"     ? QMessageBox::No
                                             : b == "Cancel" ? QMessageBox::Cancel
+                                            : b == "Ctrl+S" ? QMessageBox::Save
                                                             : QMessageBox::Ok);
             }
         } else if (verb == "clipboard") {

@@ -1,10 +1,9 @@
 #include "app/CommandLine.h"
 
-#include <sys/stat.h>
-
 #include <optional>
 
 #include "app/Version.h"
+#include "common/FileRead.h"
 #include "common/Text.h"
 
 namespace tavmir {
@@ -77,9 +76,19 @@ CommandLineRequest refused(std::string error) {
 }  // namespace
 
 PathKind pathKind(const std::string& path) {
-    struct stat st {};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0) return PathKind::Missing;
-    return S_ISREG(st.st_mode) ? PathKind::RegularFile : PathKind::NotRegular;
+    switch (nodeKindOf(path)) {
+        case NodeKind::Missing:
+            return PathKind::Missing;
+        case NodeKind::Regular:
+            return PathKind::RegularFile;
+        case NodeKind::Folder:
+        case NodeKind::Fifo:
+        case NodeKind::Device:
+        case NodeKind::Socket:
+        case NodeKind::Other:
+            break;
+    }
+    return PathKind::NotRegular;
 }
 
 bool isExistingFile(const std::string& path) { return pathKind(path) == PathKind::RegularFile; }

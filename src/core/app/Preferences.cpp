@@ -30,20 +30,20 @@ constexpr std::size_t kKeyCount = 5;
 constexpr std::string_view kDefaultMessageTime = "1000";
 
 bool writeKey(const std::filesystem::path& file, const PreferenceKey& k, std::string_view value) {
-    return writeProfileString(file, k.section, k.key, value).empty();
+    return writeProfileString(file, k.section, k.key, value).has_value();
 }
 
 // Writes the values in order and stops at the first failure, as both the first start and the
 // dialog's save do.
-std::string writeAll(const std::filesystem::path& folder,
-                     const std::array<std::string, kKeyCount>& values) {
-    if (folder.empty()) return preferencesWriteError(folder);
+Status writeAll(const std::filesystem::path& folder,
+                const std::array<std::string, kKeyCount>& values) {
+    if (folder.empty()) return failedWith(preferencesWriteError(folder));
     const std::filesystem::path file = preferencesFilePath(folder);
     const std::array<PreferenceKey, kKeyCount> keys{kTextAlignKey, kMouseWheelSpeedKey,
                                                     kDisableWindowMessageKey, kMessageTimeKey,
                                                     kKeepOriginalKey};
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (!writeKey(file, keys[i], values[i])) return preferencesWriteError(folder);
+        if (!writeKey(file, keys[i], values[i])) return failedWith(preferencesWriteError(folder));
     }
     return {};
 }
@@ -72,13 +72,12 @@ std::string preferencesWriteError(const std::filesystem::path& folder) {
 }
 
 std::string preferencesCorruptMessage() {
-    return std::string("The file tavmir.ini is corrupt") + std::string(kCrLf) + std::string(kCrLf) +
-           "You must reinstall the application";
+    return paragraphs({"The file tavmir.ini is corrupt", "You must reinstall the application"});
 }
 
 std::string wrongMessageTimeMessage() {
-    return std::string("Wrong value for Message Time") + std::string(kCrLf) + std::string(kCrLf) +
-           "Valid range is from 100 to 5000 (milliseconds)";
+    return paragraphs(
+        {"Wrong value for Message Time", "Valid range is from 100 to 5000 (milliseconds)"});
 }
 
 int interpretTextAlign(std::string_view value) {
@@ -114,11 +113,11 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
     std::error_code ec;
     const auto st = std::filesystem::symlink_status(file, ec);
     if (st.type() == std::filesystem::file_type::not_found) {
-        const std::string error =
+        const Status made =
             writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime), "1"});
         // A file that could not be made is not a damaged one: run with the defaults.
-        if (!error.empty()) {
-            if (report) report(error);
+        if (!made) {
+            if (report) report(made.error());
             return {};
         }
     }
@@ -149,8 +148,8 @@ Preferences preferencesFromText(std::string_view content, int& damagedKeys) {
     return prefs;
 }
 
-std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
-                            std::string_view alignmentWord) {
+Status savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
+                       std::string_view alignmentWord) {
     // The applied time is already decimal text; reading it back as a number drops any
     // leading zeros a caller may have left in it.
     const std::string time = shortestDecimal(leadingNumber(prefs.messageTime));
@@ -172,8 +171,9 @@ bool isValidMessageTime(double milliseconds) {
 
 MessageTimeCheck checkMessageTime(std::string_view fieldText, bool windowMessageDisabled) {
     const double n = messageTimeNumber(fieldText);
-    if (!windowMessageDisabled && !isValidMessageTime(n)) return {wrongMessageTimeMessage(), {}};
-    return {{}, shortestDecimal(n)};
+    if (!windowMessageDisabled && !isValidMessageTime(n))
+        return tl::unexpected(wrongMessageTimeMessage());
+    return shortestDecimal(n);
 }
 
 }  // namespace tavmir

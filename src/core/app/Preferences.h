@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Status.h"
+
 namespace tavmir {
 
 // Receives one complete message text to show to the user.
@@ -68,10 +70,10 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
 // for each); such a value is interpreted from the empty text.
 Preferences preferencesFromText(std::string_view content, int& damagedKeys);
 
-// Writes the five values in the dialog's order, stopping at the first failed write.
-// Returns empty text on success, otherwise preferencesWriteError(folder).
-std::string savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
-                            std::string_view alignmentWord);
+// Writes the five values in the dialog's order, stopping at the first failed write, which
+// fails with preferencesWriteError(folder).
+Status savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
+                       std::string_view alignmentWord);
 
 // The number Apply reads from the message-time field: its leading number, 0 for empty text.
 double messageTimeNumber(std::string_view fieldText);
@@ -83,10 +85,8 @@ int messageTimeMilliseconds(std::string_view messageTime);
 // True when a message time may be applied while the message window is enabled.
 bool isValidMessageTime(double milliseconds);
 
-struct MessageTimeCheck {
-    std::string error;        // empty when the time may be applied, else wrongMessageTimeMessage()
-    std::string messageTime;  // the value to apply, as shortest decimal text (set when no error)
-};
+// The value to apply, as shortest decimal text, or wrongMessageTimeMessage().
+using MessageTimeCheck = tl::expected<std::string, std::string>;
 
 // Apply's check of the time field; with the message window disabled every number is accepted.
 MessageTimeCheck checkMessageTime(std::string_view fieldText, bool windowMessageDisabled);

@@ -222,17 +222,19 @@ ProfileValue readProfileString(const std::filesystem::path& path, std::string_vi
     return {ProfileReadStatus::Found, std::move(*value)};
 }
 
-std::string writeProfileString(const std::filesystem::path& path, std::string_view section,
-                               std::string_view key, std::string_view value) {
+Status writeProfileString(const std::filesystem::path& path, std::string_view section,
+                          std::string_view key, std::string_view value) {
     std::string content;
     std::string reason;
     // A file that cannot be read whole must not be replaced by a file holding only the new key.
-    if (loadProfileText(path, content, reason) == LoadOutcome::Unreadable) return reason;
+    if (loadProfileText(path, content, reason) == LoadOutcome::Unreadable)
+        return failedWith(reason);
     const std::optional<std::string> updated = setProfileValue(content, section, key, value);
-    if (!updated) return "The section, key or value cannot be stored in an initialization file";
+    if (!updated)
+        return failedWith("The section, key or value cannot be stored in an initialization file");
     if (*updated == content) return {};
     const WriteResult written = writeFileSafely(path, *updated);
-    if (!written) return written.error().reason;
+    if (!written) return failedWith(written.error().reason);
     return {};
 }
 

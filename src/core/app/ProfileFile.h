@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Status.h"
+
 namespace tavmir {
 
 // The longest value a read returns; longer values are cut to this many characters.
@@ -54,9 +56,9 @@ ProfileReadStatus readProfileText(const std::filesystem::path& path, std::string
 ProfileValue readProfileString(const std::filesystem::path& path, std::string_view section,
                                std::string_view key);
 
-// Writes one value into the file at path, creating the file, section or key as needed.
-// Returns empty text on success, otherwise the reason it failed; the file is then unchanged.
-std::string writeProfileString(const std::filesystem::path& path, std::string_view section,
-                               std::string_view key, std::string_view value);
+// Writes one value into the file at path, creating the file, section or key as needed; on a
+// failure (with its reason) the file is unchanged.
+Status writeProfileString(const std::filesystem::path& path, std::string_view section,
+                          std::string_view key, std::string_view value);
 
 }  // namespace tavmir

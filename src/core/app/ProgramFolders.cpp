@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "common/FileRead.h"
 #include "common/SystemError.h"
 
 namespace tavmir {
@@ -33,8 +34,7 @@ std::optional<std::filesystem::path> userConfigFolder(const FolderSystem& system
 FolderSystem FolderSystem::real() {
     FolderSystem s;
     s.isRegularFile = [](const std::filesystem::path& p) {
-        std::error_code ec;
-        return std::filesystem::is_regular_file(p, ec);
+        return nodeKindOf(p.string()) == NodeKind::Regular;
     };
     s.isWritableFolder = [](const std::filesystem::path& p) {
         std::error_code ec;
@@ -45,12 +45,12 @@ FolderSystem FolderSystem::real() {
         if (value == nullptr) return std::nullopt;
         return std::string(value);
     };
-    s.createFolder = [](const std::filesystem::path& p) -> std::string {
+    s.createFolder = [](const std::filesystem::path& p) -> Status {
         std::error_code ec;
         std::filesystem::create_directories(p, ec);
-        if (ec) return systemErrorText(ec);
+        if (ec) return failedWith(systemErrorText(ec));
         if (!std::filesystem::is_directory(p, ec))
-            return systemErrorText(std::make_error_code(std::errc::not_a_directory));
+            return failedWith(systemErrorText(std::make_error_code(std::errc::not_a_directory)));
         return {};
     };
     return s;
@@ -80,9 +80,9 @@ ProgramFolders locateProgramFolders(const std::filesystem::path& programFolder,
     std::string reason;
     const std::optional<std::filesystem::path> config = userConfigFolder(system, reason);
     if (config) {
-        const std::string error = system.createFolder(*config);
-        if (!error.empty())
-            reason = config->string() + " cannot be created (" + error + ")";
+        const Status made = system.createFolder(*config);
+        if (!made)
+            reason = config->string() + " cannot be created (" + made.error() + ")";
         else if (!system.isWritableFolder(*config))
             reason = config->string() + " cannot be written";
         else

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "common/Status.h"
+
 namespace tavmir {
 
 inline constexpr const char* kInstalledDataFolder = "../share/tavmir";
@@ -28,8 +30,8 @@ struct FolderSystem {
     std::function<bool(const std::filesystem::path&)> isRegularFile;
     std::function<bool(const std::filesystem::path&)> isWritableFolder;
     std::function<std::optional<std::string>(const char* name)> environment;
-    // Creates the folder and its parents when missing: "" or the system's reason.
-    std::function<std::string(const std::filesystem::path&)> createFolder;
+    // Creates the folder and its parents when missing (failing with the system's reason).
+    std::function<Status(const std::filesystem::path&)> createFolder;
 
     static FolderSystem real();
 };

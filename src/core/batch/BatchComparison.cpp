@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/FileRead.h"
 #include "common/Numeric.h"
 #include "common/Text.h"
 #include "settingsfile/SettingsFileReader.h"
@@ -45,8 +46,7 @@ ComparisonRefusal comparisonRefusal(const Catalogue& catalogue, std::string_view
                                     BatchFileList& list) {
     const std::string origin(trimSpaces(originText));
     if (origin.empty()) return {"Select origin file", RefusalFocus::OriginFile};
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(origin, ec))
+    if (nodeKindOf(origin) != NodeKind::Regular)
         return {"Origin file not found", RefusalFocus::OriginFile};
     if (detectFileType(catalogue, origin).empty())
         return {"Origin file is not in CFG or SET format" + std::string(kCrLf) +

@@ -1,13 +1,12 @@
 #include "batch/BatchFileList.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <set>
 #include <system_error>
 #include <utility>
 
+#include "common/FileRead.h"
 #include "common/SamePath.h"
 #include "common/Text.h"
 
@@ -141,10 +140,7 @@ bool filterTakes(std::string_view filterText, std::string_view name) {
     return false;
 }
 
-bool isExistingFolder(const std::string& path) {
-    std::error_code ec;
-    return !path.empty() && fs::is_directory(path, ec);
-}
+bool isExistingFolder(const std::string& path) { return nodeKindOf(path) == NodeKind::Folder; }
 
 std::string addFolderRefusal(std::string_view trimmedFolder) {
     if (trimmedFolder.empty()) return "Select folder";
@@ -156,15 +152,15 @@ std::string addFolderRefusal(std::string_view trimmedFolder) {
 namespace {
 
 struct FolderId {
-    dev_t dev;
-    ino_t ino;
+    std::uint64_t dev;
+    std::uint64_t ino;
     bool operator<(const FolderId& o) const { return dev != o.dev ? dev < o.dev : ino < o.ino; }
 };
 
 bool folderId(const std::string& path, FolderId& id) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-    id = FolderId{st.st_dev, st.st_ino};
+    const NodeStatus status = nodeStatusOf(path);
+    if (status.kind != NodeKind::Folder) return false;
+    id = FolderId{status.stamp.device, status.stamp.inode};
     return true;
 }
 

@@ -18,18 +18,17 @@ std::int32_t readInt32(std::string_view bytes, std::size_t offset) {
 }
 
 std::string openFailure(const std::string& path, const std::string& reason) {
-    return "Error opening master file: " + path + std::string(kCrLf) + reason + std::string(kCrLf) +
-           std::string(kCrLf) + std::string(kReinstall);
+    return paragraphs(
+        {"Error opening master file: " + path + std::string(kCrLf) + reason, kReinstall});
 }
 
 std::string readFailure(const std::string& path, const std::string& reason) {
-    return "Error reading from master file: " + path + std::string(kCrLf) + reason +
-           std::string(kCrLf) + std::string(kCrLf) + std::string(kReinstall);
+    return paragraphs(
+        {"Error reading from master file: " + path + std::string(kCrLf) + reason, kReinstall});
 }
 
 std::string corrupt(const std::string& path) {
-    return "Master file is corrupt: " + path + std::string(kCrLf) + std::string(kCrLf) +
-           std::string(kReinstall);
+    return paragraphs({"Master file is corrupt: " + path, kReinstall});
 }
 
 bool isPermutation(const std::vector<int>& order) {

@@ -36,12 +36,14 @@ std::string ReadError::reason() const {
     return systemErrorText(systemError != 0 ? systemError : EIO);
 }
 
-NodeKind nodeKindOf(const std::string& path) {
+NodeStatus nodeStatusOf(const std::string& path) {
     struct stat st {};
     if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0)
-        return NodeKind::Missing;
-    return nodeKindOfMode(st.st_mode);
+        return {};
+    return {nodeKindOfMode(st.st_mode), stampOf(st)};
 }
+
+NodeKind nodeKindOf(const std::string& path) { return nodeStatusOf(path).kind; }
 
 FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
     struct stat st {};

@@ -68,4 +68,11 @@ FileReadResult readOpenFile(int fd, std::uint64_t maxBytes);
 // What stands at path, links followed; Missing also when it cannot be looked at.
 NodeKind nodeKindOf(const std::string& path);
 
+// What stands at path and its status (a folder's device and inode tell it apart from another).
+struct NodeStatus {
+    NodeKind kind = NodeKind::Missing;
+    FileStamp stamp;
+};
+NodeStatus nodeStatusOf(const std::string& path);
+
 }  // namespace tavmir

@@ -11,6 +11,7 @@
 #include "common/StateFolder.h"
 #include "common/SystemError.h"
 #include "common/TemporarySibling.h"
+#include "common/Text.h"
 #include "common/WriteJournal.h"
 
 namespace tavmir {
@@ -120,10 +121,14 @@ WriteResult overwrite(FdCloser& file, std::string_view old, std::string_view byt
                       JournalHold& journal, bool oldIsOriginal) {
     const int fd = file.fd;
     const auto fail = [&](int err) -> WriteResult {
-        // Back to the old contents; they fit where they were.
+        // Back to the old contents; they fit where they were. Where even that fails, the file
+        // is read back: it may still hold its old bytes (a write refused before it changed
+        // anything), and only a file that does not is said to be damaged.
         if (!writeAllAt(fd, old) || ::ftruncate(fd, static_cast<off_t>(old.size())) != 0 ||
-            (flush && ::fsync(fd) != 0))
-            return tl::unexpected(restoreFailure(err, journal));
+            (flush && ::fsync(fd) != 0)) {
+            const FileReadResult now = readOpenFile(fd, kInPlaceSizeLimit);
+            if (!now || now->bytes != old) return tl::unexpected(restoreFailure(err, journal));
+        }
         if (oldIsOriginal) journal.finish();
         return writeFailure(WriteStage::Write, systemErrorText(err));
     };
@@ -244,7 +249,7 @@ std::vector<CutWrite> completeCutWrites() {
 std::string cutWritesMessage(const std::vector<CutWrite>& writes) {
     std::string text;
     for (const CutWrite& w : writes) {
-        if (!text.empty()) text += "\r\n\r\n";
+        if (!text.empty()) text = paragraphs({text, ""});
         switch (w.outcome) {
             case CutWriteOutcome::Completed:
                 text += "A save of " + w.target +

@@ -43,6 +43,20 @@ std::string printableText(std::string_view text) {
     return out;
 }
 
+std::string paragraphs(std::initializer_list<std::string_view> texts) {
+    std::string out;
+    bool first = true;
+    for (const std::string_view t : texts) {
+        if (!first) {
+            out += kCrLf;
+            out += kCrLf;
+        }
+        first = false;
+        out += t;
+    }
+    return out;
+}
+
 std::string menuLiteral(std::string_view text) {
     std::string out;
     out.reserve(text.size());

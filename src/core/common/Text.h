@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ std::string printableText(std::string_view text);
 // Upper-cases ASCII letters only.
 std::string toUpperAscii(std::string_view s);
 std::string toLowerAscii(std::string_view s);
+
+// The paragraphs of a message: the texts joined by an empty line (CR LF CR LF), as every
+// message box of the program sets its parts apart.
+std::string paragraphs(std::initializer_list<std::string_view> texts);
 
 // text as a menu shows it, literally: each "&" doubled, so that none marks an access key.
 std::string menuLiteral(std::string_view text);

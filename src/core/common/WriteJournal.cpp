@@ -53,9 +53,15 @@ class HeadReader {
         const char* first = m_rest.data();
         const auto [p, ec] = std::from_chars(first, first + std::min(stop, m_rest.size()), v, base);
         const std::size_t used = static_cast<std::size_t>(p - first);
-        // Digits only, all of them up to the end mark, and as many as asked.
+        // Digits only, all of them up to the end mark, and as many as asked; written as the
+        // journal writes them (lower-case hexadecimal, no leading zero in a decimal), so that
+        // a journal has one spelling.
+        const std::string_view text = m_rest.substr(0, used);
+        const bool canonical =
+            base == 16 ? text.find_first_not_of("0123456789abcdef") == std::string_view::npos
+                       : !(text.size() > 1 && text[0] == '0');
         if (ec != std::errc() || stop == std::string_view::npos || used != stop ||
-            (digits != 0 && used != digits)) {
+            (digits != 0 && used != digits) || !canonical) {
             m_ok = false;
             return 0;
         }

@@ -17,10 +17,6 @@ bool sameState(const FileIdentity& a, const FileIdentity& b) {
     return diskChange(a, b) == DiskChange::None;
 }
 
-std::string paragraphs(const std::string& first, const std::string& second) {
-    return first + std::string(kCrLf) + std::string(kCrLf) + second;
-}
-
 constexpr const char* kValuesKept = "The editor keeps its values.";
 constexpr const char* kValuesKeptForSave =
     "The editor keeps its values; Save writes the file again.";
@@ -63,17 +59,16 @@ DiskNotice DiskWatch::check(const std::string& path, bool modified) {
                              : path + " changed on disk. Reload it?"};
         case DiskChange::Deleted:
             return {DiskNoticeKind::Deleted,
-                    paragraphs(path + " was deleted or moved away on disk.", kValuesKeptForSave)};
+                    paragraphs({path + " was deleted or moved away on disk.", kValuesKeptForSave})};
         case DiskChange::NotRegular:
             return {DiskNoticeKind::NotRegular,
-                    paragraphs(path + " is no longer a file on disk: a folder or another kind of "
-                                      "file stands in its place, and it was not read.",
-                               kValuesKept)};
+                    paragraphs({path + " is no longer a file on disk: a folder or another kind of "
+                                       "file stands in its place, and it was not read.",
+                                kValuesKept})};
         case DiskChange::Unreadable:
-            return {
-                DiskNoticeKind::Unreadable,
-                paragraphs(paragraphs(path + " changed on disk and cannot be read now:", now.error),
-                           kValuesKept)};
+            return {DiskNoticeKind::Unreadable,
+                    paragraphs({path + " changed on disk and cannot be read now:", now.error,
+                                kValuesKept})};
     }
     return {};
 }

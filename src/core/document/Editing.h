@@ -39,11 +39,11 @@ enum class FieldCommand {
 };
 FieldCommand doubleClickCommand(const Catalogue& catalogue, int item);
 
-// ShipOfItem: 1 (Warbird) .. 8 (Shark) for a ship-page setting, else 0 (general settings,
+// 1 (Warbird) .. 8 (Shark) for a ship-page setting, else 0 (general settings,
 // Average Ship fields, numbers outside 1..961).
 int shipOfItem(const Catalogue& catalogue, int item);
-// The ship-table row 1..84 whose Warbird key is the caption of Label1(item), 0 when none:
-// the row of a ship setting or of an Average Ship field; general settings have none.
+// The ship-table row 1..84 whose Warbird key is the caption of the label of field `item`, 0 when
+// none: the row of a ship setting or of an Average Ship field; general settings have none.
 int shipRowOfItem(const Catalogue& catalogue, int item);
 
 // The remark line shown when field `item` gets the focus on page `currentPage`.

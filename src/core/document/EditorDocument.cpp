@@ -12,13 +12,8 @@ namespace tavmir {
 namespace {
 
 std::string notSettingsFileMessage(const std::string& path) {
-    std::string text = "File is not in CFG or SET format:";
-    text += kCrLf;
-    text += path;
-    text += kCrLf;
-    text += kCrLf;
-    text += "Open cancelled";
-    return text;
+    return paragraphs(
+        {"File is not in CFG or SET format:" + std::string(kCrLf) + path, "Open cancelled"});
 }
 
 // The reader keeps a FileType it decided earlier when it then fails, and a read that

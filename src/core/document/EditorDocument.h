@@ -101,7 +101,7 @@ class EditorDocument {
     const DiskWatch& diskWatch() const { return m_disk; }
     BackupSession& backups() { return m_backups; }
 
-    // OpenFile: reads `path` through `reader`, asks `dialog` about a file with errors or
+    // Reads `path` through `reader`, asks `dialog` about a file with errors or
     // warnings (unless flags.continueAll), and on success replaces the field texts, sets
     // FileType, Modified, the kept log and all averages. A refused or cancelled open
     // changes nothing in the document, so a refused reload keeps the values and the
@@ -136,7 +136,7 @@ class EditorDocument {
     // recomputes the whole Average Ship page (copy, swap, import). Inside an open StepScope
     // the writes join its step. Returns the number of writes applied.
     int applyWrites(std::string stepName, StepKind kind, const std::vector<FieldWrite>& writes);
-    // CalculateAverageShipPage: every row average and every ship tooltip; not an edit.
+    // Every row average and every ship tooltip; not an edit.
     void calculateAverageShipPage();
 
     // --- History ----------------------------------------------------------------------
@@ -175,16 +175,17 @@ class EditorDocument {
     const EditHistory& history() const { return m_history; }
 
     // --- Focus ------------------------------------------------------------------------
-    // Text1(item) got the focus: FocusedItem, remark and Edit commands. False (and nothing
-    // changed) while a page switch runs.
+    // The value field of `item` got the focus: FocusedItem, remark and Edit commands. False (and
+    // nothing changed) while a page switch runs.
     bool focusField(int item);
-    // Text1 lost the focus: commands disabled, remark emptied. False while a page switch runs.
+    // The value field lost the focus: commands disabled, remark emptied. False while a page switch
+    // runs.
     bool blurField();
     int focusedItem() const { return m_focusedItem; }
     bool fieldHasFocus() const { return m_fieldHasFocus; }
     const std::string& remark() const { return m_remark; }
     const EditCommands& editCommands() const { return m_commands; }
-    // What a double-click or Enter on Text1(item) runs.
+    // What a double-click or Enter on the value field of `item` runs.
     FieldCommand doubleClick(int item) const { return doubleClickCommand(*m_catalogue, item); }
     // The typed key after the field's filter; 0 when dropped.
     int filterKey(int item, int keyCode) const;
@@ -195,7 +196,7 @@ class EditorDocument {
     bool pageSwitching() const { return m_pageSwitching; }
     // showPage: shows page 1..12; false when it is already shown or out of range.
     bool showPage(int page, const PageSwitchApply& apply = {});
-    // SetPageForItem: shows the page of field `item`; false when the page stays.
+    // Shows the page of field `item`; false when the page stays.
     bool setPageForItem(int item, const PageSwitchApply& apply = {});
     // Page Up / Page Down (no modifier keys), wrapping between pages 1 and 12.
     bool pageUp(const PageSwitchApply& apply = {});

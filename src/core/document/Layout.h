@@ -68,8 +68,8 @@ int labelTextIndent(const FieldPlacement& placement);
 // The setting whose catalogue record describes field 1..1045: the field's own setting, or
 // for an Average Ship row the Warbird setting of that row.
 int describingSetting(int item);
-// Caption of Label1(item): "Section:Key" on the general pages, the bare key on ship pages
-// and on the Average Ship page.
+// The caption of the label of field `item`: "Section:Key" on the general pages, the bare key on
+// ship pages and on the Average Ship page.
 std::string labelCaption(const Catalogue& catalogue, int item);
 // "(Low:" low "  High:" high ") " when either limit is not 0, else "".
 std::string limitsText(const SettingDef& def);

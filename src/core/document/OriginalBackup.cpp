@@ -22,15 +22,8 @@ WriteResult keepOriginal(const std::string& path) {
 }
 
 std::string backupFailedQuestion(const std::string& path, const std::string& reason) {
-    std::string text = "The file as it was could not be kept as ";
-    text += backupPathFor(path);
-    text += kCrLf;
-    text += kCrLf;
-    text += reason;
-    text += kCrLf;
-    text += kCrLf;
-    text += "Save anyway?";
-    return text;
+    return paragraphs(
+        {"The file as it was could not be kept as " + backupPathFor(path), reason, "Save anyway?"});
 }
 
 }  // namespace tavmir

@@ -6,7 +6,7 @@
 #include "catalogue/StartupTables.h"
 #include "common/Numeric.h"
 #include "common/Text.h"
-#include "settingsfile/SettingsFileReader.h"
+#include "settingsfile/ValueCheck.h"
 
 namespace tavmir {
 namespace {

@@ -6,7 +6,7 @@
 #include "common/Numeric.h"
 #include "common/Text.h"
 #include "document/Layout.h"
-#include "settingsfile/SettingsFileReader.h"
+#include "settingsfile/ValueCheck.h"
 
 namespace tavmir {
 namespace {
@@ -72,10 +72,7 @@ std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const Fiel
         p.setting = n;
         p.page = pageToShow(catalogue, n);
         p.reason = valueProblemReason(def, p.kind);
-        p.message = "Wrong value for " + def.section + ":" + def.key;
-        p.message += kCrLf;
-        p.message += kCrLf;
-        p.message += p.reason;
+        p.message = paragraphs({"Wrong value for " + def.section + ":" + def.key, p.reason});
         problems.push_back(std::move(p));
     }
 

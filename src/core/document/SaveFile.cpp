@@ -36,19 +36,13 @@ std::string writeFailureMessage(const WriteError& error, const std::string& path
             break;
     }
     text += path;
-    text += kCrLf;
-    text += kCrLf;
-    text += error.reason.empty() ? std::string("Unknown error") : error.reason;
-    if (error.stage == WriteStage::Restore) {
-        text += kCrLf;
-        text += kCrLf;
-        text += "The file could not be put back as it was: it is damaged.";
-        if (!error.keptIn.empty())
-            text +=
-                " Its old and its new contents are kept in " + error.keptIn +
-                " (the new contents are its last bytes), and the next start completes the save.";
-    }
-    return text;
+    const std::string reason = error.reason.empty() ? std::string("Unknown error") : error.reason;
+    if (error.stage != WriteStage::Restore) return paragraphs({text, reason});
+    std::string damaged = "The file could not be put back as it was: it is damaged.";
+    if (!error.keptIn.empty())
+        damaged += " Its old and its new contents are kept in " + error.keptIn +
+                   " (the new contents are its last bytes), and the next start completes the save.";
+    return paragraphs({text, reason, damaged});
 }
 
 SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,

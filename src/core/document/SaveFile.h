@@ -71,13 +71,13 @@ struct SaveOutcome {
 // declined to overwrite a change made on disk).
 using BeforeWrite = std::function<bool(const std::string& path)>;
 
-// WriteSettingsFile: checks texts 1..961 and writes them to path in the form of fileType.
+// Checks texts 1..961 and writes them to path in the form of fileType.
 // Changes no state; the outcome's caption is left empty.
 SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,
                               std::string_view fileType, const std::string& path,
                               const BeforeWrite& beforeWrite = {});
 
-// SaveFile: writes to state.filePath in the form state.fileType; clears state.modified on
+// Writes to state.filePath in the form state.fileType; clears state.modified on
 // success.
 SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
                      const BeforeWrite& beforeWrite = {});

@@ -15,6 +15,14 @@ void appendValue(std::string& out, std::string_view value) {
     for (char c : value) out.push_back(c == '\r' || c == '\n' ? ' ' : c);
 }
 
+}  // namespace
+
+std::string writtenValue(std::string_view value) {
+    std::string out;
+    appendValue(out, trimSpaces(value));
+    return out;
+}
+
 void appendSetLine(std::string& out, const SettingDef& def, std::string_view value) {
     out += def.section;
     out += ':';
@@ -37,10 +45,7 @@ void appendSetLine(std::string& out, const SettingDef& def, std::string_view val
         out += ':';
         out += def.description;
     }
-    out += kCrLf;
 }
-
-}  // namespace
 
 std::string cfgFileBytes(const Catalogue& catalogue, const FieldTexts& texts) {
     std::string out;
@@ -68,7 +73,10 @@ std::string cfgFileBytes(const Catalogue& catalogue, const FieldTexts& texts) {
 std::string setFileBytes(const Catalogue& catalogue, const FieldTexts& texts) {
     std::string out;
     out.reserve(kExpectedFileSize);
-    for (int n = 1; n <= kSettingCount; ++n) appendSetLine(out, catalogue[n], texts[n]);
+    for (int n = 1; n <= kSettingCount; ++n) {
+        appendSetLine(out, catalogue[n], texts[n]);
+        out += kCrLf;
+    }
     return out;
 }
 

@@ -26,6 +26,13 @@ std::string cfgFileBytes(const Catalogue& catalogue, const FieldTexts& texts);
 // The SET form of fields 1..961.
 std::string setFileBytes(const Catalogue& catalogue, const FieldTexts& texts);
 
+// A value as both forms write it: spaces at both ends removed, a line break inside it (which
+// would start a new line) written as a space.
+std::string writtenValue(std::string_view value);
+
+// Appends setting `def`'s SET line with `value` to out, without its line end.
+void appendSetLine(std::string& out, const SettingDef& def, std::string_view value);
+
 // The SET form when fileType is "SET", else the CFG form.
 std::string settingsFileBytes(const Catalogue& catalogue, const FieldTexts& texts,
                               std::string_view fileType);

@@ -36,7 +36,7 @@ struct FindResult {
     std::string message;  // "String not found" when none
 };
 
-// Find: the first match in tab order.
+// The first match in tab order.
 FindResult findSetting(const Catalogue& catalogue, const SearchState& search);
 
 // What the editor knows about its focus when Find Next runs.

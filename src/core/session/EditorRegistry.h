@@ -14,25 +14,25 @@
 
 namespace tavmir {
 
-// MaxEditors: the most editors open at once.
+// The most editors open at once.
 inline constexpr int kMaxEditors = 8;
 
 class EditorRegistry {
   public:
-    // SlotCount: slots handed out so far; only grows.
+    // Slots handed out so far; only grows.
     int slotCount() const { return static_cast<int>(m_slots.size()); }
-    // OpenEditorCount: slots in use, 0..kMaxEditors.
+    // Slots in use, 0..kMaxEditors.
     int openEditorCount() const { return m_openEditorCount; }
-    // ActiveEditor: slot of the editor activated last, 0 before any.
+    // Slot of the editor activated last, 0 before any.
     int activeEditor() const { return m_activeEditor; }
     // Written when an editor window is activated; a slot number outside 0..SlotCount is ignored.
     void setActiveEditor(int slot);
 
-    // SlotInUse: false for any number outside 1..SlotCount.
+    // False for any number outside 1..slotCount().
     bool slotInUse(int slot) const;
-    // SlotPath: the path the slot was opened with; empty outside 1..SlotCount.
+    // The path the slot was opened with; empty outside 1..slotCount().
     const std::string& slotPath(int slot) const;
-    // Editors: the slot's editor while the slot is in use, else null.
+    // The slot's editor while the slot is in use, else null.
     EditorWindow* editor(int slot) const;
     // The editor in ActiveEditor, or null when that slot is not in use.
     EditorWindow* activeEditorWindow() const { return editor(m_activeEditor); }

@@ -14,13 +14,13 @@ class EditorWindow {
   public:
     virtual ~EditorWindow() = default;
 
-    // FilePath: the file the editor shows now (Save As may have changed it since it opened).
+    // The file the editor shows now (Save As may have changed it since it opened).
     virtual std::string filePath() const = 0;
-    // Modified: the editor holds changes that are not saved.
+    // The editor holds changes that are not saved.
     virtual bool modified() const = 0;
-    // OpenFile: loads path into the editor.
+    // Loads path into the editor.
     virtual OpenResult openFile(const std::string& path) = 0;
-    // SaveFile: checks and writes the editor's file (asking what the save asks).
+    // Checks and writes the editor's file (asking what the save asks).
     virtual SaveResult saveFile() = 0;
 };
 

@@ -17,4 +17,8 @@ std::string historyCaption(std::string_view verb, std::string_view step) {
     return caption;
 }
 
+std::string windowMenuCaption(int number, std::string_view title) {
+    return "&" + decimal(number) + " " + menuLiteral(title);
+}
+
 }  // namespace tavmir

@@ -28,4 +28,8 @@ MainMenuState mainMenuState(const EditorRegistry& registry);
 // takes back or replays when there is one ("&Undo Copy Ship Settings").
 std::string historyCaption(std::string_view verb, std::string_view step);
 
+// The Window menu's item for the editor numbered `number` (1-based) with this window title:
+// "&N " and the title shown literally (an "&" of a path doubled).
+std::string windowMenuCaption(int number, std::string_view title);
+
 }  // namespace tavmir

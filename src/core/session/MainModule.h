@@ -46,7 +46,7 @@ class MainModule {
     void openCommand(MainWindowUi& ui);
     // An open run over paths in order; stops at Cancel All or when the editor limit is hit.
     void openFiles(const std::vector<std::string>& paths, MainWindowUi& ui);
-    // Open1: the file opened into an editor (or shown in the editor that has it already),
+    // The file opened into an editor (or shown in the editor that has it already),
     // refused by the editor, or not opened because kMaxEditors are open.
     enum class Open1Result { Opened, Failed, TooManyEditors };
     Open1Result open1(const std::string& path, MainWindowUi& ui);

@@ -24,22 +24,24 @@ std::string RecentFiles::entry(int position) const {
     return m_entries[static_cast<std::size_t>(position)];
 }
 
-std::string RecentFiles::load() {
+Status RecentFiles::load() {
     m_entries.clear();
     if (m_recentPath.empty()) return {};
     const FileReadResult read = readFile(m_recentPath.string(), kRecentReadLimit);
     if (!read) {
         // No list yet is no failure; anything else keeps the list empty and says why.
         if (read.error().failure == ReadFailure::NotFound) return {};
-        return read.error().failure == ReadFailure::TooLarge ? std::string(kRecentTooLarge)
-                                                             : read.error().reason();
+        return failedWith(read.error().failure == ReadFailure::TooLarge
+                              ? std::string(kRecentTooLarge)
+                              : read.error().reason());
     }
     m_entries = recentEntriesOfText(read->bytes, isExistingFile);
     return {};
 }
 
-std::string RecentFiles::addToFront(const std::string& path) {
-    if (!storableAsLine(path)) return "path cannot be stored in " + std::string(kRecentFileName);
+Status RecentFiles::addToFront(const std::string& path) {
+    if (!storableAsLine(path))
+        return failedWith("path cannot be stored in " + std::string(kRecentFileName));
     std::size_t found = m_entries.size();
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (samePath(m_entries[i], path)) {
@@ -56,7 +58,7 @@ std::string RecentFiles::addToFront(const std::string& path) {
     return save();
 }
 
-std::string RecentFiles::save() const {
+Status RecentFiles::save() const {
     // No file to keep the list in: it lasts for this run (start-up has said so once).
     if (m_recentPath.empty()) return {};
     std::string bytes;
@@ -65,7 +67,8 @@ std::string RecentFiles::save() const {
         bytes += kCrLf;
     }
     const WriteResult result = writeFileSafely(m_recentPath, bytes);
-    return result ? std::string() : result.error().reason;
+    if (!result) return failedWith(result.error().reason);
+    return {};
 }
 
 std::vector<std::string> RecentFiles::menuCaptions() const {

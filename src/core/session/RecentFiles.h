@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Status.h"
+
 namespace tavmir {
 
 inline constexpr int kMaxRecentFiles = 8;
@@ -33,21 +35,22 @@ class RecentFiles {
     explicit RecentFiles(std::filesystem::path recentPath);
 
     const std::filesystem::path& recentPath() const { return m_recentPath; }
-    // RecentFiles: position 0 first; never more than kMaxRecentFiles.
+    // Position 0 first; never more than kMaxRecentFiles.
     const std::vector<std::string>& entries() const { return m_entries; }
     // The entry at a position, or "" for an empty or invalid position.
     std::string entry(int position) const;
 
     // Replaces the list by recent.dat's entries whose files exist. A missing file gives an
-    // empty list and ""; an unreadable one (a folder or FIFO in its place, a file larger than
-    // kRecentReadLimit) an empty list and the reason.
-    std::string load();
+    // empty list; an unreadable one (a folder or FIFO in its place, a file larger than
+    // kRecentReadLimit) an empty list and fails with the reason.
+    Status load();
     // Puts path first (an entry for the same file moves up, taking path's spelling; otherwise
-    // the oldest entry drops off the end), then saves. Returns "" or the reason nothing was
+    // the oldest entry drops off the end), then saves, failing with the reason nothing was
     // saved; a path that cannot be stored as one line (empty, CR, LF or NUL) is not added.
-    std::string addToFront(const std::string& path);
-    // Writes the list to recent.dat; "" or the system's reason (recent.dat is then unchanged).
-    std::string save() const;
+    Status addToFront(const std::string& path);
+    // Writes the list to recent.dat (failing with the system's reason: recent.dat is then
+    // unchanged).
+    Status save() const;
 
     // The File menu items for the entries, in order (see recentMenuCaption).
     std::vector<std::string> menuCaptions() const;

@@ -14,13 +14,13 @@ namespace tavmir {
 // BatchFileNumber) are the editor document's: document/LoadDecision.h.
 
 struct CloseRunFlags {
-    // ClosingAll: Close All is running.
+    // Close All is running.
     bool closingAll = false;
-    // CloseCancelled: a close was cancelled (Cancel chosen, prompt dismissed, or save failed).
+    // A close was cancelled (Cancel chosen, prompt dismissed, or save failed).
     bool closeCancelled = false;
-    // YesToAllChosen: later modified editors of the run are saved without asking.
+    // Later modified editors of the run are saved without asking.
     bool yesToAllChosen = false;
-    // NoToAllChosen: later modified editors of the run are closed unsaved without asking.
+    // Later modified editors of the run are closed unsaved without asking.
     bool noToAllChosen = false;
 
     void clear() { *this = CloseRunFlags{}; }

@@ -19,22 +19,16 @@ std::string logReportBytes(const StyledLog& log, LogReportForm form) {
 }
 
 std::string logReportWriteError(std::string_view path, std::string_view reason) {
-    std::string message = "Error writing to file: ";
-    message += path;
-    if (!reason.empty()) {
-        message += kCrLf;
-        message += kCrLf;
-        message += reason;
-    }
-    return message;
+    const std::string heading = "Error writing to file: " + std::string(path);
+    return reason.empty() ? heading : paragraphs({heading, reason});
 }
 
-std::string saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {
-    if (path.empty()) return logReportWriteError(path, "No file name");
+Status saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex) {
+    if (path.empty()) return failedWith(logReportWriteError(path, "No file name"));
     const WriteResult result =
         writeFileSafely(path, logReportBytes(log, logReportForm(path, filterIndex)));
     if (result) return {};
-    return logReportWriteError(path, result.error().reason);
+    return failedWith(logReportWriteError(path, result.error().reason));
 }
 
 }  // namespace tavmir

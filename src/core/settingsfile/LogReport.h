@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Status.h"
+
 #include "settingsfile/StyledLog.h"
 
 namespace tavmir {
@@ -35,6 +37,6 @@ std::string logReportBytes(const StyledLog& log, LogReportForm form);
 std::string logReportWriteError(std::string_view path, std::string_view reason);
 
 // Writes the report to path; empty text on success, else logReportWriteError(...).
-std::string saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex);
+Status saveLogReportFile(const std::string& path, const StyledLog& log, int filterIndex);
 
 }  // namespace tavmir

@@ -36,6 +36,13 @@ enum class ReportFormat { RichText, PlainText };
 template <typename T>
 using PerSetting = std::array<T, kSettingCount + 1>;
 
+// Where a setting's value lies in the file's bytes, as the reader took it: its first byte and
+// its length, spaces at both ends left out (an empty value has its place and no length).
+struct ValueSpan {
+    std::uint32_t at = 0;
+    std::uint32_t length = 0;
+};
+
 // One error or warning of a file, as the log lists it, for callers that want findings as data.
 enum class FindingKind { Error, Warning };
 struct Finding {
@@ -65,6 +72,9 @@ struct SettingsFileData {
     PerSetting<bool> found{};
     PerSetting<bool> valueError{};
     PerSetting<bool> limitWarning{};
+    // For each found setting, where its value is in the bytes read: on the last line that
+    // named it, whose value counts. A write of the file's own lines replaces just that span.
+    PerSetting<ValueSpan> valueSpan{};
     std::int32_t foundCount = 0;
     std::int32_t errorCount = 0;
     std::int32_t warningCount = 0;

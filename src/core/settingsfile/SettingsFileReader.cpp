@@ -121,6 +121,7 @@ class Reader {
 
     const Catalogue& m_cat;
     SettingsFileData& m_data;
+    std::string_view m_bytes;  // what is read, for the values' places in it
     const ReaderEnvironment& m_env;
     // The error text is collected in a buffer kept from call to call, so that reading file
     // after file does not allocate (and fill fresh memory for) it each time; a call made while
@@ -156,6 +157,7 @@ void Reader::run(const std::string_view* given) {
     d.found.fill(false);
     d.valueError.fill(false);
     d.limitWarning.fill(false);
+    d.valueSpan.fill({});
     d.foundCount = d.errorCount = d.warningCount = d.contentLines = d.sectionLines = 0;
     d.fileType.clear();
     d.extensionMatches = true;
@@ -251,6 +253,7 @@ void Reader::run(const std::string_view* given) {
 }
 
 void Reader::readLines(std::string_view bytes, bool cfg) {
+    m_bytes = bytes;
     LineScanner lines(bytes);
     std::string_view raw;
     int lineNo = 0;
@@ -342,6 +345,9 @@ void Reader::settingValue(int lineNo, int n, std::string_view section, std::stri
         ++m_data.foundCount;
     }
     m_data.values[i] = value;
+    // The value is a view into the bytes read (with an empty one, its place on the line).
+    m_data.valueSpan[i] = {static_cast<std::uint32_t>(value.data() - m_bytes.data()),
+                           static_cast<std::uint32_t>(value.size())};
     if (value.empty()) return;
 
     const ValueCheck check = checkSettingValue(m_cat, n, value);

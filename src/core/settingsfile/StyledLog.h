@@ -25,7 +25,7 @@ struct LogRun {
 
 class StyledLog {
   public:
-    // AppendLog: the text, then `lineBreaks` CR LF pairs, all in one style. A run continuing
+    // The text, then `lineBreaks` CR LF pairs, all in one style. A run continuing
     // the style of the previous one is merged into it.
     void append(std::string_view text, int lineBreaks, std::uint32_t color, bool bold,
                 std::string_view font = kLogFont, double size = kLogFontSize);

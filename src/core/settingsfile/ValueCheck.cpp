@@ -1,12 +1,12 @@
+#include "settingsfile/ValueCheck.h"
+
 #include <cmath>
 #include <cstdint>
 #include <optional>
 
 #include "common/Numeric.h"
 #include "common/Text.h"
-#include "settingsfile/SettingsFileReader.h"
 
-// The value check the reader and the editor's save share (declared in SettingsFileReader.h).
 namespace tavmir {
 namespace {
 

@@ -1,7 +1,6 @@
 #include "batch/FrmCompareFiles.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include "BusyCursor.h"
 #include "UiServices.h"
 #include "batch/BatchGridModel.h"
+#include "common/FileRead.h"
 #include "dialogs/LogReport.h"
 
 namespace tavmir::gui {
@@ -45,7 +45,7 @@ FrmCompareFiles::FrmCompareFiles(GuiContext& context, QWidget* parent)
 
     const RestoredList kept =
         restoreList(BatchMode::Compare, context.batchLists.comparison,
-                    [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
+                    [](const std::string& p) { return nodeKindOf(p) == NodeKind::Regular; });
     m_originFile->setText(fromCore(kept.origin));
     QStringList paths;
     for (const std::string& p : kept.files) paths << fromCore(p);

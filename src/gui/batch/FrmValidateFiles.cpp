@@ -1,7 +1,6 @@
 #include "batch/FrmValidateFiles.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCharFormat>
@@ -10,6 +9,7 @@
 
 #include "BusyCursor.h"
 #include "UiServices.h"
+#include "common/FileRead.h"
 #include "dialogs/LogReport.h"
 
 namespace tavmir::gui {
@@ -21,7 +21,7 @@ FrmValidateFiles::FrmValidateFiles(GuiContext& context, QWidget* parent)
     resize(760, 292);
     const RestoredList kept =
         restoreList(BatchMode::Validate, context.batchLists.validation,
-                    [](const std::string& p) { return QFileInfo(fromCore(p)).isFile(); });
+                    [](const std::string& p) { return nodeKindOf(p) == NodeKind::Regular; });
     QStringList paths;
     for (const std::string& p : kept.files) paths << fromCore(p);
     addFiles(paths);

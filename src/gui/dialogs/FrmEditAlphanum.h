@@ -17,7 +17,7 @@ class FrmEditAlphanum : public OperationDialog {
     Q_OBJECT
 
   public:
-    // EditItem: the setting (1..961) of the editor's `fields` to edit.
+    // The setting (1..961) of the editor's `fields` to edit.
     FrmEditAlphanum(const Catalogue& catalogue, const FieldTexts& fields, int editItem,
                     QWidget* parent = nullptr);
 

@@ -207,15 +207,15 @@ bool FrmPreferences::applyPreferences() {
     std::optional<BusyCursor> busy(std::in_place);
     const bool disabled = m_disableMessageBox->isChecked();
     const MessageTimeCheck check = checkMessageTime(toCore(m_messageTimeField->text()), disabled);
-    if (!check.error.empty()) {
+    if (!check) {
         busy.reset();
         m_tabs->setCurrentIndex(1);
-        showInformation(this, fromCore(check.error));
+        showInformation(this, fromCore(check.error()));
         m_messageTimeField->setFocus();
         return false;
     }
     Preferences& prefs = m_context.preferences;
-    prefs.messageTime = check.messageTime;
+    prefs.messageTime = *check;
     prefs.disableWindowMessage = disabled ? 1 : 0;
     prefs.keepOriginal = m_keepOriginalBox->isChecked() ? 1 : 0;
     if (m_alignLeftOption->isChecked()) {
@@ -237,13 +237,14 @@ bool FrmPreferences::applyPreferences() {
 
 bool FrmPreferences::savePreferencesFile() {
     if (!applyPreferences()) return false;
-    std::string error;
+    Status saved;
     {
         BusyCursor busy;
-        error =
+        saved =
             savePreferences(m_context.preferencesFolder(), m_context.preferences, m_alignmentWord);
     }
-    if (!error.empty()) {
+    if (!saved) {
+        const std::string& error = saved.error();
         // The message names the file by its path, in the file system's own encoding.
         showCritical(this, QFile::decodeName(
                                QByteArray(error.data(), static_cast<qsizetype>(error.size()))));

@@ -87,16 +87,17 @@ bool saveLogReport(QWidget* parent, const StyledLog& log, const GuiContext* cont
     const QString path = ui().saveFileName(parent, request);
     if (path.isEmpty()) return false;
 
-    std::string error;
+    Status saved;
     {
         BusyCursor busy;
         // Paths travel as the file system's bytes, so names outside Latin-1 are kept.
         const QByteArray native = QFile::encodeName(path);
-        error = saveLogReportFile(
+        saved = saveLogReportFile(
             std::string(native.constData(), static_cast<std::size_t>(native.size())), log,
             request.selectedFilter + 1);
     }
-    if (!error.empty()) {
+    if (!saved) {
+        const std::string& error = saved.error();
         showCritical(parent, QFile::decodeName(
                                  QByteArray(error.data(), static_cast<qsizetype>(error.size()))));
         return false;

@@ -1,8 +1,11 @@
 #include "editor/EditorFileWatch.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +15,33 @@ namespace tavmir::gui {
 namespace {
 
 constexpr int kRetryMilliseconds = 500;
+
+// While the reload question is up: a Save key (Ctrl+S) pressed into it is the user asking to
+// save, not a key for the question. It answers the question No and is remembered, so that
+// the save runs then (and asks its own question about the change on disk). Without this a
+// Ctrl+S pressed as the question comes up, when the program is activated after another
+// program changed the file, would be lost with no word.
+class SaveKeyCatcher final : public QObject {
+  public:
+    SaveKeyCatcher() { qApp->installEventFilter(this); }
+    ~SaveKeyCatcher() override { qApp->removeEventFilter(this); }
+    bool pressed() const { return m_pressed; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Save))
+            return QObject::eventFilter(watched, event);
+        m_pressed = true;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (QAbstractButton* no = box->button(QMessageBox::No)) no->click();
+        }
+        return true;
+    }
+
+  private:
+    bool m_pressed = false;
+};
 
 QString localPath(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
@@ -82,9 +112,17 @@ void EditorFileWatch::check() {
     switch (notice.kind) {
         case DiskNoticeKind::None:
             break;
-        case DiskNoticeKind::Reload:
-            if (askYesNo(notice.text) && m_reload) m_reload();
+        case DiskNoticeKind::Reload: {
+            const SaveKeyCatcher saveKey;
+            const bool reload = askYesNo(notice.text);
+            if (saveKey.pressed()) {
+                // After this look is over: the save looks at the file itself.
+                QTimer::singleShot(0, this, &EditorFileWatch::saveRequested);
+                break;
+            }
+            if (reload && m_reload) m_reload();
             break;
+        }
         case DiskNoticeKind::Deleted:
         case DiskNoticeKind::NotRegular:
             emit fileGone();

@@ -48,6 +48,8 @@ class EditorFileWatch : public QObject {
     // The file was deleted or something that is not a file took its place: the editor's
     // values are on disk nowhere now (told before the user is).
     void fileGone();
+    // The user pressed the Save key while the reload question was up: they asked to save.
+    void saveRequested();
 
   private:
     void watch(const std::string& path);

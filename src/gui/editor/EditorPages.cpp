@@ -47,11 +47,11 @@ QStyle* fieldStyle() {
 
 }  // namespace
 
-EditorPages::EditorPages(QWidget& canvas, const EditorDocument& document,
-                         const Preferences& preferences, EditorFieldEvents& events)
+EditorPages::EditorPages(QWidget& canvas, const EditorDocument& document, GuiContext& context,
+                         EditorFieldEvents& events)
     : m_canvas(canvas),
       m_document(document),
-      m_preferences(preferences),
+      m_context(context),
       m_events(events),
       m_tabIndexes(fieldTabIndexes(document.catalogue())) {}
 
@@ -73,13 +73,13 @@ QWidget& EditorPages::page(int page) {
                m_tabIndexes[static_cast<std::size_t>(b)];
     });
     const Catalogue& catalogue = m_document.catalogue();
-    const Qt::Alignment align = fieldAlignment(m_preferences.textAlign);
+    const Qt::Alignment align = fieldAlignment(m_context.preferences.textAlign);
     QStyle* style = fieldStyle();
     QPalette averagePalette;
     averagePalette.setColor(QPalette::Base, ThemeColours(m_canvas.palette()).averageFieldBase());
     // Labels a little smaller than the values, in a family in which the setting names fit
     // the space before their fields.
-    const PageFont& fonts = PageFont::forCatalogue(catalogue);
+    const PageFont& fonts = m_context.pageFonts.fontsFor(catalogue);
     for (int item : items) {
         const FieldPlacement place = fieldPlacement(catalogue, item);
         const QString tip = fromCore(m_document.tooltip(item));

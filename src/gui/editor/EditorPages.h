@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "GuiContext.h"
 #include "document/EditorDocument.h"
 #include "document/Layout.h"
 
@@ -33,8 +34,9 @@ class ValueField;
 class EditorPages {
   public:
     // The cells report to `events`; texts and tooltips come from `document`, the alignment
-    // of new fields from the TextAlign preference. All three must outlive the pages.
-    EditorPages(QWidget& canvas, const EditorDocument& document, const Preferences& preferences,
+    // of new fields from the TextAlign preference and the fonts from the run's context. All
+    // three must outlive the pages.
+    EditorPages(QWidget& canvas, const EditorDocument& document, GuiContext& context,
                 EditorFieldEvents& events);
     ~EditorPages();
     EditorPages(const EditorPages&) = delete;
@@ -62,7 +64,7 @@ class EditorPages {
 
     QWidget& m_canvas;
     const EditorDocument& m_document;
-    const Preferences& m_preferences;
+    GuiContext& m_context;
     EditorFieldEvents& m_events;
     std::vector<int> m_tabIndexes;
     std::array<ValueField*, kFieldCount + 1> m_fields{};

@@ -37,7 +37,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
       m_scrollArea(new EditorScrollArea(context.preferences, this)),
       m_canvas(new EditorCanvas),
       m_fileWatch(new EditorFileWatch(*this, context, m_document, [this] { reloadFromDisk(); })),
-      m_pages(*m_canvas, m_document, context.preferences, *this) {
+      m_pages(*m_canvas, m_document, context, *this) {
     setObjectName(QStringLiteral("FrmSettingsEdit"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
@@ -45,6 +45,7 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
     layout->addWidget(m_scrollArea);
     m_scrollArea->setWidget(m_canvas);
     connect(m_canvas, &EditorCanvas::pageButtonClicked, this, &FrmSettingsEdit::showPage);
+    connect(m_fileWatch, &EditorFileWatch::saveRequested, this, [this] { saveFile(); });
     connect(m_fileWatch, &EditorFileWatch::fileGone, this, [this] {
         m_document.markFileGone();
         refreshCaption();

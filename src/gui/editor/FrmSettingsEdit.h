@@ -39,9 +39,9 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     // EditorWindow.
     std::string filePath() const override;
     bool modified() const override;
-    // OpenFile: reads the file (load-error dialog when it has errors).
+    // Reads the file (load-error dialog when it has errors).
     OpenResult openFile(const std::string& path) override;
-    // SaveFile: checks and writes in the file's own form.
+    // Checks and writes in the file's own form.
     SaveResult saveFile() override;
     // Save As with the save dialog (Cancelled when the dialog is).
     SaveResult saveFileAs();

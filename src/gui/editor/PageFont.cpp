@@ -56,22 +56,19 @@ PageFont::PageFont(const Catalogue& catalogue, const QStringList& families, cons
     m_field = sized(m_label, kFieldPixels);
 }
 
-const PageFont& PageFont::forCatalogue(const Catalogue& catalogue) {
-    static const Catalogue* measured = nullptr;
-    static QFont systemFont;
-    static std::unique_ptr<PageFont> fonts;
-    if (!fonts || measured != &catalogue || systemFont != QApplication::font()) {
-        measured = &catalogue;
-        systemFont = QApplication::font();
-        fonts = std::make_unique<PageFont>(
+const PageFont& PageFontCache::fontsFor(const Catalogue& catalogue) {
+    if (!m_fonts || m_measured != &catalogue || m_systemFont != QApplication::font()) {
+        m_measured = &catalogue;
+        m_systemFont = QApplication::font();
+        m_fonts = std::make_unique<PageFont>(
             catalogue,
             QStringList{QStringLiteral("DejaVu Sans Condensed"),
                         QStringLiteral("Liberation Sans Narrow"),
                         QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans"),
                         QStringLiteral("Liberation Sans")},
-            systemFont);
+            m_systemFont);
     }
-    return *fonts;
+    return *m_fonts;
 }
 
 }  // namespace tavmir::gui

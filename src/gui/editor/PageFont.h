@@ -14,6 +14,8 @@
 #include <QFont>
 #include <QStringList>
 
+#include <memory>
+
 namespace tavmir {
 class Catalogue;
 }
@@ -25,8 +27,6 @@ class PageFont {
     static constexpr int kLabelPixels = 10;
     static constexpr int kFieldPixels = 11;
 
-    // The fonts for the catalogue's pages, measured once per catalogue and system font.
-    static const PageFont& forCatalogue(const Catalogue& catalogue);
     // Measures `families` (then `fallback`) against the catalogue's labels.
     PageFont(const Catalogue& catalogue, const QStringList& families, const QFont& fallback);
 
@@ -39,6 +39,18 @@ class PageFont {
     QFont m_label;
     QFont m_field;
     bool m_fit = false;
+};
+
+// The page fonts of one run (kept in its GuiContext): measured against the catalogue's labels
+// once, and again only when the catalogue or the system font changes.
+class PageFontCache {
+  public:
+    const PageFont& fontsFor(const Catalogue& catalogue);
+
+  private:
+    const Catalogue* m_measured = nullptr;
+    QFont m_systemFont;
+    std::unique_ptr<PageFont> m_fonts;
 };
 
 }  // namespace tavmir::gui

@@ -16,36 +16,36 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(fromCore(aboutTitle()), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = Label1->font();
+    m_frame = new QGroupBox(this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_title = new QLabel(fromCore(aboutTitle()), m_frame);
+    m_title->setObjectName(QStringLiteral("Label1"));
+    QFont bold = m_title->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label2 = new QLabel(QStringLiteral("Tavmir developers, December 2026"), Frame1);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3 = new QLabel(Frame1);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setVisible(false);  // no contact address is published
+    m_title->setFont(bold);
+    m_authors = new QLabel(QStringLiteral("Tavmir developers, December 2026"), m_frame);
+    m_authors->setObjectName(QStringLiteral("Label2"));
+    m_contact = new QLabel(m_frame);
+    m_contact->setObjectName(QStringLiteral("Label3"));
+    m_contact->setVisible(false);  // no contact address is published
 
-    auto* frameLayout = new QVBoxLayout(Frame1);
+    auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setContentsMargins(16, 12, 16, 12);
     frameLayout->setSpacing(8);
-    frameLayout->addWidget(Label1);
-    frameLayout->addWidget(Label2);
-    frameLayout->addWidget(Label3);
+    frameLayout->addWidget(m_title);
+    frameLayout->addWidget(m_authors);
+    frameLayout->addWidget(m_contact);
 
-    bClose = new QPushButton(QStringLiteral("&Close"), this);
-    bClose->setObjectName(QStringLiteral("bClose"));
-    bClose->setDefault(true);
-    connect(bClose, &QPushButton::clicked, this, &QDialog::accept);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("bClose"));
+    m_closeButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(bClose);
+    buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(m_frame);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,4 +1,4 @@
-// FrmAbout: the about box, opened from the About item of the main window's menu bar.
+// The about box, opened from the About item of the main window's menu bar.
 #pragma once
 
 #include <QDialog>
@@ -15,11 +15,12 @@ class FrmAbout : public QDialog {
   public:
     explicit FrmAbout(QWidget* parent = nullptr);
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;  // program name and the server version it edits for
-    QLabel* Label2 = nullptr;  // author line with the release month
-    QLabel* Label3 = nullptr;  // contact address
-    QPushButton* bClose = nullptr;
+  private:
+    QGroupBox* m_frame = nullptr;  // Frame1
+    QLabel* m_title = nullptr;     // Label1: the program and the server version it edits for
+    QLabel* m_authors = nullptr;   // Label2: the author line with the release month
+    QLabel* m_contact = nullptr;   // Label3: the contact address
+    QPushButton* m_closeButton = nullptr;  // bClose
 };
 
 // Shows the about box modally through the UI services.

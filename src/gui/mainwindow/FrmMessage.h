@@ -40,7 +40,7 @@ class FrmMessage : public QDialog {
     void showEvent(QShowEvent* event) override;
 };
 
-// ShowMessage: shows line1 and line2 for milliseconds and returns once the window closed; when
+// Shows line1 and line2 for milliseconds and returns once the window closed; when
 // the preferences switch the window off, returns after a pause. Events keep running meanwhile.
 void showMessage(QWidget* parent, const Preferences& preferences, const QString& line1,
                  const QString& line2, int milliseconds);

@@ -19,6 +19,7 @@
 #include "app/Preferences.h"
 #include "app/Startup.h"
 #include "catalogue/Catalogue.h"
+#include "common/InPlaceWrite.h"
 #include "common/TemporaryName.h"
 #include "mainwindow/MDIFormMain.h"
 
@@ -105,6 +106,11 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
 
     auto window = std::make_unique<MDIFormMain>(context);
     window->show();
+
+    // A save in place that a kill or a crash cut short is finished before any file is opened,
+    // and said once.
+    const std::string cutWrites = cutWritesMessage(completeCutWrites());
+    if (!cutWrites.empty()) showInformation(window.get(), fromCore(cutWrites));
 
     std::vector<std::string> paths;
     for (const std::string& file : files) {

@@ -7,17 +7,11 @@
 
 #include <algorithm>
 
+#include "UiServices.h"
 #include "mainwindow/MDIFormMain.h"
+#include "session/MainMenus.h"
 
 namespace tavmir::gui {
-namespace {
-
-QString menuText(const QString& text) {
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
-}  // namespace
 
 WindowArranger::WindowArranger(MDIFormMain& main, QMenu& windowMenu)
     : QObject(&main), m_main(main), m_windowMenu(windowMenu) {
@@ -39,7 +33,7 @@ void WindowArranger::rebuildWindowList() {
     int number = 1;
     for (QMdiSubWindow* subWindow : windows) {
         QAction* item = m_windowMenu.addAction(
-            QStringLiteral("&%1 %2").arg(number).arg(menuText(subWindow->windowTitle())));
+            fromCore(windowMenuCaption(number, toCore(subWindow->windowTitle()))));
         item->setObjectName(QStringLiteral("mWindowList_%1").arg(number));
         item->setCheckable(true);
         item->setChecked(subWindow == current);

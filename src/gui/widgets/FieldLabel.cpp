@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include "widgets/CellToolTip.h"
 #include "widgets/EditorFieldEvents.h"
 
 namespace tavmir::gui {
@@ -31,10 +32,7 @@ void FieldLabel::fit() {
     const QString shown =
         m_elided ? metrics.elidedText(m_caption, Qt::ElideRight, space) : m_caption;
     if (text() != shown) setText(shown);
-    const QString tip =
-        m_elided ? m_fullName + (m_cellToolTip.isEmpty() ? QString() : QStringLiteral("\n")) +
-                       m_cellToolTip
-                 : m_cellToolTip;
+    const QString tip = cellToolTipText(m_elided, m_fullName, m_cellToolTip);
     if (toolTip() != tip) setToolTip(tip);
 }
 

@@ -1,4 +1,4 @@
-// Label1(i): the caption of an editor cell. A click puts the focus into the cell's value
+// The caption of an editor cell. A click puts the focus into the cell's value
 // field; a double-click also runs the field's command. A caption wider than the label's text
 // space is elided with "…", and the setting's full "Section:Key" then leads its tooltip, so
 // no name is cut without a way to read it.

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "widgets/CellToolTip.h"
 #include "widgets/EditorFieldEvents.h"
 #include "widgets/TypedCharacter.h"
 
@@ -36,10 +37,7 @@ bool ValueField::textOverflows() const {
 }
 
 void ValueField::showToolTip() {
-    const QString tip =
-        textOverflows()
-            ? text() + (m_cellToolTip.isEmpty() ? QString() : QStringLiteral("\n")) + m_cellToolTip
-            : m_cellToolTip;
+    const QString tip = cellToolTipText(textOverflows(), text(), m_cellToolTip);
     if (toolTip() != tip) setToolTip(tip);
 }
 

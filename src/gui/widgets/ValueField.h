@@ -1,4 +1,4 @@
-// Text1(i): the value field of an editor cell. It reports focus, edits, Enter, double-clicks
+// The value field of an editor cell. It reports focus, edits, Enter, double-clicks
 // and the page keys to its EditorFieldEvents host, and lets the host filter typed characters.
 // A text longer than the box shows whole at the head of the tooltip, kept current as the text
 // changes.

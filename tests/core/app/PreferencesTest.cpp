@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/StatusText.h"
 #include "support/TempDir.h"
 
 namespace tavmir {
@@ -66,14 +67,14 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKey) {
 TEST(Preferences, SaveWritesTheKeysInOrderAndKeepsOtherLines) {
     TempDir folder;
     const auto ini = folder.path() / "tavmir.ini";
-    EXPECT_EQ(savePreferences(folder.path(), {2, 3, 1, "0250", 0}, "center"), "");
+    EXPECT_EQ(test::statusText(savePreferences(folder.path(), {2, 3, 1, "0250", 0}, "center")), "");
     EXPECT_EQ(readAll(ini),
               "[Editor]\r\nTextAlign=center\r\nMouseWheelSpeed=3\r\n[Save]\r\n"
               "DisableWindowMessage=1\r\nMessageTime=250\r\nKeepOriginal=0\r\n");
     EXPECT_EQ(loadPreferences(folder.path(), {}).keepOriginal, 0);
 
     writeBytes(ini, "; mine\n[Save]\nMessageTime=9\n[Other]\nX=1\n");
-    EXPECT_EQ(savePreferences(folder.path(), Preferences{}, "left"), "");
+    EXPECT_EQ(test::statusText(savePreferences(folder.path(), Preferences{}, "left")), "");
     EXPECT_EQ(readAll(ini),
               "; mine\n[Save]\nMessageTime=1000\nDisableWindowMessage=0\r\nKeepOriginal=1\r\n"
               "[Other]\nX=1\n"
@@ -86,7 +87,7 @@ TEST(Preferences, FailedSaveKeepsTheOldFileAndGivesTheWriteError) {
     TempDir folder;
     const auto notAFolder = folder.path() / "program";
     writeBytes(notAFolder, "x");
-    EXPECT_EQ(savePreferences(notAFolder, Preferences{}, "left"),
+    EXPECT_EQ(test::statusText(savePreferences(notAFolder, Preferences{}, "left")),
               "Error writing to file: " + notAFolder.string() + "/tavmir.ini");
     EXPECT_EQ(readAll(notAFolder), "x");
 
@@ -94,7 +95,7 @@ TEST(Preferences, FailedSaveKeepsTheOldFileAndGivesTheWriteError) {
     const std::string ini = folder.file("tavmir.ini", kDefaultFile);
     {
         const test::FileSizeLimit limit(16);
-        EXPECT_EQ(savePreferences(folder.path(), {1, 1, 1, "300"}, "right"),
+        EXPECT_EQ(test::statusText(savePreferences(folder.path(), {1, 1, 1, "300"}, "right")),
                   "Error writing to file: " + ini);
     }
     EXPECT_EQ(readAll(ini), kDefaultFile);

@@ -1,5 +1,7 @@
 #include "SaveScript.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,7 +11,9 @@
 #include <vector>
 
 #include "common/FileWrite.h"
+#include "common/InPlaceWrite.h"
 #include "common/TemporaryName.h"
+#include "common/WriteJournal.h"
 #include "support/TempDir.h"
 
 namespace tavmir::test {
@@ -137,6 +141,55 @@ std::string runSaveScript(const std::string& setup, const std::string& target) {
     std::string answer = r ? "ok" : stageName(r.error().stage);
     if (!r) answer += ": " + r.error().reason;
     return answer + " | " + listing(root);
+}
+
+std::string runCutWriteScript(const std::string& state) {
+    TempDir dir, stateHome;
+    const std::string before = std::getenv("XDG_STATE_HOME");
+    ::setenv("XDG_STATE_HOME", stateHome.path().c_str(), 1);
+    const fs::path target = dir.path() / "a.cfg";
+    writeBytes(target, "aaaaaaaaaa");
+    struct stat st {};
+    ::stat(target.c_str(), &st);
+    WriteJournal j{target.string(), st.st_dev, st.st_ino, "aaaaaaaaaa", "bbbbbbbbbbbbbb"};
+    const fs::path folder = stateHome.path() / "tavmir" / "inplace";
+    fs::create_directories(folder);
+    const fs::path journal = folder / writeJournalName(j.device, j.inode);
+    writeBytes(journal, state == "damaged" ? std::string("tavmir in-place journal 1\ntarget 9")
+                                           : writeJournalBytes(j));
+    int held = -1;
+    if (state == "live") {
+        held = ::open(journal.c_str(), O_RDONLY);
+        ::flock(held, LOCK_EX);
+    }
+    if (state == "new") writeBytes(target, j.newBytes);
+    if (state == "mix") writeBytes(target, "bbbbaaaaaa");
+    if (state == "zeros") writeBytes(target, j.oldBytes + std::string(4, '\0'));
+    if (state == "other") writeBytes(target, "other");
+    if (state == "gone") fs::remove(target);
+    if (state == "replaced") {
+        writeBytes(dir.path() / "b.cfg", j.oldBytes);
+        fs::rename(dir.path() / "b.cfg", target);
+    }
+    const std::vector<CutWrite> cuts = completeCutWrites();
+    if (held >= 0) ::close(held);
+    static const char* const kOutcomes[] = {"completed", "kept aside", "damaged", "failed"};
+    std::string out;
+    for (const CutWrite& cut : cuts)
+        out += std::string(kOutcomes[static_cast<int>(cut.outcome)]) + " ";
+    out += "| a.cfg=" + (fs::exists(target) ? readAll(target) : std::string("(none)")) + " |";
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(folder))
+        left.push_back(e.path().filename().string().substr(33));
+    std::sort(left.begin(), left.end());
+    for (const std::string& l : left) out += " " + l;
+    std::string message = cutWritesMessage(cuts);
+    const std::string named = journal.string();
+    for (const std::string& from : {named, dir.path().string()})
+        for (std::size_t at; (at = message.find(from)) != std::string::npos;)
+            message.replace(at, from.size(), from == named ? "$J" : "$D");
+    ::setenv("XDG_STATE_HOME", before.c_str(), 1);
+    return out + " | " + message;
 }
 
 }  // namespace tavmir::test

@@ -15,4 +15,12 @@ namespace tavmir::test {
 // order: "name=TEXT(mode)" with ",N links" when more than one, "name->target", "name/" or "name|".
 std::string runSaveScript(const std::string& setup, const std::string& target);
 
+// A write in place of $D/a.cfg from ten "a" to fourteen "b" cut short, its journal ($J) left in
+// a scratch state folder, and the file as `state` says: "old", "new", "mix" (the first 4 new
+// bytes over the old ones), "zeros" (the old bytes and the space reserved), "other" bytes,
+// "gone", "replaced" by a new file with the old bytes, or a "damaged" journal; "live" holds
+// the journal's lock as a running save would. The next start's completion, then: each cut
+// write's outcome, what a.cfg holds, the journals left (by suffix) and the message.
+std::string runCutWriteScript(const std::string& state);
+
 }  // namespace tavmir::test

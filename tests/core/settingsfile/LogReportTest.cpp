@@ -1,4 +1,5 @@
 #include "settingsfile/LogReport.h"
+#include "support/StatusText.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ TEST(LogReport, WritesTheBytesOfTheChosenForm) {
 
 TEST(LogReport, ReportsAFailedWriteWithThePathAndReasonAndLeavesNoFile) {
     const std::string path = "/nonexistent-tavmir-folder/r.txt";
-    const std::string message = saveLogReportFile(path, sampleLog(), 1);
+    const std::string message = test::statusText(saveLogReportFile(path, sampleLog(), 1));
     EXPECT_EQ(message.rfind("Error writing to file: " + path + "\r\n\r\n", 0), 0u) << message;
     EXPECT_GT(message.size(), ("Error writing to file: " + path + "\r\n\r\n").size());
     EXPECT_FALSE(fs::exists(path));

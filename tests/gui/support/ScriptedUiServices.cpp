@@ -1,6 +1,8 @@
 #include "gui/support/ScriptedUiServices.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTextDocument>
@@ -20,6 +22,14 @@ QMessageBox::StandardButton ScriptedUiServices::message(QWidget* parent, BoxIcon
     if (!messageAnswers.empty()) {
         const QMessageBox::StandardButton answer = messageAnswers.front();
         messageAnswers.pop_front();
+        if (answer == QMessageBox::Save) {
+            // The user presses the Save key while the box is up: the key goes where keys go
+            // then, and the box, unanswered, is left with No.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : parent;
+            if (target != nullptr) QCoreApplication::sendEvent(target, &press);
+            return QMessageBox::No;
+        }
         return answer;
     }
     return defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
