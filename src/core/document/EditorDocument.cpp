@@ -37,7 +37,7 @@ bool stopsTheSave(const Catalogue& catalogue, const SettingsFileData& record, bo
                           : defaults ? fitToField(catalogue, i, catalogue[i].defaultValue)
                                      : std::string();
         }
-        if (!listSaveProblems(catalogue, *texts, 1).empty()) return true;
+        if (!listSaveProblems(catalogue, *texts).empty()) return true;
         if (!missing) break;
     }
     return false;

@@ -60,10 +60,9 @@ std::optional<ProblemKind> valueProblemOf(const Catalogue& catalogue, int n,
     return problemKind(check);
 }
 
-std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const FieldTexts& texts,
-                                          std::size_t limit) {
+std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const FieldTexts& texts) {
     std::vector<SaveProblem> problems;
-    for (int n = 1; n <= kSettingCount && problems.size() < limit; ++n) {
+    for (int n = 1; n <= kSettingCount; ++n) {
         const std::optional<ProblemKind> kind = valueProblemOf(catalogue, n, texts[n]);
         if (!kind) continue;
         const SettingDef& def = catalogue[n];
@@ -78,7 +77,6 @@ std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const Fiel
 
     for (int ship = 0; ship < kShipCount; ++ship) {
         for (const AscendingPair& pair : kAscendingPairs) {
-            if (problems.size() >= limit) return problems;
             const int a = shipTable(pair.initialRow, ship);
             const int b = shipTable(pair.maximumRow, ship);
             if (!(leadingNumber(texts[a]) > leadingNumber(texts[b]))) continue;
@@ -96,7 +94,9 @@ std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const Fiel
 }
 
 std::optional<SaveProblem> checkBeforeSave(const Catalogue& catalogue, const FieldTexts& texts) {
-    std::vector<SaveProblem> first = listSaveProblems(catalogue, texts, 1);
+    // The whole list costs little more than its first entry (a few microseconds for a file's
+    // handful of problems), and taking its first entry keeps the save and the list one rule.
+    std::vector<SaveProblem> first = listSaveProblems(catalogue, texts);
     if (first.empty()) return std::nullopt;
     return std::move(first.front());
 }

@@ -8,8 +8,6 @@
 // window shows the whole list, so what it shows and what the save refuses cannot disagree.
 #pragma once
 
-#include <cstddef>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,11 +47,8 @@ std::string valueProblemReason(const SettingDef& def, ProblemKind kind);
 std::string pairProblemReason(const SettingDef& initial, const SettingDef& maximum);
 
 // Every value and pair problem of the texts of fields 1..961, in the save's order: the
-// values in setting-number order, then for ship 0..7 the pairs in their listed order; at most
-// `limit` of them.
-std::vector<SaveProblem> listSaveProblems(
-    const Catalogue& catalogue, const FieldTexts& texts,
-    std::size_t limit = std::numeric_limits<std::size_t>::max());
+// values in setting-number order, then for ship 0..7 the pairs in their listed order.
+std::vector<SaveProblem> listSaveProblems(const Catalogue& catalogue, const FieldTexts& texts);
 
 // The first entry of listSaveProblems: the problem the save stops at, or nothing when the
 // document can be written.
