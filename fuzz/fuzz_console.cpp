@@ -115,6 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(member(j, "kind") == (error ? "error" : "warning"));
         check(f.line > 0 ? member(j, "line") == f.line : member(j, "line").is_null());
         check(member(j, "text").is_string() && (!isAscii(f.text) || member(j, "text") == f.text));
+        // A value or pair finding carries its fix, every other finding null.
+        check(f.fix ? member(j, "fix").is_string() : member(j, "fix").is_null());
         ++(error ? errors : warnings);
     }
     const Json& errorCount = member(file, "errors");
