@@ -21,8 +21,7 @@ tl::unexpected<ReadError> failed(ReadFailure failure, NodeKind kind, int err) {
 }
 
 tl::unexpected<ReadError> notRegular(const struct stat& st) {
-    const NodeKind kind = nodeKindOfMode(st.st_mode);
-    auto e = failed(ReadFailure::NotRegular, kind, kind == NodeKind::Folder ? EISDIR : 0);
+    auto e = failed(ReadFailure::NotRegular, nodeKindOfMode(st.st_mode), 0);
     e.value().stamp = stampOf(st);
     return e;
 }
@@ -30,8 +29,9 @@ tl::unexpected<ReadError> notRegular(const struct stat& st) {
 }  // namespace
 
 std::string ReadError::reason() const {
-    if (failure == ReadFailure::NotRegular && kind != NodeKind::Folder)
-        return std::string(kNotRegularFileText);
+    if (failure == ReadFailure::NotRegular)
+        return kind == NodeKind::Folder ? systemErrorText(EISDIR)
+                                        : std::string(kNotRegularFileText);
     if (failure == ReadFailure::TooLarge) return systemErrorText(EFBIG);
     return systemErrorText(systemError != 0 ? systemError : EIO);
 }
@@ -53,7 +53,7 @@ FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
     FileContents out;
     out.stamp = stampOf(st);
     if (out.stamp.size > maxBytes) {
-        auto e = failed(ReadFailure::TooLarge, kind, EFBIG);
+        auto e = failed(ReadFailure::TooLarge, kind, 0);
         e.value().stamp = out.stamp;
         return e;
     }
@@ -66,7 +66,7 @@ FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
         if (n == 0) break;
         // A file growing while it is read is refused at the cap rather than filling memory.
         if (out.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            auto e = failed(ReadFailure::TooLarge, kind, EFBIG);
+            auto e = failed(ReadFailure::TooLarge, kind, 0);
             e.value().stamp = out.stamp;
             e.value().stamp.size = out.bytes.size() + static_cast<std::size_t>(n);
             return e;

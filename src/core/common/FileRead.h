@@ -41,6 +41,7 @@ struct ReadError {
     ReadFailure failure = ReadFailure::ReadFailed;
     NodeKind kind = NodeKind::Other;  // what stands at the path, where it was seen
     int systemError = 0;              // errno of the failing call; 0 where the program refused
+                                      // (NotRegular, TooLarge)
     FileStamp stamp;                  // TooLarge and NotRegular: the status of what stands there
 
     // The system's description ("No such file or directory", "Is a directory", "File too

@@ -37,6 +37,8 @@ TEST(BatchFileList, AddRemoveAndCaptions) {
         {{2, 3}, 1, "/z/a.cfg,/z/b.cfg,2 files"},
         {{0, 1, 2}, 0, "/z/d.cfg,1 file"},
         {{0, 1, 2, 3, 9}, 0, "0 files"},
+        // A row just past the last is no row: nothing goes.
+        {{4}, 0, "/z/a.cfg,/z/b.cfg,/z/c.cfg,/z/d.cfg,4 files"},
     };
     for (const Case& c : cases) {
         BatchFileList list = listOf(BatchMode::Validate, {"/z/a.cfg", "/z/b.cfg", "/z//b.cfg",

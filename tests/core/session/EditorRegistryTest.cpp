@@ -50,6 +50,10 @@ TEST(EditorRegistry, HandsOutEightSlotsAndTheMenusFollowLoadedFiles) {
     registry.setActiveEditor(4);
     registry.setActiveEditor(kMaxEditors + 2);  // outside 0..SlotCount: ignored
     EXPECT_EQ(registry.activeEditor(), 4);
+    registry.setActiveEditor(0);  // none active
+    EXPECT_EQ(registry.activeEditor(), 0);
+    registry.setActiveEditor(-1);
+    EXPECT_EQ(registry.activeEditor(), 0);
     EXPECT_FALSE(registry.slotLoaded(0));
     EXPECT_FALSE(registry.slotLoaded(kMaxEditors + 2));
 }
