@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -15,11 +16,13 @@
 #include "app/ProgramFolders.h"
 #include "batch/BatchFileList.h"
 #include "catalogue/Catalogue.h"
+#include "document/EditorDocument.h"
 #include "editor/PageFont.h"
 
 namespace tavmir {
 class MainModule;
-}
+struct RecoveryKeeping;
+}  // namespace tavmir
 
 namespace tavmir::gui {
 
@@ -43,6 +46,12 @@ struct GuiContext {
     // when the program is activated). GUI tests turn it off and make those looks themselves, so
     // the questions come at known moments; the look before every save is always taken.
     bool watchFilesOnDisk = true;
+    // Where the editors keep the journals of their unsaved changes; none kept when null (GUI
+    // tests that do not ask for them).
+    std::shared_ptr<RecoveryKeeping> recovery;
+    // The values of files gone from disk that are being recovered from their journals: the
+    // editor opening such a path reads them instead of the file.
+    std::map<std::string, SettingsReader> recoveredFiles;
     // The editor's page fonts, measured once for the run.
     PageFontCache pageFonts;
 

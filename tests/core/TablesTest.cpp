@@ -33,6 +33,7 @@
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
 #include "core/operations/TestCatalogue.h"
+#include "core/session/RecoveryScript.h"
 #include "core/session/SaveRunScript.h"
 #include "core/settingsfile/ReaderFixture.h"
 #include "document/Averages.h"
@@ -574,6 +575,9 @@ const std::map<std::string, Adapter>& adapters() {
         {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
         {"line-writer", [](const Cells& c) { return linesAfter(c[0], c[1]); }},
         {"save-run", [](const Cells& c) { return test::runSaveRunScript(c[0], c[1], c[2]); }},
+        {"recovery-journal",
+         [](const Cells& c) { return test::runRecoveryJournalCase(c[0], c[1], c[2]); }},
+        {"left-journals", [](const Cells& c) { return test::runLeftJournalsCase(c[0]); }},
         {"write-failure-message",
          [](const Cells& c) {
              static const std::map<std::string, WriteStage> kStages = {

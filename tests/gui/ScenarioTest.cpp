@@ -7,7 +7,9 @@
 //
 // Commands (one per line; leading blanks and lines starting with "#" are ignored; "$D" is the
 // scratch folder, and names of files are inside it):
-//   files    write NAME [ITEMS=text | -Section:Key]..  (a complete CFG file at the defaults,
+//   files    journal NAME [ITEMS=text].. (the journal of unsaved changes to NAME that a killed
+//            program left: opened at the defaults, ITEMS changed),
+//            write NAME [ITEMS=text | -Section:Key]..  (a complete CFG file at the defaults,
 //            changed; "#" in text is the ship-table row), bytes NAME TEXT (escapes \r \n \t \0
 //            \\ \xHH), sample NAME, folder NAME, remove NAME, recent NAME.., catalogue (mset.dat
 //            and template.dat beside the program), show-file NAME [TEXT] (bytes, or size and digest
@@ -87,6 +89,7 @@
 #include "document/Layout.h"
 
 #include "GuiContext.h"
+#include "common/FileIdentity.h"
 #include "document/FieldTexts.h"
 #include "document/SettingsWriter.h"
 #include "editor/FrmSettingsEdit.h"
@@ -95,6 +98,7 @@
 #include "gui/support/WidgetChecks.h"
 #include "mainwindow/GuiApplication.h"
 #include "mainwindow/MDIFormMain.h"
+#include "session/RecoveryJournal.h"
 #include "support/DocumentTestAccess.h"
 #include "support/Escapes.h"
 #include "support/TextDiff.h"
@@ -169,6 +173,8 @@ class Scenario {
                                                 "-" + std::to_string(++counter));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
+        // The program's state (journals of unsaved work, of writes in place) is the scenario's.
+        ::setenv("XDG_STATE_HOME", (m_folder / "state").c_str(), 1);
         context.programFolder = m_folder;
         context.catalogue = realCatalogue();
         // The files on disk are looked at when the script says (call editor.checkFileOnDisk,
@@ -451,6 +457,37 @@ class Scenario {
         return text(v);
     }
 
+    // A recovery journal of editor changes to NAME left by a program that was killed: opened at
+    // the defaults, ITEMS changed, the last change at 2026-01-01 00:00 UTC.
+    void writeJournal(const Command& c) {
+        RecoveryJournal j;
+        j.owner = "1.1";
+        j.path = path(c.words[1]).toStdString();
+        j.fileType = "CFG";
+        const FileIdentity id = identifyFile(j.path);
+        j.fileRead = id.exists;
+        j.size = id.size;
+        j.modifiedNs = id.modifiedNs;
+        j.hash = id.hash;
+        j.changedNs = 1767225600000000000;
+        FieldTexts texts;
+        for (int i = 1; i <= kSettingCount; ++i) {
+            texts[i] = cat()[i].defaultValue;
+            j.opened.push_back(FieldWrite{i, texts[i]});
+        }
+        for (std::size_t k = 2; k < c.words.size(); ++k) {
+            const std::size_t eq = c.words[k].find('=');
+            for (const auto& [i, row] : items(c.words[k].substr(0, eq)))
+                texts[i] = numbered(unescape(c.words[k].substr(eq + 1)), row);
+        }
+        for (int i = 1; i <= kSettingCount; ++i)
+            if (texts[i] != cat()[i].defaultValue) j.changes.push_back(FieldWrite{i, texts[i]});
+        fs::create_directories(m_folder / "state/tavmir/recovery");
+        writeBytes(
+            m_folder / ("state/tavmir/recovery/1.1-" + std::to_string(++m_journals) + ".journal"),
+            recoveryJournalBytes(j));
+    }
+
     void writeComplete(const Command& c) {
         FieldTexts texts;
         for (int i = 1; i <= kSettingCount; ++i) texts[i] = cat()[i].defaultValue;
@@ -547,6 +584,8 @@ class Scenario {
             if (c.words.size() == 3) window->resize(std::stoi(arg(1)), std::stoi(arg(2)));
         } else if (verb == "write") {
             writeComplete(c);
+        } else if (verb == "journal") {
+            writeJournal(c);
         } else if (verb == "bytes") {
             fs::create_directories((m_folder / arg(1)).parent_path());
             writeBytes(m_folder / arg(1), unescape(c.rest));
@@ -940,6 +979,7 @@ class Scenario {
     qsizetype m_printed = 0, m_folders = 0;
     bool m_paletteChanged = false;
     bool m_ended = false;  // the main window closed: the program ends
+    int m_journals = 0;    // journals written by the script
     const QPalette m_lightPalette = QApplication::palette();  // as the test began
 };
 

@@ -38,6 +38,8 @@ class DiskWatch {
     // Nothing known (an editor whose file was never read).
     void forget();
     bool known() const { return m_knownSet; }
+    // The identity remembered (meaningful while known()).
+    const FileIdentity& identity() const { return m_known; }
 
     // What to tell about the file at path now; `modified` says whether the editor holds
     // changes that are not saved (a reload would lose them).

@@ -19,6 +19,7 @@
 #include "editor/EditorCanvas.h"
 #include "editor/EditorFileWatch.h"
 #include "editor/EditorPages.h"
+#include "editor/EditorRecovery.h"
 #include "editor/EditorScrollArea.h"
 #include "session/MainModule.h"
 #include "session/SaveRun.h"
@@ -50,7 +51,10 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
         m_document.markFileGone();
         refreshCaption();
         emit historyChanged();
+        // Only this editor holds the values now: its journal keeps them.
+        emit valuesChanged();
     });
+    if (context.recovery) new EditorRecovery(*this, *context.recovery);
     connect(m_canvas, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
         showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()),
                        unwrittenLineCount(m_document.fileRecord()), &m_context);
@@ -208,18 +212,24 @@ std::string FrmSettingsEdit::filePath() const { return m_document.filePath(); }
 bool FrmSettingsEdit::modified() const { return m_document.modified(); }
 
 OpenResult FrmSettingsEdit::openFile(const std::string& path) {
+    const auto recovered = m_context.recoveredFiles.find(path);
+    return openFile(
+        path, recovered != m_context.recoveredFiles.end() ? recovered->second : SettingsReader());
+}
+
+OpenResult FrmSettingsEdit::openFile(const std::string& path, const SettingsReader& given) {
     std::optional<BusyCursor> busy(std::in_place);
     OpenRunFlags& flags =
         m_context.mainModule != nullptr ? m_context.mainModule->openRun() : m_ownRunFlags;
     const Catalogue& catalogue = *m_context.catalogue;
-    const SettingsReader reader = [&catalogue,
-                                   batch = flags.batchFileNumber](SettingsFileData& data) {
-        ReaderEnvironment env;
-        env.batchFileNumber = batch;
-        env.longDate = longDateText;
-        env.longTime = longTimeText;
-        validateSettingsFile(catalogue, data, env);
-    };
+    const SettingsReader reader =
+        given ? given : [&catalogue, batch = flags.batchFileNumber](SettingsFileData& data) {
+            ReaderEnvironment env;
+            env.batchFileNumber = batch;
+            env.longDate = longDateText;
+            env.longTime = longTimeText;
+            validateSettingsFile(catalogue, data, env);
+        };
     const LoadErrorDialog dialog = [this, &busy](const LoadErrorRequest& request) {
         busy.reset();
         return runLoadErrorDialog(this, request, &m_context);

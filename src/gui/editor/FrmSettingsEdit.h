@@ -41,6 +41,9 @@ class FrmSettingsEdit : public QWidget, public EditorWindow, private EditorField
     bool modified() const override;
     // Reads the file (load-error dialog when it has errors).
     OpenResult openFile(const std::string& path) override;
+    // The same with the values given by `reader` instead of the file's (a file recovered from
+    // its journal that is gone from disk).
+    OpenResult openFile(const std::string& path, const SettingsReader& reader);
     // Checks and writes in the file's own form.
     SaveResult saveFile() override;
     // Save As with the save dialog (Cancelled when the dialog is).

@@ -22,6 +22,7 @@
 #include "common/InPlaceWrite.h"
 #include "common/TemporaryName.h"
 #include "mainwindow/MDIFormMain.h"
+#include "mainwindow/SessionRecovery.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void initTavmirResources() { Q_INIT_RESOURCE(tavmir); }
@@ -111,6 +112,8 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
     // and said once.
     const std::string cutWrites = cutWritesMessage(completeCutWrites());
     if (!cutWrites.empty()) showInformation(window.get(), fromCore(cutWrites));
+    // Then the unsaved work of a program that ended without closing.
+    recoverUnsavedChanges(*window, context);
 
     std::vector<std::string> paths;
     for (const std::string& file : files) {
