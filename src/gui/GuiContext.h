@@ -49,6 +49,8 @@ struct GuiContext {
     // Where the editors keep the journals of their unsaved changes; none kept when null (GUI
     // tests that do not ask for them).
     std::shared_ptr<RecoveryKeeping> recovery;
+    // How long after a change of an editor's values its journal is written, at most.
+    int journalDelayMilliseconds = 1000;
     // The values of files gone from disk that are being recovered from their journals: the
     // editor opening such a path reads them instead of the file.
     std::map<std::string, SettingsReader> recoveredFiles;

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kOwnerSuffix = ".owner";
 
 int openNoFollow(const fs::path& p, int flags) {
-    return ::open(p.c_str(), flags | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    return ::open(p.c_str(), flags | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600);
 }
 
 // The owner token named by a journal's file name: "TOKEN-SERIAL.journal".

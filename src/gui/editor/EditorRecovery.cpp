@@ -7,10 +7,11 @@
 
 namespace tavmir::gui {
 
-EditorRecovery::EditorRecovery(FrmSettingsEdit& editor, RecoveryKeeping& keeping)
+EditorRecovery::EditorRecovery(FrmSettingsEdit& editor, RecoveryKeeping& keeping,
+                               int delayMilliseconds)
     : QObject(&editor), m_editor(editor), m_journal(keeping) {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(kDelayMilliseconds);
+    m_timer.setInterval(delayMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &EditorRecovery::writeNow);
     connect(&editor, &FrmSettingsEdit::fileLoaded, this, &EditorRecovery::baseline);
     connect(&editor, &FrmSettingsEdit::fileSaved, this, &EditorRecovery::baseline);

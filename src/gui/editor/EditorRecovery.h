@@ -17,10 +17,8 @@ class EditorRecovery : public QObject {
     Q_OBJECT
 
   public:
-    // How long after a change the journal is written, at most.
-    static constexpr int kDelayMilliseconds = 1000;
-
-    EditorRecovery(FrmSettingsEdit& editor, RecoveryKeeping& keeping);
+    // The journal is written `delayMilliseconds` after a change, at most.
+    EditorRecovery(FrmSettingsEdit& editor, RecoveryKeeping& keeping, int delayMilliseconds);
 
     // Writes the journal now if a change waits for it.
     void writeNow();

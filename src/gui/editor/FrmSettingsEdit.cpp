@@ -54,7 +54,8 @@ FrmSettingsEdit::FrmSettingsEdit(GuiContext& context, QWidget* parent)
         // Only this editor holds the values now: its journal keeps them.
         emit valuesChanged();
     });
-    if (context.recovery) new EditorRecovery(*this, *context.recovery);
+    if (context.recovery)
+        new EditorRecovery(*this, *context.recovery, context.journalDelayMilliseconds);
     connect(m_canvas, &EditorCanvas::loadErrorsButtonClicked, this, [this] {
         showLoadErrors(this, m_document.loadLog(), fromCore(m_document.filePath()),
                        unwrittenLineCount(m_document.fileRecord()), &m_context);
