@@ -578,6 +578,7 @@ const std::map<std::string, Adapter>& adapters() {
         {"recovery-journal",
          [](const Cells& c) { return test::runRecoveryJournalCase(c[0], c[1], c[2]); }},
         {"left-journals", [](const Cells& c) { return test::runLeftJournalsCase(c[0]); }},
+        {"last-session", [](const Cells& c) { return test::runLastSessionCase(c[0]); }},
         {"write-failure-message",
          [](const Cells& c) {
              static const std::map<std::string, WriteStage> kStages = {

@@ -39,6 +39,7 @@
 //            page's cells measured, with that label font when given)
 //   looking  show OBJ.PROPERTY.. with extra properties: editor.page/modified/focused/path,
 //            window.editors, field.ITEMS, app.overrideCursor, app.preferences, app.keepOriginal,
+//            app.reopenFiles,
 //            app.ended (the main window closed: the program ends), app.windows (those shown),
 //            OBJ.onTop (a shown window over a shown one),
 //            LIST.items, VIEW.rows, VIEW.row, OBJ.color/base/focused/centred/buttons/exists,
@@ -338,6 +339,7 @@ class Scenario {
                        std::to_string(c.preferences.disableWindowMessage) + " " +
                        c.preferences.messageTime;
             if (prop == "keepOriginal") return std::to_string(c.preferences.keepOriginal);
+            if (prop == "reopenFiles") return std::to_string(c.preferences.reopenFiles);
             if (prop == "ended") return m_ended ? "yes" : "no";
             if (prop == "windows") {  // the windows on the screen
                 std::vector<std::string> shown;

@@ -90,9 +90,21 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     m_alignCenterOption = align[1];
     m_alignRightOption = align[2];
 
+    auto* startFrame = new QGroupBox(QStringLiteral("Start"), editorTab);
+    startFrame->setObjectName(QStringLiteral("fStart"));
+    m_reopenFilesBox = new QCheckBox(
+        QStringLiteral("Reo&pen the files that were open when Tavmir was last closed"), startFrame);
+    m_reopenFilesBox->setObjectName(QStringLiteral("chReopenFiles"));
+    m_reopenFilesBox->setToolTip(
+        QStringLiteral("Whether a start without files to open reopens the files of the last "
+                       "session, each on its page, the active one in front"));
+    auto* startColumn = new QVBoxLayout(startFrame);
+    startColumn->addWidget(m_reopenFilesBox);
+
     auto* editorColumn = new QVBoxLayout(editorTab);
     editorColumn->addWidget(wheelFrame);
     editorColumn->addWidget(alignFrame);
+    editorColumn->addWidget(startFrame);
     editorColumn->addStretch();
     m_tabs->addTab(editorTab, QStringLiteral("Editor"));
 
@@ -183,6 +195,7 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     }
     m_disableMessageBox->setChecked(prefs.disableWindowMessage == 1);
     m_keepOriginalBox->setChecked(prefs.keepOriginal != 0);
+    m_reopenFilesBox->setChecked(prefs.reopenFiles != 0);
     m_messageTimeField->setText(fromCore(prefs.messageTime));
     showMessageTimeEnabled(prefs.disableWindowMessage != 1);
 
@@ -218,6 +231,7 @@ bool FrmPreferences::applyPreferences() {
     prefs.messageTime = *check;
     prefs.disableWindowMessage = disabled ? 1 : 0;
     prefs.keepOriginal = m_keepOriginalBox->isChecked() ? 1 : 0;
+    prefs.reopenFiles = m_reopenFilesBox->isChecked() ? 1 : 0;
     if (m_alignLeftOption->isChecked()) {
         prefs.textAlign = 0;
         m_alignmentWord = "left";

@@ -21,6 +21,7 @@
 #include "catalogue/Catalogue.h"
 #include "common/InPlaceWrite.h"
 #include "common/TemporaryName.h"
+#include "mainwindow/LastSessionRun.h"
 #include "mainwindow/MDIFormMain.h"
 #include "mainwindow/SessionRecovery.h"
 
@@ -122,6 +123,8 @@ std::unique_ptr<MDIFormMain> startGui(GuiContext& context,
         paths.push_back(error ? file : absolute.lexically_normal().string());
     }
     window->openFiles(paths);
+    // Without files to open, the files of the last session when the user chose so.
+    if (files.empty()) reopenLastSession(*window, context);
     return window;
 }
 

@@ -17,6 +17,7 @@
 #include "mainwindow/FrmAbout.h"
 #include "mainwindow/FrmMessage.h"
 #include "mainwindow/GuiApplication.h"
+#include "mainwindow/LastSessionRun.h"
 #include "mainwindow/MainKeyRouter.h"
 #include "mainwindow/MainMenuBar.h"
 #include "mainwindow/ProblemsView.h"
@@ -374,7 +375,10 @@ CloseAnswer MDIFormMain::askToSave(const std::string& path, bool allAnswers) {
 void MDIFormMain::closeEvent(QCloseEvent* event) {
     // The batch windows close first: one that is running refuses and says so, and then the
     // program goes on with every window as it was, rather than without its main window.
+    // What the next start is to reopen, taken before the editors close.
+    const LastSession session = openSession(*this);
     if (m_batchMenu->closeWindows() && m_module->requestQuit(*this)) {
+        rememberSession(session, m_context);
         event->accept();
         emit closed();
     } else {

@@ -21,7 +21,7 @@ const std::string kCorrupt =
     "The file tavmir.ini is corrupt\r\n\r\nYou must reinstall the application";
 const std::string kDefaultFile =
     "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
-    "MessageTime=1000\r\nKeepOriginal=1\r\n";
+    "MessageTime=1000\r\nKeepOriginal=1\r\n[Start]\r\nReopenFiles=0\r\n";
 const std::string kOlderFile =
     "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
     "MessageTime=1000\r\n";
@@ -42,7 +42,8 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKey) {
         // MouseWheelSpeed empty and DisableWindowMessage missing: one message for each.
         {partial, false, {kCorrupt, kCorrupt}, {2, 3, 0, "1234"}, partial},
         {"", false, {kCorrupt, kCorrupt, kCorrupt, kCorrupt}, {0, 3, 0, "1000"}, ""},
-        // KeepOriginal is younger than the file's four keys: its absence is no damage.
+        // KeepOriginal and ReopenFiles are younger than the file's four keys: their absence is
+        // no damage.
         {kOlderFile, false, {}, Preferences{}, kOlderFile},
         // The first failed default stops the creation: the defaults, and no talk of damage.
         {std::nullopt, true, {"WRITE"}, Preferences{}, ""},
@@ -67,18 +68,21 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKey) {
 TEST(Preferences, SaveWritesTheKeysInOrderAndKeepsOtherLines) {
     TempDir folder;
     const auto ini = folder.path() / "tavmir.ini";
-    EXPECT_EQ(test::statusText(savePreferences(folder.path(), {2, 3, 1, "0250", 0}, "center")), "");
+    EXPECT_EQ(test::statusText(savePreferences(folder.path(), {2, 3, 1, "0250", 0, 1}, "center")),
+              "");
     EXPECT_EQ(readAll(ini),
               "[Editor]\r\nTextAlign=center\r\nMouseWheelSpeed=3\r\n[Save]\r\n"
-              "DisableWindowMessage=1\r\nMessageTime=250\r\nKeepOriginal=0\r\n");
+              "DisableWindowMessage=1\r\nMessageTime=250\r\nKeepOriginal=0\r\n[Start]\r\n"
+              "ReopenFiles=1\r\n");
     EXPECT_EQ(loadPreferences(folder.path(), {}).keepOriginal, 0);
+    EXPECT_EQ(loadPreferences(folder.path(), {}).reopenFiles, 1);
 
     writeBytes(ini, "; mine\n[Save]\nMessageTime=9\n[Other]\nX=1\n");
     EXPECT_EQ(test::statusText(savePreferences(folder.path(), Preferences{}, "left")), "");
     EXPECT_EQ(readAll(ini),
               "; mine\n[Save]\nMessageTime=1000\nDisableWindowMessage=0\r\nKeepOriginal=1\r\n"
               "[Other]\nX=1\n"
-              "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n");
+              "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Start]\r\nReopenFiles=0\r\n");
     EXPECT_EQ(loadPreferences(folder.path(), [](const std::string& m) { ADD_FAILURE() << m; }),
               Preferences{});
 }

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "common/FileIdentity.h"
+#include "session/LastSession.h"
 #include "session/RecoveryJournal.h"
 #include "session/RecoveryStore.h"
 #include "support/TempDir.h"
@@ -149,6 +150,16 @@ std::string runLeftJournalsCase(const std::string& setup) {
     std::sort(names.begin(), names.end());
     for (const std::string& n : names) out += " " + n;
     ::close(liveLock);
+    return out;
+}
+
+std::string runLastSessionCase(const std::string& bytes) {
+    const std::optional<LastSession> s = parseLastSession(bytes);
+    if (!s) return "refused";
+    std::string out = "active " + std::to_string(s->active) + " |";
+    for (const SessionFile& f : s->files)
+        out += " " + f.path + " (page " + std::to_string(f.page) + ")";
+    if (lastSessionBytes(*s) == bytes) out += " | same bytes";
     return out;
 }
 

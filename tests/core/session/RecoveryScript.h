@@ -1,4 +1,4 @@
-// The cases of the recovery tables.
+// The cases of the recovery and last-session tables.
 //
 // recovery-journal: a journal for $D/a.cfg in form `form` with the changed values `values`
 // ("N=TEXT;N=TEXT", each opened as "old"), its bytes then changed by `change`: "" (none),
@@ -22,5 +22,9 @@ std::string runRecoveryJournalCase(const std::string& form, const std::string& v
                                    const std::string& change);
 
 std::string runLeftJournalsCase(const std::string& setup);
+
+// last-session: the bytes of a session file. Answer: the files with their pages and the active
+// one, or "refused"; and "same bytes" when writing what was read gives the bytes again.
+std::string runLastSessionCase(const std::string& bytes);
 
 }  // namespace tavmir::test
