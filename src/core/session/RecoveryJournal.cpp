@@ -66,7 +66,8 @@ class Cursor {
         if (ec != std::errc() || p == first) return std::nullopt;
         const std::size_t n = static_cast<std::size_t>(p - first);
         const std::size_t digits0 = m_rest[0] == '-' ? 1 : 0;
-        if (n > digits0 + 1 && m_rest[digits0] == '0') return std::nullopt;
+        // "0" alone; never "00", "01" or "-0".
+        if (m_rest[digits0] == '0' && (n > digits0 + 1 || digits0 == 1)) return std::nullopt;
         m_rest.remove_prefix(n);
         return v;
     }

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "common/FileIdentity.h"
+#include "common/Hash.h"
 #include "session/LastSession.h"
 #include "session/RecoveryJournal.h"
 #include "session/RecoveryStore.h"
@@ -96,6 +97,18 @@ std::string runRecoveryJournalCase(const std::string& form, const std::string& v
         bytes[std::stoul(change.substr(5, space - 5))] = change[space + 1];
     }
     if (change.starts_with("format ")) bytes.replace(24, 1, change.substr(7));
+    if (change.starts_with("edit ")) {
+        // One text replaced, and the journal sealed again with the hash of its new bytes.
+        const std::size_t bar = change.find('|');
+        const std::string from = change.substr(5, bar - 5);
+        bytes.replace(bytes.find(from), from.size(), change.substr(bar + 1));
+        bytes.resize(bytes.rfind("end "));
+        std::string hex(16, '0');
+        std::uint64_t h = fnv1a64(bytes);
+        for (int i = 15; i >= 0; --i, h >>= 4)
+            hex[static_cast<std::size_t>(i)] = "0123456789abcdef"[h & 15u];
+        bytes += "end " + hex + "\n";
+    }
     const auto read = parseRecoveryJournal(bytes);
     if (!read) return faultName(read.error());
     std::string out = describe(*read, dir.path().string());

@@ -3,9 +3,9 @@
 // recovery-journal: a journal for $D/a.cfg in form `form` with the changed values `values`
 // ("N=TEXT;N=TEXT", each opened as "old"), its bytes then changed by `change`: "" (none),
 // "cut K" (only the first K bytes), "byte K C" (byte K becomes C), "format F" (the head names
-// format F), "grow" (a value that takes it past the bound), "unread" (the editor never read
-// its file). Answer: what is read back, or the fault, and "same bytes" when writing what was
-// read gives the journal's bytes again.
+// format F), "edit FROM|TO" (the first FROM becomes TO, the hash made anew), "grow" (a value that
+// takes it past the bound), "unread" (the editor never read its file). Answer: what is read back,
+// or the fault, and "same bytes" when writing what was read gives the journal's bytes again.
 //
 // left-journals: the recovery folder holds journals as `setup` says, words separated by
 // spaces: "stale" (a journal of a program that ended), "live" (one of a program running now),
