@@ -25,7 +25,8 @@ constexpr PreferenceKey kMouseWheelSpeedKey{"Editor", "MouseWheelSpeed"};
 constexpr PreferenceKey kDisableWindowMessageKey{"Save", "DisableWindowMessage"};
 constexpr PreferenceKey kMessageTimeKey{"Save", "MessageTime"};
 constexpr PreferenceKey kKeepOriginalKey{"Save", "KeepOriginal"};
-constexpr std::size_t kKeyCount = 5;
+constexpr PreferenceKey kKeepLinesKey{"Save", "KeepLines"};
+constexpr std::size_t kKeyCount = 6;
 
 constexpr std::string_view kDefaultMessageTime = "1000";
 
@@ -39,9 +40,9 @@ Status writeAll(const std::filesystem::path& folder,
                 const std::array<std::string, kKeyCount>& values) {
     if (folder.empty()) return failedWith(preferencesWriteError(folder));
     const std::filesystem::path file = preferencesFilePath(folder);
-    const std::array<PreferenceKey, kKeyCount> keys{kTextAlignKey, kMouseWheelSpeedKey,
-                                                    kDisableWindowMessageKey, kMessageTimeKey,
-                                                    kKeepOriginalKey};
+    const std::array<PreferenceKey, kKeyCount> keys{
+        kTextAlignKey,   kMouseWheelSpeedKey, kDisableWindowMessageKey,
+        kMessageTimeKey, kKeepOriginalKey,    kKeepLinesKey};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!writeKey(file, keys[i], values[i])) return failedWith(preferencesWriteError(folder));
     }
@@ -99,6 +100,8 @@ int interpretDisableWindowMessage(std::string_view value) { return value == "1" 
 
 int interpretKeepOriginal(std::string_view value) { return value == "0" ? 0 : 1; }
 
+int interpretKeepLines(std::string_view value) { return value == "1" ? 1 : 0; }
+
 std::string interpretMessageTime(std::string_view value) {
     const std::string_view head = value.substr(0, 4);
     const std::optional<double> n = isNumber(head) ? numberValue(head) : std::nullopt;
@@ -114,7 +117,7 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
     const auto st = std::filesystem::symlink_status(file, ec);
     if (st.type() == std::filesystem::file_type::not_found) {
         const Status made =
-            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime), "1"});
+            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime), "1", "0"});
         // A file that could not be made is not a damaged one: run with the defaults.
         if (!made) {
             if (report) report(made.error());
@@ -145,6 +148,9 @@ Preferences preferencesFromText(std::string_view content, int& damagedKeys) {
     const std::optional<std::string> keep =
         findProfileValue(content, kKeepOriginalKey.section, kKeepOriginalKey.key);
     prefs.keepOriginal = interpretKeepOriginal(keep ? std::string_view(*keep) : std::string_view());
+    const std::optional<std::string> lines =
+        findProfileValue(content, kKeepLinesKey.section, kKeepLinesKey.key);
+    prefs.keepLines = interpretKeepLines(lines ? std::string_view(*lines) : std::string_view());
     return prefs;
 }
 
@@ -153,9 +159,10 @@ Status savePreferences(const std::filesystem::path& folder, const Preferences& p
     // The applied time is already decimal text; reading it back as a number drops any
     // leading zeros a caller may have left in it.
     const std::string time = shortestDecimal(leadingNumber(prefs.messageTime));
-    return writeAll(folder, {std::string(alignmentWord), decimal(prefs.mouseWheelSpeed),
-                             decimal(prefs.disableWindowMessage), time,
-                             decimal(prefs.keepOriginal != 0 ? 1 : 0)});
+    return writeAll(
+        folder, {std::string(alignmentWord), decimal(prefs.mouseWheelSpeed),
+                 decimal(prefs.disableWindowMessage), time,
+                 decimal(prefs.keepOriginal != 0 ? 1 : 0), decimal(prefs.keepLines != 0 ? 1 : 0)});
 }
 
 double messageTimeNumber(std::string_view fieldText) { return leadingNumber(fieldText); }
