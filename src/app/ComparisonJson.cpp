@@ -10,6 +10,19 @@ using Json = nlohmann::ordered_json;
 
 Json valueOrNull(const std::optional<std::string>& value) { return value ? Json(*value) : Json(); }
 
+// The report's "<error>" and "<warning>" cells, as data beside the raw value.
+Json markOf(ValueMark mark) {
+    switch (mark) {
+        case ValueMark::Error:
+            return "error";
+        case ValueMark::Warning:
+            return "warning";
+        case ValueMark::None:
+            break;
+    }
+    return Json();
+}
+
 }  // namespace
 
 std::string comparisonJson(const Catalogue& catalogue, const std::string& origin,
@@ -23,7 +36,9 @@ std::string comparisonJson(const Catalogue& catalogue, const std::string& origin
             differences.push_back({{"section", def.section},
                                    {"key", def.key},
                                    {"origin", valueOrNull(d.origin)},
-                                   {"file", valueOrNull(d.file)}});
+                                   {"file", valueOrNull(d.file)},
+                                   {"originMark", markOf(d.originMark)},
+                                   {"fileMark", markOf(d.fileMark)}});
         }
         Json entry;
         entry["file"] = pair.file;

@@ -1,5 +1,6 @@
 // The tavmir program. It reads the command line first: "--help" and "--version" print and end;
-// "--compare ORIGIN FILE..." compares files with an origin and prints the report; with "-v" and
+// "--compare ORIGIN FILE..." compares files with an origin and prints the report; "--set" and
+// "--fix" write values into the files' own lines; with "-v" and
 // at least one existing file (or any file, with --format or --no-report) it loads the catalogue,
 // validates the files and writes one report per file; "--format" chooses what goes to standard
 // output. None of these needs a display, and none reads or writes the preferences. Otherwise
@@ -14,6 +15,7 @@
 
 #include "ConsoleCompare.h"
 #include "ConsoleExit.h"
+#include "ConsoleSet.h"
 #include "ConsoleValidation.h"
 #include "app/CommandLine.h"
 #include "app/ProgramFolders.h"
@@ -56,6 +58,11 @@ tavmir::ConsoleExit runConsoleMode(const tavmir::CommandLineRequest& request,
         std::cerr << programMessage(load.error) << "\n";
         return ConsoleExit::Failure;
     }
+    if (request.mode == ProgramMode::Set || request.mode == ProgramMode::Fix)
+        return runConsoleSet(
+            *load.catalogue, request.commandFiles,
+            {request.mode == ProgramMode::Fix, request.assignments, request.dryRun, request.format},
+            std::cout, std::cerr);
     return request.mode == ProgramMode::Compare
                ? runConsoleCompare(*load.catalogue, request.operands, request.format, std::cout,
                                    std::cerr)

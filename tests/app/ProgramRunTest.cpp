@@ -112,6 +112,13 @@ void checkJson(const std::string& out, const std::string& where) {
     const auto doc = nlohmann::json::parse(out, nullptr, false);
     ASSERT_TRUE(doc.is_object()) << where << ": not a JSON document";
     for (const auto& file : doc.value("files", nlohmann::json::array())) {
+        if (file.contains("changes")) {  // --set and --fix: the lines and settings it counts
+            int counts[2] = {0, 0};
+            for (const auto& c : file.at("changes")) ++counts[c.at("before").is_null() ? 1 : 0];
+            EXPECT_EQ(file.at("changedLines"), counts[0]) << where << ": " << file.at("file");
+            EXPECT_EQ(file.at("addedSettings"), counts[1]) << where << ": " << file.at("file");
+            continue;
+        }
         int counts[2] = {0, 0};
         for (const auto& f : file.at("findings")) ++counts[f.at("kind") == "error" ? 0 : 1];
         EXPECT_EQ(file.at("errors"), counts[0]) << where << ": " << file.at("file");

@@ -23,12 +23,14 @@
 #include "app/ProfileFile.h"
 #include "app/ProgramFolders.h"
 #include "app/Startup.h"
+#include "batch/UnifiedDiff.h"
 #include "catalogue/StartupTables.h"
 #include "common/ElapsedTime.h"
 #include "common/FileIdentity.h"
 #include "common/Numeric.h"
 #include "common/SamePath.h"
 #include "common/Text.h"
+#include "core/batch/SetValuesScript.h"
 #include "core/common/SaveScript.h"
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
@@ -413,12 +415,15 @@ const std::map<std::string, Adapter>& adapters() {
                         : p == "fifo" || p == "dir"  ? PathKind::NotRegular
                                                      : PathKind::Missing;
              });
-             const char* modes[] = {"editor", "validate", "compare", "help", "version", "refused"};
+             const char* modes[] = {"editor", "validate", "compare", "set",
+                                    "fix",    "help",     "version", "refused"};
              const char* formats[] = {"", " format=gnu", " format=json"};
              return modes[static_cast<int>(r.mode)] + (" " + bracketed(r.commandFiles)) +
                     bracketed(r.operands) + (r.skipped.empty() ? "" : " skips ") +
                     bracketed(r.skipped) + r.error + formats[static_cast<int>(r.format)] +
-                    (r.writeReports ? "" : " no-report");
+                    (r.writeReports ? "" : " no-report") +
+                    (r.assignments.empty() ? "" : " set " + bracketed(r.assignments)) +
+                    (r.dryRun ? " dry-run" : "");
          }},
         {"printable-text", [](const Cells& c) { return printableText(c[0]); }},
         {"program-folders",
@@ -574,6 +579,10 @@ const std::map<std::string, Adapter>& adapters() {
          }},
         {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
         {"line-writer", [](const Cells& c) { return linesAfter(c[0], c[1]); }},
+        {"set-values", [](const Cells& c) { return test::runSetValuesScript(c[0], c[1]); }},
+        {"keep-lines-save",
+         [](const Cells& c) { return test::runKeepLinesSave(c[0], c[1], c[2]); }},
+        {"unified-diff", [](const Cells& c) { return unifiedDiff("f", c[0], c[1]); }},
         {"save-run", [](const Cells& c) { return test::runSaveRunScript(c[0], c[1], c[2]); }},
         {"recovery-journal",
          [](const Cells& c) { return test::runRecoveryJournalCase(c[0], c[1], c[2]); }},

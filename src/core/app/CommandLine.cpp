@@ -53,6 +53,7 @@ std::vector<std::string> splitCommandLine(std::string_view programPath,
 namespace {
 
 constexpr std::string_view kFormatOption = "--format";
+constexpr std::string_view kSetOption = "--set";
 
 std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
     if (name == "report") return OutputFormat::Report;
@@ -100,6 +101,7 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
     bool compare = false;
     bool optionsEnded = false;
     bool formatGiven = false;
+    bool fix = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
         // A lone "-" is a file name, as elsewhere.
@@ -116,6 +118,16 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                                                   "' for --format (report, gnu or json)"));
                 request.format = *format;
                 formatGiven = true;
+            } else if (arg == kSetOption || arg.starts_with(std::string(kSetOption) + "=")) {
+                const bool joined = arg.size() > kSetOption.size();
+                if (!joined && i + 1 == arguments.size())
+                    return refused(programMessage("--set needs SECTION:KEY=VALUE"));
+                request.assignments.push_back(joined ? arg.substr(kSetOption.size() + 1)
+                                                     : arguments[++i]);
+            } else if (arg == "--fix") {
+                fix = true;
+            } else if (arg == "--dry-run") {
+                request.dryRun = true;
             } else if (arg == "--no-report") {
                 request.writeReports = false;
             } else if (arg == "--") {
@@ -138,14 +150,26 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
     }
     if (validate && compare)
         return refused(programMessage("-v and --compare cannot be used together"));
+    const bool set = !request.assignments.empty();
+    if (set && fix) return refused(programMessage("--set and --fix cannot be used together"));
+    if ((set || fix) && (validate || compare))
+        return refused(programMessage(std::string(set ? "--set" : "--fix") +
+                                      " cannot be used with " + (validate ? "-v" : "--compare")));
+    if (request.dryRun && !set && !fix)
+        return refused(programMessage("--dry-run needs --set or --fix"));
+    if ((set || fix) && request.format == OutputFormat::Gnu)
+        return refused(programMessage(std::string(set ? "--set" : "--fix") +
+                                      " has no gnu format (report or json)"));
+    if ((set || fix) && !request.writeReports)
+        return refused(programMessage("--no-report needs -v"));
     if (compare && !request.writeReports)
         return refused(
             programMessage("--no-report belongs to -v (--compare writes no report file)"));
     if (compare && request.format == OutputFormat::Gnu)
         return refused(programMessage("--compare has no gnu format (report or json)"));
     if (!request.writeReports && !validate) return refused(programMessage("--no-report needs -v"));
-    if (formatGiven && !validate && !compare)
-        return refused(programMessage("--format needs -v or --compare"));
+    if (formatGiven && !validate && !compare && !set && !fix)
+        return refused(programMessage("--format needs -v, --compare, --set or --fix"));
     // Either option says a script is asking: it gets its answer, never the main window.
     const bool scripted = formatGiven || !request.writeReports;
     if (compare) {
@@ -175,6 +199,10 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
                                                                  : ": not a settings file"));
     }
     request.operands.clear();
+    if (set || fix) {
+        request.mode = set ? ProgramMode::Set : ProgramMode::Fix;
+        return request;
+    }
     request.mode = validate && (scripted || !request.commandFiles.empty()) ? ProgramMode::Validate
                                                                            : ProgramMode::Editor;
     return request;
@@ -186,22 +214,33 @@ std::string usageText() {
     return "usage: tavmir [FILE...]\n"
            "       tavmir -v [--format=FORMAT] [--no-report] FILE...\n"
            "       tavmir --compare [--format=FORMAT] ORIGIN FILE...\n"
+           "       tavmir --set SECTION:KEY=VALUE [--set ...] [--dry-run] [--format=FORMAT] "
+           "FILE...\n"
+           "       tavmir --fix [--dry-run] [--format=FORMAT] FILE...\n"
            "       tavmir --help | --version\n"
            "\n"
            "Without options, opens the editor with each settings FILE (.cfg or .set).\n"
            "  -v               validate each FILE and write its report beside it, to FILE.log\n"
            "  --compare        compare each FILE with ORIGIN and print the report\n"
+           "  --set SECTION:KEY=VALUE\n"
+           "                   write VALUE into each FILE's own line of the setting (or add\n"
+           "                   it at the end), keeping every other line as it is\n"
+           "  --fix            write into each FILE's lines the fixes of the values and\n"
+           "                   pairs that stop a save\n"
+           "  --dry-run        with --set or --fix: print the changes as a unified diff and\n"
+           "                   write nothing\n"
            "  --format=FORMAT  what goes to standard output: report (the default: one line\n"
            "                   per file, or the comparison report), gnu (-v only: one\n"
            "                   FILE:LINE: error: TEXT line per finding) or json (one document)\n"
+           "                   (--set and --fix: report or json)\n"
            "  --no-report      with -v: write no FILE.log\n"
            "  -h, --help       print this help and exit\n"
            "  --version        print the version and exit\n"
            "  --               end of options: the arguments after it are files\n"
            "\n"
-           "Exit status: 0 all files clean (or equal), 1 errors or warnings found (or files\n"
-           "differ), 2 a file could not be read or its report written, a wrong command line,\n"
-           "or no display for the editor.\n";
+           "Exit status: 0 all files clean (or equal, or set), 1 errors or warnings found (or\n"
+           "files differ, a value was refused, problems are left), 2 a file could not be read\n"
+           "or written, a wrong command line, or no display for the editor.\n";
 }
 
 std::string versionLine() {

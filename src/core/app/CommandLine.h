@@ -49,6 +49,8 @@ enum class ProgramMode {
     Editor,    // the main window, with the named files opened into editors
     Validate,  // "-v": validate the files and write one report per file
     Compare,   // "--compare ORIGIN FILE...": compare files with an origin and print the report
+    Set,       // "--set SECTION:KEY=VALUE... FILE...": write the values into the files' lines
+    Fix,       // "--fix FILE...": write the fixes of what stops a save into the files' lines
     Help,      // "--help" or "-h": print the usage
     Version,   // "--version": print the program's name and version
     Refused,   // an unknown option: print `error` and end with status 2
@@ -62,6 +64,8 @@ struct CommandLineRequest {
     std::string error;                      // Refused: the one line to print
     OutputFormat format = OutputFormat::Report;  // Validate and Compare: "--format=FORMAT"
     bool writeReports = true;                    // Validate: false with "--no-report"
+    std::vector<std::string> assignments;        // Set: each "--set" value, in order
+    bool dryRun = false;                         // Set and Fix: "--dry-run" prints a diff
 };
 
 // Says what a path names (pathKind, or a stand-in in tests).
@@ -72,8 +76,10 @@ using PathKindCheck = std::function<PathKind(const std::string& path)>;
 // "--help"/"-h" and "--version" win over everything after them; an argument starting with "-"
 // that is no option refuses the whole command line; after "--" every argument is a file.
 // "--format=FORMAT" (or "--format FORMAT"; report, gnu or json) and "--no-report" belong to
-// "-v" ("--format" also to "--compare", without gnu); with either of them "-v" is meant for a
-// script, so it validates even when no file is left and never starts the main window.
+// "-v" ("--format" also to "--compare", "--set" and "--fix", without gnu); with either of them
+// "-v" is meant for a script, so it validates even when no file is left and never starts the
+// main window. "--set SECTION:KEY=VALUE" (or "--set=..."; repeatable) and "--fix" are for
+// scripts too, never together and with neither -v nor --compare; "--dry-run" belongs to them.
 // Arguments naming nothing or something other than a regular file are skipped with a line
 // "<path>: no such file" or "<path>: not a settings file". Every argument a line repeats is
 // written as printableText shows it.

@@ -25,8 +25,9 @@ constexpr PreferenceKey kMouseWheelSpeedKey{"Editor", "MouseWheelSpeed"};
 constexpr PreferenceKey kDisableWindowMessageKey{"Save", "DisableWindowMessage"};
 constexpr PreferenceKey kMessageTimeKey{"Save", "MessageTime"};
 constexpr PreferenceKey kKeepOriginalKey{"Save", "KeepOriginal"};
+constexpr PreferenceKey kKeepLinesKey{"Save", "KeepLines"};
 constexpr PreferenceKey kReopenFilesKey{"Start", "ReopenFiles"};
-constexpr std::size_t kKeyCount = 6;
+constexpr std::size_t kKeyCount = 7;
 
 constexpr std::string_view kDefaultMessageTime = "1000";
 
@@ -41,8 +42,8 @@ Status writeAll(const std::filesystem::path& folder,
     if (folder.empty()) return failedWith(preferencesWriteError(folder));
     const std::filesystem::path file = preferencesFilePath(folder);
     const std::array<PreferenceKey, kKeyCount> keys{
-        kTextAlignKey,   kMouseWheelSpeedKey, kDisableWindowMessageKey,
-        kMessageTimeKey, kKeepOriginalKey,    kReopenFilesKey};
+        kTextAlignKey,    kMouseWheelSpeedKey, kDisableWindowMessageKey, kMessageTimeKey,
+        kKeepOriginalKey, kKeepLinesKey,       kReopenFilesKey};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (!writeKey(file, keys[i], values[i])) return failedWith(preferencesWriteError(folder));
     }
@@ -100,6 +101,8 @@ int interpretDisableWindowMessage(std::string_view value) { return value == "1" 
 
 int interpretKeepOriginal(std::string_view value) { return value == "0" ? 0 : 1; }
 
+int interpretKeepLines(std::string_view value) { return value == "1" ? 1 : 0; }
+
 int interpretReopenFiles(std::string_view value) { return value == "1" ? 1 : 0; }
 
 std::string interpretMessageTime(std::string_view value) {
@@ -117,7 +120,7 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
     const auto st = std::filesystem::symlink_status(file, ec);
     if (st.type() == std::filesystem::file_type::not_found) {
         const Status made =
-            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime), "1", "0"});
+            writeAll(folder, {"left", "2", "0", std::string(kDefaultMessageTime), "1", "0", "0"});
         // A file that could not be made is not a damaged one: run with the defaults.
         if (!made) {
             if (report) report(made.error());
@@ -148,6 +151,9 @@ Preferences preferencesFromText(std::string_view content, int& damagedKeys) {
     const std::optional<std::string> keep =
         findProfileValue(content, kKeepOriginalKey.section, kKeepOriginalKey.key);
     prefs.keepOriginal = interpretKeepOriginal(keep ? std::string_view(*keep) : std::string_view());
+    const std::optional<std::string> lines =
+        findProfileValue(content, kKeepLinesKey.section, kKeepLinesKey.key);
+    prefs.keepLines = interpretKeepLines(lines ? std::string_view(*lines) : std::string_view());
     const std::optional<std::string> reopen =
         findProfileValue(content, kReopenFilesKey.section, kReopenFilesKey.key);
     prefs.reopenFiles =
@@ -160,10 +166,11 @@ Status savePreferences(const std::filesystem::path& folder, const Preferences& p
     // The applied time is already decimal text; reading it back as a number drops any
     // leading zeros a caller may have left in it.
     const std::string time = shortestDecimal(leadingNumber(prefs.messageTime));
-    return writeAll(folder, {std::string(alignmentWord), decimal(prefs.mouseWheelSpeed),
-                             decimal(prefs.disableWindowMessage), time,
-                             decimal(prefs.keepOriginal != 0 ? 1 : 0),
-                             decimal(prefs.reopenFiles != 0 ? 1 : 0)});
+    return writeAll(
+        folder,
+        {std::string(alignmentWord), decimal(prefs.mouseWheelSpeed),
+         decimal(prefs.disableWindowMessage), time, decimal(prefs.keepOriginal != 0 ? 1 : 0),
+         decimal(prefs.keepLines != 0 ? 1 : 0), decimal(prefs.reopenFiles != 0 ? 1 : 0)});
 }
 
 double messageTimeNumber(std::string_view fieldText) { return leadingNumber(fieldText); }

@@ -1,11 +1,13 @@
 // The user preferences and their file, tavmir.ini in the preferences folder (the program's
 // folder for a portable copy, see ProgramFolders). The file has two sections, "Editor"
-// (TextAlign, MouseWheelSpeed) and "Save" (DisableWindowMessage, MessageTime, KeepOriginal);
+// (TextAlign, MouseWheelSpeed) and "Save" (DisableWindowMessage, MessageTime, KeepOriginal,
+// KeepLines), and "Start" (ReopenFiles);
 // it is read and written one value at a time through ProfileFile. Start-up creates the file with
 // the defaults when it is missing and reads the keys into a Preferences value; the preferences
-// dialog applies new values and saves them in a fixed order. KeepOriginal and the section "Start"
-// (ReopenFiles) came later than the other four: a file without them is not damaged, and keeps
-// originals and reopens nothing.
+// dialog applies new values and saves them in a fixed order. KeepOriginal came later than the
+// other four: a file without it is not damaged, and keeps originals; so did KeepLines, whose
+// absence means the save writes the whole file, and the section "Start" (ReopenFiles), whose
+// absence means a start reopens nothing.
 //
 // Failures are reported as message texts through a MessageReporter, so the GUI can show them in
 // a critical message box and validation mode can print them; nothing here shows anything.
@@ -29,7 +31,10 @@ struct Preferences {
     int disableWindowMessage = 0;      // 1 when the message window after a save is switched off
     std::string messageTime = "1000";  // milliseconds the message window stays, as decimal text
     int keepOriginal = 1;  // 1 when an editor's first save keeps the file as it was as FILE.bak
-    int reopenFiles = 0;   // 1 when a start without files reopens those open at the last exit
+    // 1 when Save writes only the values that changed into the file's own lines, keeping the
+    // lines the catalogue does not know, the order and the line ends (document/LineWriter.h).
+    int keepLines = 0;
+    int reopenFiles = 0;  // 1 when a start without files reopens those open at the last exit
 
     bool operator==(const Preferences&) const = default;
 };
@@ -59,13 +64,14 @@ int interpretDisableWindowMessage(std::string_view value);  // "1" 1, else 0
 std::string interpretMessageTime(
     std::string_view value);                        // first 4 characters if 100..5000, else "1000"
 int interpretKeepOriginal(std::string_view value);  // "0" 0, else (missing too) 1
+int interpretKeepLines(std::string_view value);     // "1" 1, else (missing too) 0
 int interpretReopenFiles(std::string_view value);   // "1" 1, else (missing too) 0
 
 // Creates the file with the defaults when missing (stopping at the first failed write, which is
 // reported and leaves the defaults in force), then reads the keys; each of the first four keys
 // that is missing or empty is reported as a damaged file, one message per key in the order they
-// are read (KeepOriginal is never reported). An empty folder means none can be kept: the
-// defaults, and nothing reported.
+// are read (KeepOriginal and KeepLines are never reported). An empty folder means none can be kept:
+// the defaults, and nothing reported.
 Preferences loadPreferences(const std::filesystem::path& folder, const MessageReporter& report);
 
 // The preferences as the text of a preferences file gives them. damagedKeys is set to how many
@@ -73,7 +79,7 @@ Preferences loadPreferences(const std::filesystem::path& folder, const MessageRe
 // for each); such a value is interpreted from the empty text.
 Preferences preferencesFromText(std::string_view content, int& damagedKeys);
 
-// Writes the six values in the dialog's order, stopping at the first failed write, which
+// Writes the seven values in the dialog's order, stopping at the first failed write, which
 // fails with preferencesWriteError(folder).
 Status savePreferences(const std::filesystem::path& folder, const Preferences& prefs,
                        std::string_view alignmentWord);

@@ -121,7 +121,13 @@ PairResult BatchComparison::comparePair(const SettingsFileData& one, const Setti
             const auto held = [&](const SettingsFileData& d) {
                 return d.found[i] ? std::optional<std::string>(d.values[i]) : std::nullopt;
             };
-            differences->push_back({k, held(one), held(two)});
+            const auto mark = [&](const SettingsFileData& d) {
+                return !d.found[i]         ? ValueMark::None
+                       : d.valueError[i]   ? ValueMark::Error
+                       : d.limitWarning[i] ? ValueMark::Warning
+                                           : ValueMark::None;
+            };
+            differences->push_back({k, held(one), held(two), mark(one), mark(two)});
         }
         if (++r.differences == 1) {
             line(table, kHeading);

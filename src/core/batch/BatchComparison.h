@@ -52,10 +52,16 @@ struct PairResult {
 
 // One row of a pair's table as data: the setting and its values as the two files hold them
 // (no value: the setting is not found in that file).
+// How the report marks a value instead of showing it: "<error>" for a value with an error,
+// "<warning>" for one outside the limits.
+enum class ValueMark { None, Error, Warning };
+
 struct SettingDifference {
     int setting = 0;
     std::optional<std::string> origin;
     std::optional<std::string> file;
+    ValueMark originMark = ValueMark::None;
+    ValueMark fileMark = ValueMark::None;
 };
 
 // What one pair gave, for callers that want the results as data rather than as report text.

@@ -112,6 +112,7 @@ OpenOutcome EditorDocument::openFile(const std::string& path, const SettingsRead
     m_modified = false;
     m_fileType = record->fileType;
     fillFields(*record, fillMissing, flags.loadDecision == LoadDecision::Defaults);
+    m_savedFields = m_fields;
     m_hasLoadErrors = hasErrors;
     m_loadLog = std::move(log);
     m_record = std::move(record);
@@ -387,6 +388,7 @@ void EditorDocument::markSaved() {
     finishTyping();
     m_modified = false;
     m_history.markSaved();
+    m_savedFields = m_fields;
 }
 
 }  // namespace tavmir

@@ -119,6 +119,8 @@ class EditorDocument {
     // --- Field texts ------------------------------------------------------------------
     const FieldTexts& fields() const { return m_fields; }
     const std::string& text(int item) const { return m_fields[item]; }
+    // A setting's text as the open (or reload) filled it in, or as the last save wrote it.
+    const std::string& savedText(int item) const { return m_savedFields[item]; }
     // The tooltip of field `item`'s label and value field.
     const std::string& tooltip(int item) const;
     bool loading() const { return m_loading; }
@@ -230,6 +232,7 @@ class EditorDocument {
     bool m_hasLoadErrors = false;
 
     FieldTexts m_fields;
+    FieldTexts m_savedFields;
     std::array<std::string, kFieldCount + 1> m_tooltips{};
     std::array<std::string, kFieldCount + 1> m_tooltipTails{};  // limits text and description
 

@@ -47,7 +47,7 @@ std::string writeFailureMessage(const WriteError& error, const std::string& path
 
 SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,
                               std::string_view fileType, const std::string& path,
-                              const BeforeWrite& beforeWrite) {
+                              const BeforeWrite& beforeWrite, const OwnLines& ownLines) {
     SaveOutcome outcome;
     if (auto failure = checkBeforeSave(catalogue, texts)) {
         outcome.result = SaveResult::WrongValue;
@@ -61,8 +61,10 @@ SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& text
         return outcome;
     }
 
+    std::optional<std::string> lines;
+    if (ownLines) lines = ownLines();
     const WriteResult written =
-        writeFileSafely(path, settingsFileBytes(catalogue, texts, fileType));
+        writeFileSafely(path, lines ? *lines : settingsFileBytes(catalogue, texts, fileType));
     if (!written) {
         const WriteError& e = written.error();
         outcome.result = SaveResult::WriteFailed;
@@ -76,9 +78,9 @@ SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& text
 }
 
 SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
-                     const BeforeWrite& beforeWrite) {
+                     const BeforeWrite& beforeWrite, const OwnLines& ownLines) {
     SaveOutcome outcome =
-        writeSettingsFile(catalogue, texts, state.fileType, state.filePath, beforeWrite);
+        writeSettingsFile(catalogue, texts, state.fileType, state.filePath, beforeWrite, ownLines);
     if (outcome.ok()) state.modified = false;
     outcome.caption = captionFor(state.filePath, state.modified);
     return outcome;
@@ -86,10 +88,10 @@ SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveSt
 
 SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
                        const std::string& chosenPath, int filterIndex,
-                       const BeforeWrite& beforeWrite) {
+                       const BeforeWrite& beforeWrite, const OwnLines& ownLines) {
     state.fileType = fileTypeForFilterIndex(filterIndex);
     SaveOutcome outcome =
-        writeSettingsFile(catalogue, texts, state.fileType, chosenPath, beforeWrite);
+        writeSettingsFile(catalogue, texts, state.fileType, chosenPath, beforeWrite, ownLines);
     if (outcome.ok()) {
         outcome.pathChanged = !samePath(state.filePath, chosenPath);
         outcome.addToRecentFiles = true;

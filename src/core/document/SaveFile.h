@@ -13,6 +13,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,23 +72,27 @@ struct SaveOutcome {
 // declined to overwrite a change made on disk).
 using BeforeWrite = std::function<bool(const std::string& path)>;
 
+// Called after BeforeWrite: the bytes to write instead of the whole file the catalogue's
+// order gives (the values written into the file's own lines), or nothing for the whole file.
+using OwnLines = std::function<std::optional<std::string>()>;
+
 // Checks texts 1..961 and writes them to path in the form of fileType.
 // Changes no state; the outcome's caption is left empty.
 SaveOutcome writeSettingsFile(const Catalogue& catalogue, const FieldTexts& texts,
                               std::string_view fileType, const std::string& path,
-                              const BeforeWrite& beforeWrite = {});
+                              const BeforeWrite& beforeWrite = {}, const OwnLines& ownLines = {});
 
 // Writes to state.filePath in the form state.fileType; clears state.modified on
 // success.
 SaveOutcome saveFile(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
-                     const BeforeWrite& beforeWrite = {});
+                     const BeforeWrite& beforeWrite = {}, const OwnLines& ownLines = {});
 
 // SaveFileAs after the dialog: filterIndex 2 chooses SET, any other entry CFG, and the choice
 // stays even when the write fails; on success state.filePath becomes chosenPath and
 // state.modified false.
 SaveOutcome saveFileAs(const Catalogue& catalogue, const FieldTexts& texts, SaveState& state,
                        const std::string& chosenPath, int filterIndex,
-                       const BeforeWrite& beforeWrite = {});
+                       const BeforeWrite& beforeWrite = {}, const OwnLines& ownLines = {});
 
 // The filter entry the save dialog preselects for a document of this form: 2 for "SET",
 // else 1.

@@ -8,7 +8,9 @@
 //   3. at the first save of the editing session over a file that is there, the file as it was
 //      is kept as FILE.bak (when the preference says so); when that fails, the user is asked
 //      whether to save anyway;
-//   4. the write (atomic; see common/FileWrite.h);
+//   4. the write (atomic; see common/FileWrite.h): the whole file in the catalogue's order, or,
+//      when the KeepLines preference says so and the form stays, the values that changed
+//      written into the file's own lines as they are on disk now (document/LineWriter.h);
 //   5. the document is marked saved (its form and, after Save As, its path follow);
 //   6. the identity of the bytes written is remembered, so the editor's own save is never
 //      taken for a change and a change made right after it always is;
@@ -44,6 +46,7 @@ struct SaveChoice {
 
 struct SaveSettings {
     bool keepOriginals = true;      // the KeepOriginal preference
+    bool keepLines = false;         // the KeepLines preference
     RecentFiles* recent = nullptr;  // the recent files Save As adds to; none when null
 };
 

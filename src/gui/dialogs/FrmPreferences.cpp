@@ -143,8 +143,18 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     m_keepOriginalBox->setToolTip(
         QStringLiteral("Whether an editor's first save keeps the file as it was on disk beside it, "
                        "with comments and lines the save does not write"));
+    m_keepLinesBox = new QCheckBox(
+        QStringLiteral("Keep the file's own &lines when saving (unknown settings, order, line "
+                       "ends); write only the values that changed"),
+        originalFrame);
+    m_keepLinesBox->setObjectName(QStringLiteral("chKeepLines"));
+    m_keepLinesBox->setToolTip(
+        QStringLiteral("Whether Save writes the changed values into the file's own lines, so a "
+                       "change of one value is a change of one line, instead of writing the "
+                       "whole file anew"));
     auto* originalColumn = new QVBoxLayout(originalFrame);
     originalColumn->addWidget(m_keepOriginalBox);
+    originalColumn->addWidget(m_keepLinesBox);
     auto* saveColumn = new QVBoxLayout(saveTab);
     saveColumn->addWidget(messageFrame);
     saveColumn->addWidget(originalFrame);
@@ -195,6 +205,7 @@ FrmPreferences::FrmPreferences(GuiContext& context, std::function<void()> realig
     }
     m_disableMessageBox->setChecked(prefs.disableWindowMessage == 1);
     m_keepOriginalBox->setChecked(prefs.keepOriginal != 0);
+    m_keepLinesBox->setChecked(prefs.keepLines != 0);
     m_reopenFilesBox->setChecked(prefs.reopenFiles != 0);
     m_messageTimeField->setText(fromCore(prefs.messageTime));
     showMessageTimeEnabled(prefs.disableWindowMessage != 1);
@@ -231,6 +242,7 @@ bool FrmPreferences::applyPreferences() {
     prefs.messageTime = *check;
     prefs.disableWindowMessage = disabled ? 1 : 0;
     prefs.keepOriginal = m_keepOriginalBox->isChecked() ? 1 : 0;
+    prefs.keepLines = m_keepLinesBox->isChecked() ? 1 : 0;
     prefs.reopenFiles = m_reopenFilesBox->isChecked() ? 1 : 0;
     if (m_alignLeftOption->isChecked()) {
         prefs.textAlign = 0;

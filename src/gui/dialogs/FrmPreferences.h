@@ -58,6 +58,7 @@ class FrmPreferences : public QDialog {
     QLabel* m_messageTimeLabel = nullptr;            // lMessageTime
     FilteredLineEdit* m_messageTimeField = nullptr;  // tMessageTime
     QCheckBox* m_keepOriginalBox = nullptr;          // chKeepOriginal
+    QCheckBox* m_keepLinesBox = nullptr;             // chKeepLines
     QCheckBox* m_reopenFilesBox = nullptr;           // chReopenFiles
 };
 

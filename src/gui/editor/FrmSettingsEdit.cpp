@@ -182,6 +182,7 @@ SaveResult FrmSettingsEdit::save(const SaveChoice& choice) {
         EditorSaveQuestions questions(*this);
         SaveSettings settings;
         settings.keepOriginals = m_context.preferences.keepOriginal != 0;
+        settings.keepLines = m_context.preferences.keepLines != 0;
         if (m_context.mainModule != nullptr) settings.recent = &m_context.mainModule->recentFiles();
         outcome = saveDocument(m_document, choice, questions, settings);
     }

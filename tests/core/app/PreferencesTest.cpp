@@ -21,7 +21,7 @@ const std::string kCorrupt =
     "The file tavmir.ini is corrupt\r\n\r\nYou must reinstall the application";
 const std::string kDefaultFile =
     "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
-    "MessageTime=1000\r\nKeepOriginal=1\r\n[Start]\r\nReopenFiles=0\r\n";
+    "MessageTime=1000\r\nKeepOriginal=1\r\nKeepLines=0\r\n[Start]\r\nReopenFiles=0\r\n";
 const std::string kOlderFile =
     "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Save]\r\nDisableWindowMessage=0\r\n"
     "MessageTime=1000\r\n";
@@ -68,12 +68,12 @@ TEST(Preferences, LoadingCreatesMissingFileAndReportsEachDamagedKey) {
 TEST(Preferences, SaveWritesTheKeysInOrderAndKeepsOtherLines) {
     TempDir folder;
     const auto ini = folder.path() / "tavmir.ini";
-    EXPECT_EQ(test::statusText(savePreferences(folder.path(), {2, 3, 1, "0250", 0, 1}, "center")),
-              "");
+    EXPECT_EQ(
+        test::statusText(savePreferences(folder.path(), {2, 3, 1, "0250", 0, 0, 1}, "center")), "");
     EXPECT_EQ(readAll(ini),
               "[Editor]\r\nTextAlign=center\r\nMouseWheelSpeed=3\r\n[Save]\r\n"
-              "DisableWindowMessage=1\r\nMessageTime=250\r\nKeepOriginal=0\r\n[Start]\r\n"
-              "ReopenFiles=1\r\n");
+              "DisableWindowMessage=1\r\nMessageTime=250\r\nKeepOriginal=0\r\nKeepLines=0\r\n"
+              "[Start]\r\nReopenFiles=1\r\n");
     EXPECT_EQ(loadPreferences(folder.path(), {}).keepOriginal, 0);
     EXPECT_EQ(loadPreferences(folder.path(), {}).reopenFiles, 1);
 
@@ -81,6 +81,7 @@ TEST(Preferences, SaveWritesTheKeysInOrderAndKeepsOtherLines) {
     EXPECT_EQ(test::statusText(savePreferences(folder.path(), Preferences{}, "left")), "");
     EXPECT_EQ(readAll(ini),
               "; mine\n[Save]\nMessageTime=1000\nDisableWindowMessage=0\r\nKeepOriginal=1\r\n"
+              "KeepLines=0\r\n"
               "[Other]\nX=1\n"
               "[Editor]\r\nTextAlign=left\r\nMouseWheelSpeed=2\r\n[Start]\r\nReopenFiles=0\r\n");
     EXPECT_EQ(loadPreferences(folder.path(), [](const std::string& m) { ADD_FAILURE() << m; }),
