@@ -30,15 +30,10 @@ FrmSettingsEdit* editorOf(MDIFormMain& window, const std::string& path) {
     return nullptr;
 }
 
-// Opens the journal's file and applies its values; true when the editor holds them.
-bool recoverOne(MDIFormMain& window, GuiContext& context, const LeftJournal& left) {
+// Applies a journal's values to the editor its file was opened in; true when the editor holds
+// them.
+bool applyJournal(MDIFormMain& window, GuiContext& context, const LeftJournal& left) {
     const RecoveryJournal& journal = left.journal;
-    if (left.since == FileSinceOpened::Gone)
-        context.recoveredFiles[journal.path] = [&journal](SettingsFileData& record) {
-            fillFromJournal(journal, record);
-        };
-    window.openFiles({journal.path});
-    context.recoveredFiles.erase(journal.path);
     FrmSettingsEdit* editor = editorOf(window, journal.path);
     if (editor == nullptr) return false;
     EditorDocument& document = editor->document();
@@ -67,19 +62,25 @@ void recoverUnsavedChanges(MDIFormMain& window, GuiContext& context) {
                                   lastChangeText(l.journal.changedNs),
                                   fromCore(std::string(sinceOpenedWarning(l.since)))});
     const std::vector<RecoverAnswer> answers = askToRecover(&window, rows);
+    // The files recovered open as one run of the Open command (Continue All offered); a file
+    // gone from disk opens from its journal.
+    std::vector<std::string> paths;
     for (std::size_t i = 0; i < left.journals.size(); ++i) {
         const LeftJournal& l = left.journals[i];
-        switch (answers[i]) {
-            case RecoverAnswer::Recover:
-                if (recoverOne(window, context, l)) removeJournal(l.file);
-                break;
-            case RecoverAnswer::Discard:
-                removeJournal(l.file);
-                break;
-            case RecoverAnswer::Later:
-                break;
-        }
+        if (answers[i] == RecoverAnswer::Discard) removeJournal(l.file);
+        if (answers[i] != RecoverAnswer::Recover) continue;
+        paths.push_back(l.journal.path);
+        if (l.since == FileSinceOpened::Gone)
+            context.recoveredFiles[l.journal.path] = [&l](SettingsFileData& record) {
+                fillFromJournal(l.journal, record);
+            };
     }
+    if (paths.empty()) return;
+    window.openFiles(paths);
+    context.recoveredFiles.clear();
+    for (std::size_t i = 0; i < left.journals.size(); ++i)
+        if (answers[i] == RecoverAnswer::Recover && applyJournal(window, context, left.journals[i]))
+            removeJournal(left.journals[i].file);
 }
 
 }  // namespace tavmir::gui
