@@ -3,13 +3,14 @@
 #include <chrono>
 #include <iostream>
 
+#include "app/CommandLine.h"
 #include "editor/FrmSettingsEdit.h"
 
 namespace tavmir::gui {
 
 EditorRecovery::EditorRecovery(FrmSettingsEdit& editor, RecoveryKeeping& keeping,
                                int delayMilliseconds)
-    : QObject(&editor), m_editor(editor), m_journal(keeping) {
+    : QObject(&editor), m_editor(editor), m_keeping(keeping), m_journal(keeping) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(delayMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &EditorRecovery::writeNow);
@@ -33,6 +34,14 @@ void EditorRecovery::writeNow() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     m_journal.update(m_editor.document(),
                      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    // A journal that could not be written (a full disk, a state folder that cannot be made)
+    // goes to the log; the editor goes on without it.
+    std::string failure = m_keeping.writer.takeFailure();
+    if (failure.empty() && m_journal.file().empty()) failure = m_keeping.owner.folderError();
+    if (!failure.empty() && failure != m_lastFailure)
+        std::cerr << programMessage("unsaved changes cannot be kept for recovery: " + failure)
+                  << "\n";
+    m_lastFailure = std::move(failure);
 }
 
 }  // namespace tavmir::gui

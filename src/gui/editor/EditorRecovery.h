@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <string>
+
 #include "session/EditorJournal.h"
 
 namespace tavmir::gui {
@@ -28,8 +30,10 @@ class EditorRecovery : public QObject {
     void changed();
 
     FrmSettingsEdit& m_editor;
+    RecoveryKeeping& m_keeping;
     EditorJournal m_journal;
     QTimer m_timer;
+    std::string m_lastFailure;  // said once until it changes
 };
 
 }  // namespace tavmir::gui
