@@ -3,6 +3,7 @@
 # (copies of the bundled sample, each with its report written) against a Python configparser
 # script that only parses the same files, in the same run. Prints both times and the ratio.
 # Then, on the same files in the same run, `tavmir -v --format=gnu --no-report` (the findings
+# Last, `tavmir --set` of one value into the same files, in their own lines.
 # as lines, no reports) against `tavmir -v`: the first must be at least as fast.
 #   bench/cli_bench.sh [BUILD_DIR] [COUNT]      (defaults: build, 1000)
 set -euo pipefail
@@ -29,3 +30,12 @@ printf 'configparser parse only, %d files: %6.3f s (best of 3)\n' "$count" "$pyt
 printf 'tavmir is %.1f times as fast (goal: at least 15)\n' "$(awk -v p="$python" -v t="$tavmir" 'BEGIN { print p / t }')"
 printf 'tavmir -v --format=gnu --no-report, %d files: %6.3f s (best of 3)\n' "$count" "$gnu"
 printf 'that is %.2f times the time of tavmir -v (goal: at most 1)\n' "$(awk -v g="$gnu" -v t="$tavmir" 'BEGIN { print g / t }')"
+
+# `tavmir --set` of one value into the same 1,000 files, each written in its own lines (goal:
+# at most 1 s); each file must then differ from the sample in exactly one line.
+best_set() { for v in 11 12 13; do seconds "$build/bin/tavmir" --set "Misc:SendPositionDelay=$v" "${files[@]}"; done | sort -g | head -1; }
+set_time=$(best_set)
+changed=0
+for f in "${files[@]}"; do [ "$(diff samples/arena.cfg "$f" | grep -c '^>')" -eq 1 ] && changed=$((changed + 1)); done
+[ "$changed" -eq "$count" ] || { echo "cli_bench: --set did not change one line in every file" >&2; exit 1; }
+printf 'tavmir --set, one value, %d files: %6.3f s (best of 3; goal: at most 1)\n' "$count" "$set_time"

@@ -52,7 +52,8 @@ inline std::string escape(const std::string& s) {
 
 // A report's header clock becomes "(clock)" and every elapsed time "mm:ss".
 inline std::string maskClocks(std::string s) {
-    for (const std::string begin : {"Begin of validation", "Begin of comparison"})
+    for (const std::string begin :
+         {"Begin of validation", "Begin of comparison", "Begin of setting values"})
         if (const std::size_t at = s.find(begin); at != std::string::npos)
             s.replace(at + begin.size(), s.find('\n', at) - at - begin.size(), " (clock)");
     for (std::size_t at = 0; (at = s.find("Total time: ", at)) != std::string::npos; at += 12)

@@ -97,7 +97,9 @@ std::ptrdiff_t BatchFileList::findPath(std::string_view path) const {
 
 std::vector<std::string> listToRetain(const BatchFileList& list, std::string_view originText) {
     std::vector<std::string> kept;
+    // The comparison keeps its origin first, the setting of values the values' text.
     if (list.mode() == BatchMode::Compare) kept.emplace_back(trimSpaces(originText));
+    if (list.mode() == BatchMode::Set) kept.emplace_back(originText);
     for (std::size_t i = 0; i < list.size(); ++i) kept.push_back(list.row(i).path);
     return kept;
 }
@@ -216,16 +218,25 @@ void scanFolder(const std::string& folder, std::string_view filterText, bool inc
 namespace {
 constexpr std::string_view kValidatingMarker = ". Validating ";
 constexpr std::string_view kComparingMarker = ". Comparing";
+constexpr std::string_view kSettingMarker = ". Setting ";
 }  // namespace
 
 std::string logMarkerOfRow(const BatchFileList& list, std::size_t i) {
     if (i >= list.size()) return {};
     if (list.mode() == BatchMode::Validate)
         return std::string(kValidatingMarker) + list.row(i).path;
+    if (list.mode() == BatchMode::Set)
+        return std::to_string(i + 1) + std::string(kSettingMarker) +
+               printableText(list.row(i).path);
     return std::to_string(i + 1) + std::string(kComparingMarker);
 }
 
 std::ptrdiff_t rowOfLogLine(const BatchFileList& list, std::string_view line) {
+    if (list.mode() == BatchMode::Set) {
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (line == logMarkerOfRow(list, i)) return static_cast<std::ptrdiff_t>(i);
+        return -1;
+    }
     if (list.mode() == BatchMode::Validate) {
         const std::size_t at = line.find(kValidatingMarker);
         if (at == std::string_view::npos) return -1;

@@ -14,14 +14,16 @@
 
 namespace tavmir {
 
-enum class BatchMode { Validate, Compare };
+// Set: the list of files the "Set Values In Files" window writes values into.
+enum class BatchMode { Validate, Compare, Set };
 
 // The image shown in a row's last column.
 enum class ResultMark { None, Ok, Orange, Red };
 
 struct BatchRow {
     std::string path;      // as added, in the letter case given
-    std::string cells[3];  // validation: Type, Errors, Warnings; comparison: Differences
+    std::string cells[3];  // validation: Type, Errors, Warnings; comparison: Differences; set:
+                           // Result
     ResultMark mark = ResultMark::None;
     bool typeAlert = false;  // the Type cell drawn bold in red
 
@@ -78,6 +80,7 @@ inline constexpr std::string_view kBatchFilesFilter =
 struct RetainedBatchLists {
     std::vector<std::string> validation;
     std::vector<std::string> comparison;  // origin text first when anything was kept
+    std::vector<std::string> setting;
 };
 
 // What a window keeps when it closes.
@@ -126,7 +129,7 @@ void scanFolder(const std::string& folder, std::string_view filterText, bool inc
 std::string logMarkerOfRow(const BatchFileList& list, std::size_t i);
 // The row a log line names, or -1: a validation line holding ". Validating " names the row
 // whose path equals the rest of the line; a comparison line holding ". Comparing" the row whose
-// number equals the text before it.
+// number equals the text before it; a line "N. Setting PATH" of setting values names row N.
 std::ptrdiff_t rowOfLogLine(const BatchFileList& list, std::string_view line);
 // The line of `text` that holds position `pos` (from after the previous LF to the next CR).
 std::string_view lineAt(std::string_view text, std::size_t pos);

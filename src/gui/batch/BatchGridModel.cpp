@@ -78,6 +78,7 @@ int BatchGridModel::columnCount(const QModelIndex& parent) const {
 
 QList<int> BatchGridModel::columnWidths(BatchMode mode) {
     if (mode == BatchMode::Validate) return {30, 367, 44, 65, 70, 22};
+    if (mode == BatchMode::Set) return {30, 343, 205, 22};
     return {30, 463, 85, 22};
 }
 
@@ -95,7 +96,9 @@ QVariant BatchGridModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::DecorationRole && c == last) return resultIcon(row.mark);
     if (role == Qt::TextAlignmentRole)
-        return c <= 1 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
+        return c <= 1 || m_list.mode() == BatchMode::Set
+                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                   : QVariant(Qt::AlignCenter);
     if (c == 2 && m_list.mode() == BatchMode::Validate && row.typeAlert) {
         if (role == Qt::ForegroundRole)
             return QBrush(ThemeColours(QGuiApplication::palette()).readable(QColor(255, 0, 0)));
@@ -118,9 +121,12 @@ QVariant BatchGridModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole) return {};
     static const char* validate[] = {"", "File", "Type", "Errors", "Warnings", ""};
     static const char* compare[] = {"", "File", "Differences", ""};
+    static const char* set[] = {"", "File", "Result", ""};
     if (section < 0 || section >= columnCount()) return {};
-    return QString::fromLatin1(m_list.mode() == BatchMode::Validate ? validate[section]
-                                                                    : compare[section]);
+    const BatchMode mode = m_list.mode();
+    return QString::fromLatin1(mode == BatchMode::Validate ? validate[section]
+                               : mode == BatchMode::Set    ? set[section]
+                                                           : compare[section]);
 }
 
 void BatchGridModel::reset() {

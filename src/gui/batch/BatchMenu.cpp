@@ -2,6 +2,7 @@
 
 #include "UiServices.h"
 #include "batch/FrmCompareFiles.h"
+#include "batch/FrmSetValues.h"
 #include "batch/FrmValidateFiles.h"
 #include "batch/FrmValidateTemplateSSS.h"
 
@@ -23,8 +24,10 @@ FrmValidateFiles* BatchMenu::validateFiles() { return openOne(m_validate, m_main
 
 FrmCompareFiles* BatchMenu::compareFiles() { return openOne(m_compare, m_main, m_context); }
 
+FrmSetValues* BatchMenu::setValues() { return openOne(m_set, m_main, m_context); }
+
 bool BatchMenu::closeWindows() {
-    const QPointer<BatchWindow> windows[] = {m_validate.data(), m_compare.data()};
+    const QPointer<BatchWindow> windows[] = {m_validate.data(), m_compare.data(), m_set.data()};
     for (const QPointer<BatchWindow>& window : windows)
         if (window && window->isVisible() && !window->close()) return false;
     return true;

@@ -1,5 +1,6 @@
-// The File menu's batch commands: Compare CFG/SET Files, Validate CFG/SET Files (one window of
-// each, raised when already open) and Validate template.sss (a modal dialog).
+// The File menu's batch commands: Compare CFG/SET Files, Validate CFG/SET Files, Set Values In
+// CFG/SET Files (one window of each, raised when already open) and Validate template.sss (a modal
+// dialog).
 #pragma once
 
 #include <QObject>
@@ -12,6 +13,7 @@ class QWidget;
 namespace tavmir::gui {
 
 class FrmCompareFiles;
+class FrmSetValues;
 class FrmValidateFiles;
 
 class BatchMenu : public QObject {
@@ -23,6 +25,7 @@ class BatchMenu : public QObject {
 
     FrmValidateFiles* validateFiles();
     FrmCompareFiles* compareFiles();
+    FrmSetValues* setValues();
     void validateTemplate();
     // Closes the open batch windows, as their close boxes would; false when one refused (its
     // run is going on, which it says).
@@ -33,6 +36,7 @@ class BatchMenu : public QObject {
     GuiContext& m_context;
     QPointer<FrmValidateFiles> m_validate;
     QPointer<FrmCompareFiles> m_compare;
+    QPointer<FrmSetValues> m_set;
 };
 
 }  // namespace tavmir::gui

@@ -80,14 +80,23 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     m_addFilesButton = button("bAddFiles", QStringLiteral("&Add Files"), m_listFrame);
     m_addFolderButton = button("bAddFolder", QStringLiteral("Add &Folder"), m_listFrame);
     m_removeAllButton = button("bRemoveAllFiles", QStringLiteral("&Remove All Files"), m_listFrame);
-    const bool validate = mode == BatchMode::Validate;
-    m_startButton =
-        button(validate ? "bStartValidation" : "bStartComparison",
-               validate ? QStringLiteral("&Validate") : QStringLiteral("&Compare"), m_listFrame);
-    m_stopButton =
-        button(validate ? "bStopValidation" : "bStopComparison",
-               validate ? QStringLiteral("Stop &Validation") : QStringLiteral("Stop &Comparison"),
-               m_listFrame);
+    struct RunButtons {
+        const char* start;
+        QString startText;
+        const char* stop;
+        QString stopText;
+    };
+    const RunButtons names =
+        mode == BatchMode::Validate
+            ? RunButtons{"bStartValidation", QStringLiteral("&Validate"), "bStopValidation",
+                         QStringLiteral("Stop &Validation")}
+        : mode == BatchMode::Set
+            ? RunButtons{"bStartSet", QStringLiteral("&Set"), "bStopSet",
+                         QStringLiteral("Stop &Setting")}
+            : RunButtons{"bStartComparison", QStringLiteral("&Compare"), "bStopComparison",
+                         QStringLiteral("Stop &Comparison")};
+    m_startButton = button(names.start, names.startText, m_listFrame);
+    m_stopButton = button(names.stop, names.stopText, m_listFrame);
     m_stopButton->hide();
     for (QPushButton* b : {m_addFilesButton, m_addFolderButton, m_removeAllButton})
         buttons->addWidget(b);
@@ -103,7 +112,8 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     m_logView = new QTextEdit(m_logFrame);
     m_logView->setObjectName(QStringLiteral("tLog"));
     m_logView->setReadOnly(true);
-    m_logView->setLineWrapMode(validate ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    m_logView->setLineWrapMode(mode != BatchMode::Compare ? QTextEdit::WidgetWidth
+                                                          : QTextEdit::NoWrap);
     m_logView->viewport()->installEventFilter(this);
     logLayout->addWidget(m_logView, 0, 0, 1, 4);
     m_fileProgress = new QProgressBar(m_logFrame);
@@ -116,7 +126,10 @@ BatchWindow::BatchWindow(BatchMode mode, GuiContext& context, QWidget* parent)
     }
     m_fileProgressText = label("lProgressFile", m_logFrame);
     m_totalProgressText = label("lProgressTot", m_logFrame);
-    m_filesDoneText = label(validate ? "lFilesValidated" : "lFilesCompared", m_logFrame);
+    m_filesDoneText = label(mode == BatchMode::Validate ? "lFilesValidated"
+                            : mode == BatchMode::Set    ? "lFilesSet"
+                                                        : "lFilesCompared",
+                            m_logFrame);
     m_elapsedText = label("lTime", m_logFrame);
     m_saveButton = button("bSave", QStringLiteral("&Save"), m_logFrame);
     m_printButton = button("bPrint", QStringLiteral("&Print"), m_logFrame);
@@ -381,6 +394,7 @@ void BatchWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     (m_list.mode() == BatchMode::Validate ? m_context.batchLists.validation
+     : m_list.mode() == BatchMode::Set    ? m_context.batchLists.setting
                                           : m_context.batchLists.comparison) =
         listToRetain(m_list, originText());
     m_logView->clear();

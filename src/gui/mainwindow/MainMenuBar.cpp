@@ -68,6 +68,8 @@ constexpr Row kRows[] = {
          [](MDIFormMain& m) { m.batchMenu().compareFiles(); }),
     item("mValidateFiles", "&Validate CFG/SET Files...", "Ctrl+G", kAlways,
          [](MDIFormMain& m) { m.batchMenu().validateFiles(); }),
+    item("mSetValues", "Set Val&ues In CFG/SET Files...", "", kAlways,
+         [](MDIFormMain& m) { m.batchMenu().setValues(); }),
     separator("mSep290"),
     item("mValidateTemplateSSS", "Vali&date template.sss...", "Ctrl+T", kAlways,
          [](MDIFormMain& m) { m.batchMenu().validateTemplate(); }),
