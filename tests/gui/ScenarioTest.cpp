@@ -63,6 +63,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -996,6 +997,8 @@ std::vector<std::string> scenarios() {
 class Scenarios : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Scenarios, TranscriptMatchesTheExpectedFile) {
+    // Dates and times in the windows follow the user's locale; a transcript is written in one.
+    QLocale::setDefault(QLocale::c());
     const fs::path base = fs::path(TAVMIR_TEST_DATA "/gui") / GetParam();
     std::ifstream in(base.string() + ".scenario", std::ios::binary);
     const std::vector<Command> script = parse(in);

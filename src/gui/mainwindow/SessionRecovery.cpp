@@ -21,7 +21,8 @@ constexpr std::string_view kRecoverStep = "Recover Unsaved Changes";
 
 QString lastChangeText(std::int64_t ns) {
     const QDateTime when = QDateTime::fromMSecsSinceEpoch(ns / 1000000);
-    return QLocale::system().toString(when, QLocale::ShortFormat);
+    // The user's locale (the default one, which tests may set).
+    return QLocale().toString(when, QLocale::ShortFormat);
 }
 
 FrmSettingsEdit* editorOf(MDIFormMain& window, const std::string& path) {
