@@ -89,7 +89,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
       completion "$root/usr/share/bash-completion/completions/tavmir" tavmir "$@")
   }
   [ "$(completions --no)" = "--no-report " ] || fail "completion of --no: '$(completions --no)'"
-  [ "$(completions --set '')" = "" ] || fail "completion after --set: '$(completions --set '')'"
+  [ "$(completions --set '')" = " " ] || fail "completion after --set: '$(completions --set '')'"
   [ "$(completions --format=)" = "gnu json report " ] || fail "completion of --format=: '$(completions --format=)'"
   [ "$(completions -v '')" = "a.cfg b.SET zones " ] || fail "completion of files: '$(completions -v '')'"
   echo "Bash completion: options, formats, settings files"
