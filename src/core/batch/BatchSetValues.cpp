@@ -59,8 +59,7 @@ BatchSetValuesResult BatchSetValues::run(BatchFileList& list, const std::vector<
         if (hooks.rowStarted) hooks.rowStarted(i);
         BatchRow& row = list.row(i);
         const FileSetOutcome outcome = setValuesInFile(m_catalogue, row.path, writes, options);
-        const std::string line = setResultLine(row.path, outcome, false, false);
-        row.cells[0] = line.substr(printableText(row.path).size() + 2);
+        row.cells[0] = setResultText(outcome, false, false);
         row.mark = markOf(outcome.result);
         switch (outcome.result) {
             case SetResult::Changed:

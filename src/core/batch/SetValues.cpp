@@ -39,6 +39,13 @@ FileSetOutcome failed(SetResult result, std::string reason) {
     return outcome;
 }
 
+// A file whose lines cannot be had: one that cannot be read, or one that holds no settings.
+FileSetOutcome unreadable(const LinesError& error) {
+    return failed(
+        error.failure == LinesFailure::ReadFailed ? SetResult::ReadFailed : SetResult::Refused,
+        error.reason);
+}
+
 // The changes `writes` make to the file `record` read, in setting-number order.
 std::vector<SettingChange> changesOf(const SettingsFileData& record,
                                      const std::vector<FieldWrite>& writes) {
@@ -128,13 +135,29 @@ tl::expected<FieldWrite, AssignmentError> parseAssignment(const Catalogue& catal
     return FieldWrite{n, std::string(value)};
 }
 
+tl::expected<std::vector<FieldWrite>, AssignmentError> parseAssignments(const Catalogue& catalogue,
+                                                                        std::string_view text) {
+    std::vector<FieldWrite> writes;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t lf = std::min(text.find('\n', from), text.size());
+        std::string_view line = text.substr(from, lf - from);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        from = lf + 1;
+        if (trimSpaces(line).empty()) continue;
+        auto write = parseAssignment(catalogue, line);
+        if (!write) return tl::unexpected(std::move(write.error()));
+        writes.push_back(std::move(*write));
+    }
+    if (writes.empty())
+        return assignmentError(AssignmentFault::NoValues,
+                               "Give the values to set: one Section:Key=Value per line");
+    return writes;
+}
+
 FileSetOutcome setValuesInFile(const Catalogue& catalogue, const std::string& path,
                                const std::vector<FieldWrite>& writes, const SetOptions& options) {
     auto lines = readFileLines(catalogue, path);
-    if (!lines)
-        return failed(lines.error().failure == LinesFailure::ReadFailed ? SetResult::ReadFailed
-                                                                        : SetResult::Refused,
-                      lines.error().reason);
+    if (!lines) return unreadable(lines.error());
     // The save's checks on the file as it would be, for what the writes touch.
     FieldTexts texts = textsOfFile(catalogue, (*lines)->record);
     std::set<int> written;
@@ -156,10 +179,7 @@ FileSetOutcome setValuesInFile(const Catalogue& catalogue, const std::string& pa
 FileSetOutcome fixProblemsInFile(const Catalogue& catalogue, const std::string& path,
                                  const SetOptions& options) {
     auto lines = readFileLines(catalogue, path);
-    if (!lines)
-        return failed(lines.error().failure == LinesFailure::ReadFailed ? SetResult::ReadFailed
-                                                                        : SetResult::Refused,
-                      lines.error().reason);
+    if (!lines) return unreadable(lines.error());
     FieldTexts texts = textsOfFile(catalogue, (*lines)->record);
     const std::size_t before = listSaveProblems(catalogue, texts).size();
     std::vector<FieldWrite> writes = fixAll(catalogue, texts);
@@ -185,7 +205,11 @@ FileSetOutcome fixProblemsInFile(const Catalogue& catalogue, const std::string& 
 
 std::string setResultLine(const std::string& path, const FileSetOutcome& outcome, bool dryRun,
                           bool fix) {
-    std::string line = printableText(path) + ": ";
+    return printableText(path) + ": " + setResultText(outcome, dryRun, fix);
+}
+
+std::string setResultText(const FileSetOutcome& outcome, bool dryRun, bool fix) {
+    std::string line;
     switch (outcome.result) {
         case SetResult::Changed: {
             if (fix && outcome.fixedProblems > 0)

@@ -27,6 +27,7 @@ enum class AssignmentFault {
     Malformed,       // not of the form Section:Key=Value
     UnknownSetting,  // no setting of that section and key
     WrongValue,      // the save would refuse the value
+    NoValues,        // a list of values without any
 };
 
 struct AssignmentError {
@@ -41,6 +42,13 @@ struct AssignmentError {
 // them, the value's spaces at both ends left out).
 tl::expected<FieldWrite, AssignmentError> parseAssignment(const Catalogue& catalogue,
                                                           std::string_view text);
+
+// The values of a text of one "Section:Key=Value" per line (blank lines left out, CR LF or LF
+// line ends), as the batch window takes them: the first line that cannot be set refuses the
+// whole text, and so does a text without any ("Give the values to set: one Section:Key=Value
+// per line").
+tl::expected<std::vector<FieldWrite>, AssignmentError> parseAssignments(const Catalogue& catalogue,
+                                                                        std::string_view text);
 
 // How one file came out.
 enum class SetResult {
@@ -93,5 +101,7 @@ FileSetOutcome fixProblemsInFile(const Catalogue& catalogue, const std::string& 
 // In a dry run "changed" reads "would change" and "added" "would add".
 std::string setResultLine(const std::string& path, const FileSetOutcome& outcome, bool dryRun,
                           bool fix);
+// The same line without "PATH: ", as the batch window's grid shows it.
+std::string setResultText(const FileSetOutcome& outcome, bool dryRun, bool fix);
 
 }  // namespace tavmir

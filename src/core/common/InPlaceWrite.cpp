@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <optional>
 
+#include "common/FileLock.h"
 #include "common/FileRead.h"
 #include "common/FileStatus.h"
 #include "common/StateFolder.h"
@@ -174,24 +175,22 @@ namespace {
 
 // A journal not replayed is renamed beside itself and kept; its new name, or the old one when
 // even the rename failed.
-std::string keepAside(const fs::path& journal) {
-    const fs::path kept = journal.string() + std::string(kKeptJournalSuffix);
-    return ::rename(journal.c_str(), kept.c_str()) == 0 ? kept.string() : journal.string();
+std::string keepJournalAside(const fs::path& journal) {
+    return keepAside(journal, kKeptJournalSuffix).string();
 }
 
 // One journal left behind: finished, kept aside, or (already done) removed.
 std::optional<CutWrite> completeOne(const fs::path& path) {
-    FdCloser held{::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)};
-    if (held.fd < 0) return std::nullopt;  // gone meanwhile, or no file of ours
-    // A journal another process holds belongs to a write running now.
-    if (::flock(held.fd, LOCK_EX | LOCK_NB) != 0) return std::nullopt;
+    // Gone meanwhile, no file of ours, or held by another process: a write running now.
+    std::optional<HeldFile> held = HeldFile::lockExisting(path);
+    if (!held) return std::nullopt;
     CutWrite cut;
-    const FileReadResult read = readOpenFile(held.fd, 2 * kInPlaceSizeLimit + 65536);
+    const FileReadResult read = held->read(2 * kInPlaceSizeLimit + 65536);
     const std::optional<WriteJournal> journal =
         read ? parseWriteJournal(read->bytes) : std::nullopt;
     if (!journal) {
         cut.outcome = CutWriteOutcome::Damaged;
-        cut.journal = keepAside(path);
+        cut.journal = keepJournalAside(path);
         return cut;
     }
     cut.target = journal->target;
@@ -205,8 +204,7 @@ std::optional<CutWrite> completeOne(const fs::path& path) {
         }
         if (isStateOfWrite(*journal, now->bytes)) {
             JournalHold hold;
-            hold.adopt(held.fd, path);
-            held.fd = -1;
+            hold.adopt(held->release(), path);
             const WriteResult done =
                 overwrite(target, now->bytes, journal->newBytes, true, hold, false);
             if (done) return cut;
@@ -217,7 +215,7 @@ std::optional<CutWrite> completeOne(const fs::path& path) {
         }
     }
     cut.outcome = CutWriteOutcome::KeptAside;
-    cut.journal = keepAside(path);
+    cut.journal = keepJournalAside(path);
     return cut;
 }
 
@@ -235,10 +233,7 @@ std::vector<CutWrite> completeCutWrites() {
         if (p.extension() == kWriteJournalSuffix) journals.push_back(p);
         // A journal being written when its process ended: that write never began. Removed
         // unless a running save holds it.
-        if (p.extension() == ".tmp") {
-            FdCloser tmp{::open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK)};
-            if (tmp.fd >= 0 && ::flock(tmp.fd, LOCK_EX | LOCK_NB) == 0) ::unlink(p.c_str());
-        }
+        if (p.extension() == ".tmp") removeUnlessHeld(p);
     }
     std::sort(journals.begin(), journals.end());
     for (const fs::path& p : journals)

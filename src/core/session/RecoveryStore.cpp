@@ -1,7 +1,5 @@
 #include "session/RecoveryStore.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,35 +20,13 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kOwnerSuffix = ".owner";
 
-int openNoFollow(const fs::path& p, int flags) {
-    return ::open(p.c_str(), flags | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600);
-}
-
 // The owner token named by a journal's file name: "TOKEN-SERIAL.journal".
 std::string tokenOfJournalName(const std::string& stem) {
     const std::size_t dash = stem.rfind('-');
     return dash == std::string::npos ? std::string() : stem.substr(0, dash);
 }
 
-fs::path keepAside(const fs::path& file) {
-    const fs::path kept = file.string() + std::string(kRecoveryKeptSuffix);
-    return ::rename(file.c_str(), kept.c_str()) == 0 ? kept : file;
-}
-
 }  // namespace
-
-JournalClaim& JournalClaim::operator=(JournalClaim&& other) noexcept {
-    if (this != &other) {
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = other.m_fd;
-        other.m_fd = -1;
-    }
-    return *this;
-}
-
-JournalClaim::~JournalClaim() {
-    if (m_fd >= 0) ::close(m_fd);
-}
 
 RecoveryOwner::RecoveryOwner() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -59,14 +35,14 @@ RecoveryOwner::RecoveryOwner() {
 }
 
 RecoveryOwner::~RecoveryOwner() {
-    if (m_lockFd < 0) return;
-    // A program that closes normally has no journal left; its owner file goes with it.
+    if (!m_lock.held()) return;
+    // A program that closes normally has no journal left; its owner file goes with it (the
+    // lock goes when m_lock closes it).
     ::unlink((m_folder / (m_token + std::string(kOwnerSuffix))).c_str());
-    ::close(m_lockFd);
 }
 
 bool RecoveryOwner::claim() {
-    if (m_tried) return m_lockFd >= 0;
+    if (m_tried) return m_lock.held();
     m_tried = true;
     const auto folder = stateSubfolder(kRecoverySubfolder);
     if (!folder) {
@@ -74,14 +50,13 @@ bool RecoveryOwner::claim() {
         return false;
     }
     const fs::path lock = *folder / (m_token + std::string(kOwnerSuffix));
-    const int fd = openNoFollow(lock, O_RDWR | O_CREAT | O_EXCL);
-    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        m_folderError = systemErrorText(errno);
-        if (fd >= 0) ::close(fd);
+    auto held = HeldFile::createLocked(lock);
+    if (!held) {
+        m_folderError = held.error();
         return false;
     }
     m_folder = *folder;
-    m_lockFd = fd;
+    m_lock = std::move(*held);
     return true;
 }
 
@@ -91,11 +66,7 @@ fs::path RecoveryOwner::journalPath(int serial) {
 }
 
 bool ownerIsRunning(const fs::path& folder, const std::string& token) {
-    const int fd = openNoFollow(folder / (token + std::string(kOwnerSuffix)), O_RDONLY);
-    if (fd < 0) return false;
-    const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);
-    return locked;
+    return lockIsHeld(folder / (token + std::string(kOwnerSuffix)));
 }
 
 FileSinceOpened fileSinceOpened(const RecoveryJournal& journal) {
@@ -118,11 +89,7 @@ LeftJournals findLeftJournals(const fs::path& folder, const std::string& ownToke
         if (p.extension() == kOwnerSuffix) owners.push_back(p);
         // A journal being written when its program ended: the journal before it still holds.
         // Removed unless a running write holds it.
-        if (p.extension() == ".tmp") {
-            const int fd = openNoFollow(p, O_RDONLY);
-            if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(p.c_str());
-            if (fd >= 0) ::close(fd);
-        }
+        if (p.extension() == ".tmp") removeUnlessHeld(p);
     }
     std::sort(journals.begin(), journals.end());
     std::vector<std::string> liveTokens;
@@ -133,12 +100,10 @@ LeftJournals findLeftJournals(const fs::path& folder, const std::string& ownToke
             liveTokens.push_back(token);
             continue;
         }
-        const int fd = openNoFollow(p, O_RDONLY);
-        if (fd < 0) continue;  // gone meanwhile, or not a file of ours
-        JournalClaim claim(fd);
-        // Another start is deciding about it now.
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) continue;
-        const FileReadResult read = readOpenFile(fd, kRecoveryJournalBound);
+        // Gone meanwhile, not a file of ours, or another start is deciding about it now.
+        std::optional<JournalClaim> claim = HeldFile::lockExisting(p);
+        if (!claim) continue;
+        const FileReadResult read = claim->read(kRecoveryJournalBound);
         tl::expected<RecoveryJournal, JournalFault> journal =
             read ? parseRecoveryJournal(read->bytes)
             : read.error().failure == ReadFailure::TooLarge
@@ -146,14 +111,15 @@ LeftJournals findLeftJournals(const fs::path& folder, const std::string& ownToke
                 : tl::expected<RecoveryJournal, JournalFault>(tl::unexpect, JournalFault::Damaged);
         if (journal && journal->owner != token) journal = tl::unexpected(JournalFault::Damaged);
         if (!journal) {
-            left.setAside.push_back(SetAsideJournal{keepAside(p), journal.error()});
+            left.setAside.push_back(
+                SetAsideJournal{keepAside(p, kRecoveryKeptSuffix), journal.error()});
             continue;
         }
         LeftJournal entry;
         entry.file = p;
         entry.since = fileSinceOpened(*journal);
         entry.journal = std::move(*journal);
-        entry.claim = std::move(claim);
+        entry.claim = std::move(*claim);
         left.journals.push_back(std::move(entry));
     }
     std::stable_sort(left.journals.begin(), left.journals.end(),
@@ -166,10 +132,7 @@ LeftJournals findLeftJournals(const fs::path& folder, const std::string& ownToke
         const std::string token = p.stem().string();
         if (token == ownToken) continue;
         if (std::find(liveTokens.begin(), liveTokens.end(), token) != liveTokens.end()) continue;
-        const int fd = openNoFollow(p, O_RDONLY);
-        if (fd < 0) continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(p.c_str());
-        ::close(fd);
+        removeUnlessHeld(p);
     }
     return left;
 }

@@ -20,25 +20,14 @@
 #include <vector>
 
 #include "common/FileIdentity.h"
+#include "common/FileLock.h"
 #include "session/RecoveryJournal.h"
 
 namespace tavmir {
 
 // A journal file held open and locked by this process, so that no other start takes it while
 // this one decides about it.
-class JournalClaim {
-  public:
-    JournalClaim() = default;
-    explicit JournalClaim(int fd) : m_fd(fd) {}
-    JournalClaim(JournalClaim&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
-    JournalClaim& operator=(JournalClaim&& other) noexcept;
-    JournalClaim(const JournalClaim&) = delete;
-    JournalClaim& operator=(const JournalClaim&) = delete;
-    ~JournalClaim();
-
-  private:
-    int m_fd = -1;
-};
+using JournalClaim = HeldFile;
 
 // This program as the owner of journals. The owner file is made and locked on first use.
 class RecoveryOwner {
@@ -60,7 +49,7 @@ class RecoveryOwner {
     std::string m_token;
     std::filesystem::path m_folder;
     std::string m_folderError;
-    int m_lockFd = -1;
+    HeldFile m_lock;  // the owner file, held while the program runs
     bool m_tried = false;
 };
 

@@ -220,6 +220,15 @@ void BatchWindow::addFiles(const QStringList& paths) {
     m_busy = wasBusy;
 }
 
+QString BatchWindow::chooseSettingsFile(int& filterIndex) {
+    FileDialogRequest request;
+    request.filters = qtNameFilters(kBatchFilesFilter);
+    request.selectedFilter = filterIndex;
+    const QString path = ui().openFileName(this, request);
+    if (!path.isEmpty() && request.selectedFilter >= 0) filterIndex = request.selectedFilter;
+    return path;
+}
+
 void BatchWindow::addFilesCommand() {
     if (m_running) return;
     FileDialogRequest request;

@@ -70,6 +70,9 @@ class BatchWindow : public QWidget {
     StyledLog& log() { return m_log; }
     QPushButton& addFilesButton() { return *m_addFilesButton; }
     void addFrameOnTop(QWidget& frame);
+    // One settings file chosen in the Open dialog (the comparison's origin, the file values are
+    // taken from), the dialog's filter entry remembered in filterIndex; empty when cancelled.
+    QString chooseSettingsFile(int& filterIndex);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

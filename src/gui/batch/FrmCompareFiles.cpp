@@ -63,12 +63,8 @@ void FrmCompareFiles::afterFilesAdded() {
 
 void FrmCompareFiles::chooseOriginFile() {
     if (running()) return;
-    FileDialogRequest request;
-    request.filters = qtNameFilters(kBatchFilesFilter);
-    request.selectedFilter = m_originFilterIndex;
-    const QString path = ui().openFileName(this, request);
+    const QString path = chooseSettingsFile(m_originFilterIndex);
     if (path.isEmpty()) return;
-    if (request.selectedFilter >= 0) m_originFilterIndex = request.selectedFilter;
     m_originFile->setText(path);
     m_originFile->setFocus();
     afterFilesAdded();

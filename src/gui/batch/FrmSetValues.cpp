@@ -66,12 +66,8 @@ std::string FrmSetValues::originText() const { return toCore(m_values->toPlainTe
 
 void FrmSetValues::takeFromFile() {
     if (running()) return;
-    FileDialogRequest request;
-    request.filters = qtNameFilters(kBatchFilesFilter);
-    request.selectedFilter = m_originFilterIndex;
-    const QString path = ui().openFileName(this, request);
+    const QString path = chooseSettingsFile(m_originFilterIndex);
     if (path.isEmpty()) return;
-    if (request.selectedFilter >= 0) m_originFilterIndex = request.selectedFilter;
     const auto values = assignmentsOfFile(*context().catalogue, toCore(path));
     if (!values) {
         showInformation(this, fromCore("The values cannot be taken from " + toCore(path) + ": " +
@@ -84,20 +80,9 @@ void FrmSetValues::takeFromFile() {
 
 void FrmSetValues::startRun() {
     if (running()) return;
-    std::vector<FieldWrite> writes;
-    for (const QString& line : m_values->toPlainText().split(QLatin1Char('\n'))) {
-        if (line.trimmed().isEmpty()) continue;
-        auto write = parseAssignment(*context().catalogue, toCore(line));
-        if (!write) {
-            showInformation(this, fromCore(write.error().message));
-            m_values->setFocus();
-            return;
-        }
-        writes.push_back(std::move(*write));
-    }
-    if (writes.empty()) {
-        showInformation(this, QStringLiteral("Give the values to set: one Section:Key=Value per "
-                                             "line"));
+    const auto writes = parseAssignments(*context().catalogue, originText());
+    if (!writes) {
+        showInformation(this, fromCore(writes.error().message));
         m_values->setFocus();
         return;
     }
@@ -116,8 +101,8 @@ void FrmSetValues::startRun() {
         showLog(logView(), log());
         yield();
     };
-    m_run.run(list(), writes, context().preferences.keepOriginal != 0 ? &m_backups : nullptr, log(),
-              hooks);
+    m_run.run(list(), *writes, context().preferences.keepOriginal != 0 ? &m_backups : nullptr,
+              log(), hooks);
     showLog(logView(), log());
     m_values->setReadOnly(false);
     m_takeButton->setEnabled(true);
