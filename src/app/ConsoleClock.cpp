@@ -2,13 +2,14 @@
 
 #include <ctime>
 
+#include "common/FileSystem.h"
+
 namespace tavmir {
 namespace {
 
 std::string localNow(const char* format) {
     const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
+    const std::tm local = localTimeOf(t);
     char buf[128];
     const std::size_t n = std::strftime(buf, sizeof buf, format, &local);
     return std::string(buf, n);

@@ -20,6 +20,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramFolders.h"
 #include "catalogue/Catalogue.h"
+#include "common/FileSystem.h"
 
 #ifdef TAVMIR_WITH_GUI
 #include "mainwindow/GuiApplication.h"
@@ -28,9 +29,9 @@
 namespace {
 
 std::filesystem::path programFolder(const char* argv0) {
+    const std::filesystem::path self = tavmir::runningProgramFile();
+    if (!self.empty()) return self.parent_path();
     std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) return self.parent_path();
     return std::filesystem::absolute(argv0, ec).parent_path();
 }
 
@@ -84,6 +85,7 @@ tavmir::ConsoleExit withOutputWritten(tavmir::ConsoleExit status) {
 
 int main(int argc, char** argv) {
     using namespace tavmir;
+    writeStandardStreamsAsBytes();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const CommandLineRequest request = interpretArguments(arguments, pathKind);
 
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
 #ifdef TAVMIR_WITH_GUI
         return gui::runGui(argc, argv, folder, request.commandFiles);
 #else
-        std::cerr << usageText();
+        std::cerr << noWindowsMessage() << "\n";
         return exitCode(ConsoleExit::Failure);
 #endif
     }

@@ -210,6 +210,12 @@ CommandLineRequest interpretArguments(std::span<const std::string> arguments,
 
 std::string programMessage(std::string_view text) { return "tavmir: " + unixLines(text); }
 
+std::string noWindowsMessage() {
+    return programMessage(
+        "the windows are not part of this build; it validates (-v), compares (--compare) and "
+        "sets values (--set, --fix) from the command line: tavmir --help tells how");
+}
+
 std::string usageText() {
     return "usage: tavmir [FILE...]\n"
            "       tavmir -v [--format=FORMAT] [--no-report] FILE...\n"

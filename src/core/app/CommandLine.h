@@ -93,6 +93,10 @@ std::string programMessage(std::string_view text);
 // The text of --help: every mode with its arguments, and the exit statuses.
 std::string usageText();
 
+// What a build without the windows (the command-line build for Windows) says when it is
+// started to edit files: it does not open a window, and tells what it does instead.
+std::string noWindowsMessage();
+
 // True when path names an existing regular file (following links); never throws.
 bool isExistingFile(const std::string& path);
 

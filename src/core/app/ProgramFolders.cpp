@@ -1,11 +1,10 @@
 #include "app/ProgramFolders.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <system_error>
 
 #include "common/FileRead.h"
+#include "common/FileSystem.h"
 #include "common/SystemError.h"
 
 namespace tavmir {
@@ -13,11 +12,20 @@ namespace {
 
 constexpr const char* kCatalogueProbe = "mset.dat";
 constexpr const char* kOwnFolderName = "tavmir";
+constexpr const char* kWindowsFolderName = "Tavmir";
 
 // The user's configuration folder for the program, or the reason there is none. An unset,
 // empty or relative XDG_CONFIG_HOME counts as unset, as the XDG rules say.
 std::optional<std::filesystem::path> userConfigFolder(const FolderSystem& system,
                                                       std::string& reason) {
+    if (system.rules == FolderRules::Windows) {
+        const std::optional<std::string> appData = system.environment("APPDATA");
+        if (!appData || appData->empty()) {
+            reason = "APPDATA is not set";
+            return std::nullopt;
+        }
+        return std::filesystem::path(*appData) / kWindowsFolderName;
+    }
     const std::optional<std::string> xdg = system.environment("XDG_CONFIG_HOME");
     if (xdg && !xdg->empty() && xdg->front() == '/')
         return std::filesystem::path(*xdg) / kOwnFolderName;
@@ -36,10 +44,7 @@ FolderSystem FolderSystem::real() {
     s.isRegularFile = [](const std::filesystem::path& p) {
         return nodeKindOf(p.string()) == NodeKind::Regular;
     };
-    s.isWritableFolder = [](const std::filesystem::path& p) {
-        std::error_code ec;
-        return std::filesystem::is_directory(p, ec) && ::access(p.c_str(), W_OK | X_OK) == 0;
-    };
+    s.isWritableFolder = [](const std::filesystem::path& p) { return folderIsWritable(p); };
     s.environment = [](const char* name) -> std::optional<std::string> {
         const char* value = std::getenv(name);
         if (value == nullptr) return std::nullopt;

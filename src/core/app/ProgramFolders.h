@@ -2,8 +2,8 @@
 // in a portable copy or a build, and in <program folder>/../share/tavmir/ in an installed one
 // (bin/tavmir). The preferences (tavmir.ini) and the recent-files list (recent.dat) stay in the
 // program's folder for a portable copy whose folder can be written; otherwise they live in the
-// user's configuration folder, $XDG_CONFIG_HOME/tavmir/ (by default ~/.config/tavmir/),
-// created when needed. When no such folder can be had, the program runs with the default
+// user's configuration folder, $XDG_CONFIG_HOME/tavmir/ (by default ~/.config/tavmir/), or
+// %APPDATA%\Tavmir\ on Windows, created when needed. When no such folder can be had, the program runs with the default
 // preferences and keeps nothing, and says so once.
 #pragma once
 
@@ -25,8 +25,20 @@ struct ProgramFolders {
     std::string notice;                 // why nothing is kept, when preferences is empty
 };
 
+// Whose rules name the user's configuration folder.
+enum class FolderRules {
+    Xdg,      // $XDG_CONFIG_HOME/tavmir, else $HOME/.config/tavmir
+    Windows,  // %APPDATA%\Tavmir
+};
+#ifdef _WIN32
+inline constexpr FolderRules kNativeFolderRules = FolderRules::Windows;
+#else
+inline constexpr FolderRules kNativeFolderRules = FolderRules::Xdg;
+#endif
+
 // What the search asks of the system; tests replace parts of it.
 struct FolderSystem {
+    FolderRules rules = kNativeFolderRules;
     std::function<bool(const std::filesystem::path&)> isRegularFile;
     std::function<bool(const std::filesystem::path&)> isWritableFolder;
     std::function<std::optional<std::string>(const char* name)> environment;

@@ -1,12 +1,10 @@
 #include "session/RecoveryStore.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 
 #include "common/FileRead.h"
+#include "common/FileSystem.h"
 #include "common/FileWrite.h"
 #include "common/StateFolder.h"
 #include "common/SystemError.h"
@@ -30,7 +28,7 @@ std::string tokenOfJournalName(const std::string& stem) {
 
 RecoveryOwner::RecoveryOwner() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    m_token = decimal(::getpid()) + "." +
+    m_token = decimal(static_cast<std::int64_t>(currentProcessId())) + "." +
               decimal(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
@@ -38,7 +36,7 @@ RecoveryOwner::~RecoveryOwner() {
     if (!m_lock.held()) return;
     // A program that closes normally has no journal left; its owner file goes with it (the
     // lock goes when m_lock closes it).
-    ::unlink((m_folder / (m_token + std::string(kOwnerSuffix))).c_str());
+    removeFile(m_folder / (m_token + std::string(kOwnerSuffix)));
 }
 
 bool RecoveryOwner::claim() {
@@ -179,7 +177,7 @@ std::string setAsideMessage(const std::vector<SetAsideJournal>& setAside) {
     return text;
 }
 
-bool removeJournal(const fs::path& file) { return ::unlink(file.c_str()) == 0 || errno == ENOENT; }
+Status removeJournal(const fs::path& file) { return removeFile(file); }
 
 JournalWriter::JournalWriter() : m_thread([this] { run(); }) {}
 
@@ -233,8 +231,8 @@ void JournalWriter::run() {
         if (node.mapped()) {
             const WriteResult done = writeFileSafely(node.key(), *node.mapped());
             if (!done) failure = node.key().string() + ": " + done.error().reason;
-        } else if (!removeJournal(node.key())) {
-            failure = node.key().string() + ": " + systemErrorText(errno);
+        } else if (const Status removed = removeJournal(node.key()); !removed) {
+            failure = node.key().string() + ": " + removed.error();
         }
         lock.lock();
         m_busy = false;

@@ -21,6 +21,7 @@
 
 #include "common/FileIdentity.h"
 #include "common/FileLock.h"
+#include "common/Status.h"
 #include "session/RecoveryJournal.h"
 
 namespace tavmir {
@@ -104,8 +105,8 @@ void fillFromJournal(const RecoveryJournal& journal, SettingsFileData& record);
 // The message that reports journals set aside; empty for none.
 std::string setAsideMessage(const std::vector<SetAsideJournal>& setAside);
 
-// Removes a journal file; false (errno kept) when it was there and could not be removed.
-bool removeJournal(const std::filesystem::path& file);
+// Removes a journal file; the system's reason when it was there and could not be removed.
+Status removeJournal(const std::filesystem::path& file);
 
 // Writes journals on a thread of its own, the newest bytes of each file only: a journal asked
 // for again before its last write began is written once, with the later bytes. A removal

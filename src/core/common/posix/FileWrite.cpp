@@ -2,11 +2,11 @@
 
 #include <cerrno>
 
-#include "common/FileStatus.h"
+#include "common/posix/FileStatus.h"
 #include "common/InPlaceWrite.h"
-#include "common/SaveTarget.h"
+#include "common/posix/SaveTarget.h"
 #include "common/SystemError.h"
-#include "common/TemporarySibling.h"
+#include "common/posix/TemporarySibling.h"
 
 namespace tavmir {
 namespace {

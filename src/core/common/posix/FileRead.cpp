@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "common/FileStatus.h"
+#include "common/posix/FileStatus.h"
 #include "common/SystemError.h"
 
 namespace tavmir {

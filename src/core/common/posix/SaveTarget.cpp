@@ -1,4 +1,4 @@
-#include "common/SaveTarget.h"
+#include "common/posix/SaveTarget.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "common/TemporarySibling.h"
+#include "common/posix/TemporarySibling.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
