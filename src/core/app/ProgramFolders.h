@@ -3,8 +3,8 @@
 // (bin/tavmir). The preferences (tavmir.ini) and the recent-files list (recent.dat) stay in the
 // program's folder for a portable copy whose folder can be written; otherwise they live in the
 // user's configuration folder, $XDG_CONFIG_HOME/tavmir/ (by default ~/.config/tavmir/), or
-// %APPDATA%\Tavmir\ on Windows, created when needed. When no such folder can be had, the program runs with the default
-// preferences and keeps nothing, and says so once.
+// %APPDATA%\Tavmir\ on Windows, created when needed. When no such folder can be had, the program
+// runs with the default preferences and keeps nothing, and says so once.
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The door's small operations that the rest of the program needs without a system header of
 // its own: the process's number, removing a file, whether a folder takes new files, the local
-// time, the program's own file, and standard output as bytes. Each system has its side (posix/, win32/).
+// time, the program's own file, and standard output as bytes. Each system has its side (posix/,
+// win32/).
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "common/posix/FileStatus.h"
 #include "common/SystemError.h"
+#include "common/posix/FileStatus.h"
 
 namespace tavmir {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <cerrno>
 
-#include "common/posix/FileStatus.h"
 #include "common/InPlaceWrite.h"
-#include "common/posix/SaveTarget.h"
 #include "common/SystemError.h"
+#include "common/posix/FileStatus.h"
+#include "common/posix/SaveTarget.h"
 #include "common/posix/TemporarySibling.h"
 
 namespace tavmir {

@@ -8,11 +8,11 @@
 
 #include "common/FileLock.h"
 #include "common/FileRead.h"
-#include "common/posix/FileStatus.h"
 #include "common/StateFolder.h"
 #include "common/SystemError.h"
-#include "common/posix/TemporarySibling.h"
 #include "common/WriteJournal.h"
+#include "common/posix/FileStatus.h"
+#include "common/posix/TemporarySibling.h"
 
 namespace tavmir {
 namespace {

@@ -36,8 +36,8 @@ tl::expected<Target, WriteError> resolveTarget(const std::filesystem::path& targ
         return writeFailure(WriteStage::Open, std::string(kNotRegularTarget));
     const std::wstring wide = win32::widePath(target);
     if (wide.empty()) return refused(ENOENT);
-    Handle look = win32::openPath(wide, 0, win32::kShareAll, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS);
+    Handle look =
+        win32::openPath(wide, 0, win32::kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
     if (!look.valid()) {
         const int err = win32::lastErrorNumber();
         if (err == ENOENT) return t;  // nothing there yet: the save creates it
@@ -52,16 +52,16 @@ tl::expected<Target, WriteError> resolveTarget(const std::filesystem::path& targ
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         std::wstring final(32768, L'\0');
-        const DWORD n = ::GetFinalPathNameByHandleW(look.get(), final.data(),
-                                                    static_cast<DWORD>(final.size()),
-                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const DWORD n =
+            ::GetFinalPathNameByHandleW(look.get(), final.data(), static_cast<DWORD>(final.size()),
+                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
         if (n == 0 || n >= final.size()) return refused(win32::lastErrorNumber());
         final.resize(n);
         t.path = win32::utf8Of(final);
     }
     look.reset();
-    Handle write = win32::openPath(win32::widePath(t.path), GENERIC_WRITE, win32::kShareAll,
-                                   OPEN_EXISTING);
+    Handle write =
+        win32::openPath(win32::widePath(t.path), GENERIC_WRITE, win32::kShareAll, OPEN_EXISTING);
     if (!write.valid()) return refused(win32::lastErrorNumber());
     t.exists = true;
     return t;

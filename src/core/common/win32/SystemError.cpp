@@ -12,25 +12,44 @@ namespace {
 // a message, a log line or a report reads the same everywhere.
 const char* errnoText(int e) {
     switch (e) {
-        case ENOENT: return "No such file or directory";
-        case EACCES: return "Permission denied";
-        case EPERM: return "Operation not permitted";
-        case EEXIST: return "File exists";
-        case ENOSPC: return "No space left on device";
-        case ENAMETOOLONG: return "File name too long";
-        case ENOTDIR: return "Not a directory";
-        case EISDIR: return "Is a directory";
-        case EFBIG: return "File too large";
-        case EIO: return "Input/output error";
-        case ENOMEM: return "Cannot allocate memory";
-        case ENOTEMPTY: return "Directory not empty";
-        case EINVAL: return "Invalid argument";
-        case ELOOP: return "Too many levels of symbolic links";
-        case EBUSY: return "Device or resource busy";
-        case EROFS: return "Read-only file system";
-        case EXDEV: return "Invalid cross-device link";
-        case EAGAIN: return "Resource temporarily unavailable";
-        default: return nullptr;
+        case ENOENT:
+            return "No such file or directory";
+        case EACCES:
+            return "Permission denied";
+        case EPERM:
+            return "Operation not permitted";
+        case EEXIST:
+            return "File exists";
+        case ENOSPC:
+            return "No space left on device";
+        case ENAMETOOLONG:
+            return "File name too long";
+        case ENOTDIR:
+            return "Not a directory";
+        case EISDIR:
+            return "Is a directory";
+        case EFBIG:
+            return "File too large";
+        case EIO:
+            return "Input/output error";
+        case ENOMEM:
+            return "Cannot allocate memory";
+        case ENOTEMPTY:
+            return "Directory not empty";
+        case EINVAL:
+            return "Invalid argument";
+        case ELOOP:
+            return "Too many levels of symbolic links";
+        case EBUSY:
+            return "Device or resource busy";
+        case EROFS:
+            return "Read-only file system";
+        case EXDEV:
+            return "Invalid cross-device link";
+        case EAGAIN:
+            return "Resource temporarily unavailable";
+        default:
+            return nullptr;
     }
 }
 
@@ -48,8 +67,8 @@ std::string win32Text(DWORD code) {
     std::wstring text(buffer, n);
     ::LocalFree(buffer);
     // One line without its final full stop, as the other systems word theirs.
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' ||
-                             text.back() == L' ' || text.back() == L'.'))
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' ||
+                             text.back() == L'.'))
         text.pop_back();
     return win32::utf8Of(text);
 }

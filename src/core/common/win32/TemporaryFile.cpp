@@ -60,11 +60,11 @@ WriteStep TemporaryFile::create(const std::filesystem::path& target) {
 WriteStep TemporaryFile::commit(const std::filesystem::path& target, bool targetExists) {
     if (!m_file.reset()) return writeFailure(WriteStage::Close, systemErrorText(lastErrorNumber()));
     const std::wstring to = widePath(target);
-    const BOOL done =
-        targetExists ? ::ReplaceFileW(to.c_str(), m_path.c_str(), nullptr,
-                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                     : ::MoveFileExW(m_path.c_str(), to.c_str(),
-                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const BOOL done = targetExists
+                          ? ::ReplaceFileW(to.c_str(), m_path.c_str(), nullptr,
+                                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                          : ::MoveFileExW(m_path.c_str(), to.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!done) return writeFailure(WriteStage::Close, systemErrorText(lastErrorNumber()));
     m_path.clear();
     return {};

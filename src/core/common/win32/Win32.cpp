@@ -4,8 +4,8 @@
 #include <io.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <string_view>
 
 namespace tavmir::win32 {
@@ -29,8 +29,8 @@ std::wstring widePath(const std::string& utf8) {
                                         static_cast<int>(utf8.size()), nullptr, 0);
     if (n <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                          static_cast<int>(utf8.size()), wide.data(), n);
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                          wide.data(), n);
     std::replace(wide.begin(), wide.end(), L'/', L'\\');
     if (wide.size() >= kLongPath && !wide.starts_with(L"\\\\?\\") &&
         !wide.starts_with(L"\\\\.\\")) {
@@ -41,8 +41,7 @@ std::wstring widePath(const std::string& utf8) {
             const DWORD got = ::GetFullPathNameW(wide.c_str(), full, absolute.data(), nullptr);
             if (got > 0 && got < full) {
                 absolute.resize(got);
-                if (absolute.starts_with(L"\\\\"))
-                    return L"\\\\?\\UNC\\" + absolute.substr(2);
+                if (absolute.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + absolute.substr(2);
                 return L"\\\\?\\" + absolute;
             }
         }
@@ -143,8 +142,8 @@ bool statusOfHandle(HANDLE h, OpenStatus& out) {
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(h, &info)) return false;
-    out.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? NodeKind::Folder
-                                                                 : NodeKind::Regular;
+    out.kind =
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? NodeKind::Folder : NodeKind::Regular;
     out.stamp.size = joined(info.nFileSizeHigh, info.nFileSizeLow);
     const auto ticks = static_cast<std::int64_t>(
         joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
