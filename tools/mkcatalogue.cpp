@@ -12,6 +12,11 @@
 //
 // Keep in step with src/core/catalogue/Catalogue.cpp, which reads mset.dat.
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -402,6 +407,10 @@ void writeFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Messages end in LF on every system, as the build's logs and the tests read them.
+    ::_setmode(2, _O_BINARY);
+#endif
     if (argc != 5) {
         std::cerr << "usage: mkcatalogue settings.tsv cfg-write-order.tsv out/mset.dat "
                      "out/template.dat\n";

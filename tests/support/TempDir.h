@@ -2,14 +2,17 @@
 // file helpers, and a file-size limit that makes writes fail even for the root user.
 #pragma once
 
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
+#endif
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "support/Platform.h"
 
 namespace tavmir::test {
 
@@ -26,8 +29,12 @@ class TempDir {
   public:
     TempDir() {
         static int counter = 0;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("tavmir-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        // Written with "/" on every system, so that the paths the tests make and print read
+        // the same on Windows.
+        m_path = (std::filesystem::temp_directory_path() /
+                  ("tavmir-test-" + std::to_string(processNumber()) + "-" +
+                   std::to_string(counter++)))
+                     .generic_string();
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
@@ -39,7 +46,7 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::string path(const std::string& name) const { return (m_path / name).string(); }
+    std::string path(const std::string& name) const { return m_path.string() + "/" + name; }
     // Writes bytes to name (making its folders) and returns the full path.
     std::string file(const std::string& name, const std::string& bytes) const {
         std::filesystem::create_directories((m_path / name).parent_path());
@@ -55,7 +62,9 @@ class TempDir {
     std::filesystem::path m_path;
 };
 
+#ifndef _WIN32
 // While alive, no file may grow beyond `bytes`; a write past it fails instead of killing us.
+// POSIX only: Windows has no such limit.
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(std::size_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
@@ -75,5 +84,6 @@ class FileSizeLimit {
     void (*m_handler)(int);
     rlimit m_saved{};
 };
+#endif
 
 }  // namespace tavmir::test

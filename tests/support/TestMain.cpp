@@ -4,18 +4,19 @@
 // The program's state folder (journals) is a scratch folder of the run's own, removed at the
 // end, so that no test reads or leaves anything in the user's ~/.local/state.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "support/Platform.h"
+
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     const std::filesystem::path state = std::filesystem::temp_directory_path() /
-                                        ("tavmir-test-state-" + std::to_string(::getpid()));
-    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+                                        ("tavmir-test-state-" + std::to_string(tavmir::test::processNumber()));
+    tavmir::test::setEnvironment("XDG_STATE_HOME", state.string());
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
     std::error_code ec;

@@ -8,7 +8,7 @@
 // "mkdir D", "touch F", "link L TARGET" build a folder tree; "mode validate|compare|scan|template";
 // "origin F"; "file F"; "stop-after N" (a stop during file N); "still-clock" (no repaint ever
 // falls due: only the end shows progress); "scan DIR FILTER SUB"; "chosen F";
-// "fix [fail-write N|limit BYTES]".
+// "fix [fail-write N|limit BYTES]"; "posix WHY" runs the case on POSIX systems only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "batch/BatchComparison.h"
 #include "batch/BatchValidation.h"
 #include "batch/TemplateCheck.h"
+#include "support/Platform.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -126,9 +127,12 @@ TEST_P(BatchGolden, MatchesExpectedFiles) {
             bytes.replace(bytes.find("NoFlagDeley"), 11, "NoFlagDelay");
             test::writeBytes(a, bytes);
         }
+        if (word == "posix" && test::kWindows) GTEST_SKIP() << "a POSIX case: " << a;
         if (word == "mkdir") fs::create_directories(a);
         if (word == "touch") test::writeBytes(a, "x");
-        if (word == "link") fs::create_directory_symlink(b, a);
+        // Wine makes no symbolic links: there the tree has none (the scan goes past a loop of
+        // links without a trace in what it finds, so the expected files are the same).
+        if (word == "link" && !test::kWindows) fs::create_directory_symlink(b, a);
         if (word == "mode") mode = a;
         if (word == "origin") origin = a;
         if (word == "file") files.push_back(a);
@@ -211,7 +215,9 @@ TEST_P(BatchGolden, MatchesExpectedFiles) {
             writes = 0;
             in >> kind >> n;
             if (kind == "limit") {
+#ifndef _WIN32
                 test::FileSizeLimit limit(static_cast<std::size_t>(n));
+#endif
                 fix.fix(chosen, log);
             } else {
                 fix.fix(chosen, log);

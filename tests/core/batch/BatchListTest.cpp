@@ -50,7 +50,8 @@ TEST(BatchFileList, AddRemoveAndCaptions) {
         EXPECT_EQ(list.gridRows(), std::max<std::size_t>(1, list.size()));
     }
     BatchFileList list = listOf(BatchMode::Validate, {"/z/a.cfg", "/z/A.cfg"});
-    EXPECT_EQ(joined(list), "/z/a.cfg,/z/A.cfg,2 files");  // different files on this system
+    // Two files where names differ in case (POSIX); one on Windows, whose names do not.
+    EXPECT_EQ(joined(list), test::kWindows ? "/z/a.cfg,1 file" : "/z/a.cfg,/z/A.cfg,2 files");
     EXPECT_FALSE(list.add("/z/a.cfg"));
     list.clear();
     EXPECT_TRUE(list.add("/z/a.cfg"));

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -34,15 +33,20 @@ TEST(TemplateRead, ReadsARegularFileAndNamesTheReasonOtherwise) {
         std::string path;
         std::string reason;
     };
-    ::mkfifo(dir.path("fifo.sss").c_str(), 0644);
     std::filesystem::create_directory(dir.path("folder.sss"));
     const Refused refused[] = {
         {dir.path("missing.sss"), "No such file or directory"},
         {dir.path("folder.sss"), "Is a directory"},
-        {dir.path("fifo.sss"), "Not a regular file"},
+#ifdef _WIN32
+        {"NUL", "Not a regular file"},
+        {"CON", "Not a regular file"},
+        {dir.path("com1.sss"), "Not a regular file"},
+#else
+        {(test::makeFifo(dir.path("fifo.sss")), dir.path("fifo.sss")), "Not a regular file"},
         {"/dev/null", "Not a regular file"},
         // A regular file whose read fails: the system's reason, not an empty template.
         {"/proc/self/mem", "Input/output error"},
+#endif
     };
     for (const Refused& r : refused) {
         const Read read = readTemplate(r.path);

@@ -92,7 +92,8 @@ TEST(CatalogueLoader, RefusesWrongLengthAndDamagedContentsAsCorrupt) {
 
 TEST(CatalogueLoader, ReportsOpenFailureAndReadsFromTheFolder) {
     const test::TempDir dir;
-    const std::string path = dir.path("mset.dat");
+    // The folder and the name joined as the loader joins them ("\\" on Windows).
+    const std::string path = (dir.path() / "mset.dat").string();
     EXPECT_EQ(Catalogue::load(dir.path()).error,
               "Error opening master file: " + path + "\r\nNo such file or directory" + kReinstall);
 

@@ -1,15 +1,15 @@
 #include "SaveScript.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
+#ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <memory>
 #include <sstream>
 #include <vector>
 
+#include "common/FileRead.h"
 #include "common/FileWrite.h"
 #include "common/InPlaceWrite.h"
 #include "common/TemporaryName.h"
@@ -21,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 // "x{3}" -> "xxx"
 std::string expand(const std::string& s) {
     std::string out;
@@ -96,9 +97,14 @@ const char* stageName(WriteStage s) {
     }
     return "?";
 }
+#endif
 
 }  // namespace
 
+#ifdef _WIN32
+// The table of saves is about POSIX files (modes, FIFOs, symbolic links, size limits).
+std::string runSaveScript(const std::string&, const std::string&) { return {}; }
+#else
 std::string runSaveScript(const std::string& setup, const std::string& target) {
     TempDir dir;
     const fs::path& root = dir.path();
@@ -142,26 +148,23 @@ std::string runSaveScript(const std::string& setup, const std::string& target) {
     if (!r) answer += ": " + r.error().reason;
     return answer + " | " + listing(root);
 }
+#endif
 
 std::string runCutWriteScript(const std::string& state) {
     TempDir dir, stateHome;
     const std::string before = std::getenv("XDG_STATE_HOME");
-    ::setenv("XDG_STATE_HOME", stateHome.path().c_str(), 1);
+    setEnvironment("XDG_STATE_HOME", stateHome.path().string());
     const fs::path target = dir.path() / "a.cfg";
     writeBytes(target, "aaaaaaaaaa");
-    struct stat st {};
-    ::stat(target.c_str(), &st);
-    WriteJournal j{target.string(), st.st_dev, st.st_ino, "aaaaaaaaaa", "bbbbbbbbbbbbbb"};
+    const FileStamp st = nodeStatusOf(target.string()).stamp;
+    WriteJournal j{target.string(), st.device, st.inode, "aaaaaaaaaa", "bbbbbbbbbbbbbb"};
     const fs::path folder = stateHome.path() / "tavmir" / "inplace";
     fs::create_directories(folder);
     const fs::path journal = folder / writeJournalName(j.device, j.inode);
     writeBytes(journal, state == "damaged" ? std::string("tavmir in-place journal 1\ntarget 9")
                                            : writeJournalBytes(j));
-    int held = -1;
-    if (state == "live") {
-        held = ::open(journal.c_str(), O_RDONLY);
-        ::flock(held, LOCK_EX);
-    }
+    std::unique_ptr<HeldFile> held;
+    if (state == "live") held = holdLock(journal);
     if (state == "new") writeBytes(target, j.newBytes);
     if (state == "mix") writeBytes(target, "bbbbaaaaaa");
     if (state == "zeros") writeBytes(target, j.oldBytes + std::string(4, '\0'));
@@ -172,7 +175,7 @@ std::string runCutWriteScript(const std::string& state) {
         fs::rename(dir.path() / "b.cfg", target);
     }
     const std::vector<CutWrite> cuts = completeCutWrites();
-    if (held >= 0) ::close(held);
+    held.reset();
     static const char* const kOutcomes[] = {"completed", "kept aside", "damaged", "failed"};
     std::string out;
     for (const CutWrite& cut : cuts)
@@ -184,11 +187,14 @@ std::string runCutWriteScript(const std::string& state) {
     std::sort(left.begin(), left.end());
     for (const std::string& l : left) out += " " + l;
     std::string message = cutWritesMessage(cuts);
-    const std::string named = journal.string();
+    // The journal names its file by the system's spelling ("\\" on Windows).
+    if (kWindows) std::replace(message.begin(), message.end(), '\\', '/');
+    std::string named = journal.string();
+    if (kWindows) std::replace(named.begin(), named.end(), '\\', '/');
     for (const std::string& from : {named, dir.path().string()})
         for (std::size_t at; (at = message.find(from)) != std::string::npos;)
             message.replace(at, from.size(), from == named ? "$J" : "$D");
-    ::setenv("XDG_STATE_HOME", before.c_str(), 1);
+    setEnvironment("XDG_STATE_HOME", before);
     return out + " | " + message;
 }
 

@@ -1,7 +1,6 @@
 #include "session/RecentFiles.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -71,9 +70,10 @@ TEST(RecentFiles, LoadOfAMissingOrUnreadableFileGivesAnEmptyList) {
     std::filesystem::create_directory(recent);
     EXPECT_EQ(test::statusText(list.load()), "Is a directory");
     std::filesystem::remove(recent);
-    ::mkfifo(recent.c_str(), 0644);
-    EXPECT_EQ(test::statusText(list.load()), "Not a regular file");
-    std::filesystem::remove(recent);
+    if (test::makeFifo(recent)) {
+        EXPECT_EQ(test::statusText(list.load()), "Not a regular file");
+        std::filesystem::remove(recent);
+    }
     dir.file("recent.dat", makeFiles(dir, 1)[0] + "\r\n" + std::string(kRecentReadLimit, 'x'));
     EXPECT_EQ(test::statusText(list.load()), std::string(kRecentTooLarge));
     EXPECT_TRUE(list.entries().empty());
@@ -124,10 +124,12 @@ TEST(RecentFiles, FailedSaveReportsTheReasonAndLeavesThePreviousFileIntact) {
     const std::string before = test::readAll(recent);
 
     // A file-size limit below the new list's size makes the write itself fail, even as root.
+#ifndef _WIN32
     {
         const test::FileSizeLimit limit(before.size());
         EXPECT_NE(test::statusText(list.addToFront(f[1])), "");
     }
+#endif
     EXPECT_EQ(test::readAll(recent), before);
     EXPECT_EQ(dir.entryCount(), 4);  // f1..f3 and recent.dat: no temporary file left behind
 

@@ -1,8 +1,5 @@
 #include "core/session/RecoveryScript.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -122,8 +119,7 @@ std::string runLeftJournalsCase(const std::string& setup) {
     std::filesystem::create_directories(folder);
     const std::string file = dir.file("a.cfg", "[Misc]\r\nx=1\r\n");
     // A program running now: its owner file locked on a descriptor of its own.
-    const int liveLock = ::open((folder / "200.2.owner").c_str(), O_RDWR | O_CREAT, 0600);
-    ::flock(liveLock, LOCK_EX);
+    const std::unique_ptr<HeldFile> liveLock = holdLock(folder / "200.2.owner");
     test::writeBytes(folder / "100.1.owner", "");  // a program that ended
     std::set<std::string> words;
     for (std::size_t at = 0; at < setup.size();) {
@@ -162,7 +158,6 @@ std::string runLeftJournalsCase(const std::string& setup) {
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     for (const std::string& n : names) out += " " + n;
-    ::close(liveLock);
     return out;
 }
 

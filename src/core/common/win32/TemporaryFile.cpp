@@ -15,8 +15,7 @@ constexpr DWORD kAccess = GENERIC_READ | GENERIC_WRITE | DELETE;
 
 TemporaryFile::Claim TemporaryFile::claim(const std::wstring& name, bool takeOver) {
     if (name.empty()) return Claim::TryAnother;
-    Handle h(::CreateFileW(name.c_str(), kAccess, kShareAll, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle h = openPath(name, kAccess, kShareAll, CREATE_NEW);
     const bool created = h.valid();
     if (!created) {
         const DWORD err = ::GetLastError();
@@ -25,8 +24,7 @@ TemporaryFile::Claim TemporaryFile::claim(const std::wstring& name, bool takeOve
             return Claim::Failed;
         }
         if (!takeOver) return Claim::TryAnother;
-        h = Handle(::CreateFileW(name.c_str(), kAccess, kShareAll, nullptr, OPEN_EXISTING,
-                                 FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        h = openPath(name, kAccess, kShareAll, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT);
         if (!h.valid()) return Claim::TryAnother;
     }
     // Another save holds it (it may even have taken over the file just made).

@@ -21,6 +21,20 @@ std::uint64_t joined(DWORD high, DWORD low) {
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
 
+// Whether a folder on the way to path is a file: the system says only that the path was not
+// found, where other systems say "Not a directory".
+bool throughAFile(const std::wstring& path) {
+    std::wstring up = path;
+    for (;;) {
+        const std::size_t slash = up.find_last_of(L'\\');
+        if (slash == std::wstring::npos || slash == 0) return false;
+        up.resize(slash);
+        const DWORD attributes = ::GetFileAttributesW(up.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES)
+            return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+}
+
 }  // namespace
 
 std::wstring widePath(const std::string& utf8) {
@@ -32,21 +46,19 @@ std::wstring widePath(const std::string& utf8) {
     ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
                           wide.data(), n);
     std::replace(wide.begin(), wide.end(), L'/', L'\\');
-    if (wide.size() >= kLongPath && !wide.starts_with(L"\\\\?\\") &&
-        !wide.starts_with(L"\\\\.\\")) {
-        // The long form takes no "." or ".." and only a full path: the system makes it one.
-        const DWORD full = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-        if (full > 0) {
-            std::wstring absolute(full, L'\0');
-            const DWORD got = ::GetFullPathNameW(wide.c_str(), full, absolute.data(), nullptr);
-            if (got > 0 && got < full) {
-                absolute.resize(got);
-                if (absolute.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + absolute.substr(2);
-                return L"\\\\?\\" + absolute;
-            }
-        }
-    }
-    return wide;
+    if (wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\")) return wide;
+    // Made absolute here, as every system call of the door wants it (some of them, such as
+    // ReplaceFileW, refuse a bare file name); a long one gets the "\\?\" form, which takes
+    // no "." or "..": the full path has none.
+    const DWORD full = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (full == 0) return wide;
+    std::wstring absolute(full, L'\0');
+    const DWORD got = ::GetFullPathNameW(wide.c_str(), full, absolute.data(), nullptr);
+    if (got == 0 || got >= full) return wide;
+    absolute.resize(got);
+    if (absolute.size() < kLongPath) return absolute;
+    if (absolute.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + absolute.substr(2);
+    return L"\\\\?\\" + absolute;
 }
 
 std::string utf8Of(const std::wstring& wide) {
@@ -121,7 +133,10 @@ Handle openPath(const std::wstring& path, DWORD access, DWORD share, DWORD dispo
         ::SetLastError(ERROR_FILE_NOT_FOUND);
         return Handle();
     }
-    return Handle(::CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr));
+    Handle h(::CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr));
+    if (!h.valid() && ::GetLastError() == ERROR_PATH_NOT_FOUND && throughAFile(path))
+        ::SetLastError(ERROR_DIRECTORY);
+    return h;
 }
 
 bool statusOfHandle(HANDLE h, OpenStatus& out) {
