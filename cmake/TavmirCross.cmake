@@ -18,7 +18,7 @@ if(WIN32)
   enable_language(RC)
   set(TAVMIR_MANIFEST_RC ${CMAKE_BINARY_DIR}/generated/tavmir-manifest.rc)
   file(WRITE ${TAVMIR_MANIFEST_RC}
-    "#include <winuser.h>\nCREATE_PROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${CMAKE_SOURCE_DIR}/packaging/windows/tavmir.manifest\"\n")
+    "// 1: the process's manifest (CREATE_PROCESS_MANIFEST_RESOURCE_ID); 24: RT_MANIFEST.\n1 24 \"${CMAKE_SOURCE_DIR}/packaging/windows/tavmir.manifest\"\n")
   target_sources(tavmir_flags INTERFACE
     $<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:${TAVMIR_MANIFEST_RC}>)
 endif()

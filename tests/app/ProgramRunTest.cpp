@@ -55,13 +55,23 @@ std::string completeFile(const std::string& from = "", const std::string& to = "
     return text;
 }
 
+// The Windows build's folder (tavmir.exe beside its catalogue) when the table is to run under
+// Wine: TAVMIR_WINDOWS_BIN names it.
+fs::path windowsBin() {
+    const char* bin = std::getenv("TAVMIR_WINDOWS_BIN");
+    return bin != nullptr && bin[0] != '\0' ? fs::path(bin) : fs::path();
+}
+
+// The program's file name in a layout.
+const char* programName(bool wine) { return wine ? "tavmir.exe" : "tavmir"; }
+
 // The scratch root: the two program layouts, a work folder with the sample and a FIFO, a home.
-void makeRoot(const fs::path& r) {
-    const fs::path bin = TAVMIR_BIN_DIR;
+void makeRoot(const fs::path& r, bool wine) {
+    const fs::path bin = wine ? windowsBin() : fs::path(TAVMIR_BIN_DIR);
     const auto copyInto = [&](const fs::path& folder, const fs::path& data) {
         fs::create_directories(folder);
         fs::create_directories(data);
-        fs::copy_file(bin / "tavmir", folder / "tavmir");
+        fs::copy_file(bin / programName(wine), folder / programName(wine));
         for (const char* name : {"mset.dat", "template.dat"})
             fs::copy_file(bin / name, data / name);
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::remove);
@@ -73,7 +83,7 @@ void makeRoot(const fs::path& r) {
     fs::create_directories(r / "work");
     fs::create_directories(r / "home");
     fs::copy_file(fs::path(TAVMIR_SOURCE_DIR) / "samples/arena.cfg", r / "work/zone.cfg");
-    const std::pair<const char*, std::string> files[] = {
+    const std::pair<std::string, std::string> files[] = {
         {"clean zone.cfg", completeFile()},
         {"bad.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3000")},
         {"other.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=900")},
@@ -95,10 +105,15 @@ void makeRoot(const fs::path& r) {
         {"new\nline.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3000")},
         {"new\\x0Aline.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3001")},
         {"pair.cfg", completeFile("InitialEnergy=1000", "InitialEnergy=2000")},
-        {"words.cfg", completeFile("MapZoomFactor=10", "MapZoomFactor=6 or so")}};
+        {"words.cfg", completeFile("MapZoomFactor=10", "MapZoomFactor=6 or so")},
+        {"readonly.cfg", completeFile()},
+        {"zon\xC3\xA9 \xE5\x90\x8D.cfg", completeFile("KickOutDelay=1000", "KickOutDelay=3002")},
+        {std::string(246, 'n') + ".cfg", completeFile()}};
     for (const auto& [name, bytes] : files)
         std::ofstream(r / "work" / name, std::ios::binary) << bytes;
     fs::permissions(r / "work/locked.cfg", fs::perms::none);
+    fs::permissions(r / "work/readonly.cfg",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::create_directory(r / "work/blocked.cfg.log");  // a folder where the report would go
     ::mkfifo((r / "work/fifo").c_str(), 0666);
     for (const char* open : {"work", "home"}) {
@@ -149,10 +164,34 @@ void checkGnu(const std::string& out, const fs::path& work, const std::string& w
     }
 }
 
-TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
+// A Wine prefix of the run's own, made by the user the runs are made by (Wine takes no prefix
+// another user owns); "" when none could be made.
+std::string makeWinePrefix(const fs::path& prefix, bool root) {
+    fs::create_directories(prefix);
+    fs::permissions(prefix, fs::perms::all);
+    if (root && ::chown(prefix.c_str(), 65534, 65534) != 0) return "";
+    // Wine reads the arguments and names of the Linux side as UTF-8 only when told so.
+    const std::string env = "LANG=C.UTF-8 WINEPREFIX='" + prefix.string() +
+                            "' WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= ";
+    const std::string boot = std::string(root ? "runuser -u nobody -- " : "") +
+                             "env -i PATH=/usr/bin:/bin HOME=/tmp " + env +
+                             "/usr/lib/wine/wine64 wineboot --init > /dev/null 2>&1";
+    return std::system(boot.c_str()) == 0 ? env : "";
+}
+
+// The table run by the Linux build, or by the Windows build under Wine. A case whose layout
+// cell is marked "@posix " or "@windows " runs on that system only.
+void runTable(bool wine) {
     const bool root = ::getuid() == 0;
     if (root && std::system("command -v runuser > /dev/null") != 0)
         GTEST_SKIP() << "running as root without runuser: no user who cannot write the folders";
+    const test::TempDir wineHome;
+    std::string wineEnv;
+    if (wine) {
+        fs::permissions(wineHome.path(), fs::perms::all);
+        wineEnv = makeWinePrefix(wineHome.path() / "prefix", root);
+        ASSERT_FALSE(wineEnv.empty()) << "no Wine prefix could be made";
+    }
     const fs::path tablePath = fs::path(TAVMIR_TEST_DATA) / "program/runs.tsv";
     std::ifstream table(tablePath, std::ios::binary);
     ASSERT_TRUE(table.good());
@@ -165,20 +204,25 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
         // and optionally a report: PATH=its bytes after its first line (the clock)
         std::vector<std::string> c = split(line, '\t');
         ASSERT_TRUE(c.size() == 8u || c.size() == 9u) << "runs.tsv:" << lineNo;
+        std::string mark;
+        for (const char* system : {"@posix ", "@windows "})
+            if (c[0].starts_with(system)) mark = system, c[0].erase(0, mark.size());
+        if (!mark.empty() && (mark == "@windows ") != wine) continue;
         // A build without the windows prints its usage instead of starting the editor.
-        if (!kWithGui && c[5].find("no display") != std::string::npos) continue;
+        if ((wine || !kWithGui) && c[5].find("no display") != std::string::npos) continue;
         const test::TempDir dir;
         const fs::path r = dir.path();
         fs::permissions(r, fs::perms::all);  // others must reach the layouts
-        makeRoot(r);
+        makeRoot(r, wine);
         const std::string program =
-            (r / (c[0] == "portable" ? "portable" : "usr/bin") / "tavmir").string();
+            (r / (c[0] == "portable" ? "portable" : "usr/bin") / programName(wine)).string();
         const std::string env = c[1] == "-" ? "" : "HOME=" + (r / "home").string();
         // Arguments whose last word sends standard output elsewhere (">/dev/full") keep it.
         const bool ownOutput = c[2].compare(c[2].rfind(' ') + 1, 1, ">") == 0;
         const std::string command = "cd '" + (r / "work").string() + "' && timeout 30 " +
                                     (root ? "runuser -u nobody -- " : "") +
-                                    "env -i PATH=/usr/bin:/bin " + env + " '" + program + "' " +
+                                    "env -i PATH=/usr/bin:/bin " + env + " " + wineEnv +
+                                    (wine ? "/usr/lib/wine/wine64 '" : "'") + program + "' " +
                                     c[2] + (ownOutput ? "" : " > ../out") + " 2> ../err";
         const int raw = std::system(command.c_str());
         const std::string status = std::to_string(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1);
@@ -192,9 +236,11 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
                      test::escape(bytes.substr(bytes.find('\n') + 1));
         }
         const std::string where = "runs.tsv:" + std::to_string(lineNo) + " " + c[2];
-        if (std::getenv("TAVMIR_REGENERATE")) {
+        // Under Wine only the Windows cases are rewritten: the others are the Linux build's.
+        if (std::getenv("TAVMIR_REGENERATE") && (!wine || mark == "@windows ")) {
             c[3] = status, c[4] = out, c[5] = err;
             if (c.size() == 9u) c[8] = report;
+            c[0] = mark + c[0];
             line.clear();
             for (std::size_t k = 0; k < c.size(); ++k) line += (k ? "\t" : "") + c[k];
             continue;
@@ -217,6 +263,14 @@ TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
             EXPECT_FALSE(p.empty() || fs::exists(r / p)) << where << ": " << p << " was written";
     }
     if (std::getenv("TAVMIR_REGENERATE")) std::ofstream(tablePath, std::ios::binary) << regenerated;
+}
+
+TEST(ProgramRun, EveryCaseOfTheTableGivesItsStatusOutputAndFiles) { runTable(false); }
+
+// The same table, run by tavmir.exe under Wine (scripts/test.sh sets TAVMIR_WINDOWS_BIN).
+TEST(ProgramRun, UnderWineEveryCaseOfTheTableGivesItsStatusOutputAndFiles) {
+    if (windowsBin().empty()) GTEST_SKIP() << "TAVMIR_WINDOWS_BIN names no Windows build";
+    runTable(true);
 }
 
 }  // namespace

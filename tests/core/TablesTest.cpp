@@ -4,8 +4,8 @@
 //
 // Cells are byte-exact after these escapes: \r \n \t \0 \\ and \xHH. Lines starting with "#"
 // are comments. A case whose first cell is "@posix" or "@windows" runs on that system only
-// (where the systems truly differ); the mark is no input. TAVMIR_REGENERATE=1 rewrites the expected cells from what the code answers
-// (review the diff); a normal run never writes.
+// (where the systems truly differ); the mark is no input. TAVMIR_REGENERATE=1 rewrites the expected
+// cells from what the code answers (review the diff); a normal run never writes.
 
 #include <gtest/gtest.h>
 
@@ -31,6 +31,7 @@
 #include "common/SamePath.h"
 #include "common/Text.h"
 #include "core/batch/SetValuesScript.h"
+#include "core/common/DoorScript.h"
 #include "core/common/SaveScript.h"
 #include "core/document/DocumentTestSupport.h"
 #include "core/document/SaveTestSupport.h"
@@ -591,6 +592,7 @@ const std::map<std::string, Adapter>& adapters() {
              return out;
          }},
         {"cut-write", [](const Cells& c) { return test::runCutWriteScript(c[0]); }},
+        {"door-input", [](const Cells& c) { return test::runDoorCase(c[0], c[1]); }},
         {"line-writer", [](const Cells& c) { return linesAfter(c[0], c[1]); }},
         {"set-values", [](const Cells& c) { return test::runSetValuesScript(c[0], c[1]); }},
         {"keep-lines-save",

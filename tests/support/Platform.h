@@ -38,10 +38,18 @@ inline bool makeFifo(const std::filesystem::path& path) {
 }
 #endif
 
+// The file a UTF-8 path names, for the standard library's own file functions (which on Windows
+// would read a narrow text in another code page).
+inline std::filesystem::path systemPath(const std::string& utf8) {
+    if constexpr (kWindows) return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return std::filesystem::path(utf8);
+}
+
 // The state file at path (made when missing), held locked as a running program holds it.
 inline std::unique_ptr<HeldFile> holdLock(const std::filesystem::path& path) {
     if (!std::filesystem::exists(path)) {
-        if (auto made = HeldFile::createLocked(path)) return std::make_unique<HeldFile>(std::move(*made));
+        if (auto made = HeldFile::createLocked(path))
+            return std::make_unique<HeldFile>(std::move(*made));
         return nullptr;
     }
     if (std::optional<HeldFile> held = HeldFile::lockExisting(path))

@@ -31,10 +31,10 @@ class TempDir {
         static int counter = 0;
         // Written with "/" on every system, so that the paths the tests make and print read
         // the same on Windows.
-        m_path = (std::filesystem::temp_directory_path() /
-                  ("tavmir-test-" + std::to_string(processNumber()) + "-" +
-                   std::to_string(counter++)))
-                     .generic_string();
+        m_path =
+            (std::filesystem::temp_directory_path() /
+             ("tavmir-test-" + std::to_string(processNumber()) + "-" + std::to_string(counter++)))
+                .generic_string();
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

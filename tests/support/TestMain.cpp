@@ -14,8 +14,9 @@
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    const std::filesystem::path state = std::filesystem::temp_directory_path() /
-                                        ("tavmir-test-state-" + std::to_string(tavmir::test::processNumber()));
+    const std::filesystem::path state =
+        std::filesystem::temp_directory_path() /
+        ("tavmir-test-state-" + std::to_string(tavmir::test::processNumber()));
     tavmir::test::setEnvironment("XDG_STATE_HOME", state.string());
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();

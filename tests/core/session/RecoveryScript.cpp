@@ -1,6 +1,5 @@
 #include "core/session/RecoveryScript.h"
 
-
 #include <algorithm>
 #include <filesystem>
 #include <set>

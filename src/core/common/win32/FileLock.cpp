@@ -71,7 +71,7 @@ void removeUnlessHeld(const std::filesystem::path& path) {
 }
 
 std::filesystem::path keepAside(const std::filesystem::path& file, std::string_view suffix) {
-    const std::filesystem::path kept = file.string() + std::string(suffix);
+    const std::filesystem::path kept = win32::textOf(file) + std::string(suffix);
     return ::MoveFileExW(win32::widePath(file).c_str(), win32::widePath(kept).c_str(), 0) ? kept
                                                                                           : file;
 }

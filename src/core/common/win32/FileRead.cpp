@@ -45,8 +45,17 @@ NodeStatus nodeStatusOf(const std::string& path) {
     if (win32::namesDevice(path)) return {NodeKind::Device, {}};
     const Handle h = openToLook(path, 0);
     OpenStatus st;
-    if (!h.valid() || !win32::statusOfHandle(h.get(), st)) return {};
-    return {st.kind, st.stamp};
+    if (h.valid() && win32::statusOfHandle(h.get(), st)) return {st.kind, st.stamp};
+    // A file that cannot be opened (its permissions refuse it) is still there: its folder
+    // says what it is, without its volume and index.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(win32::widePath(path).c_str(), GetFileExInfoStandard, &data))
+        return {};
+    NodeStatus out;
+    out.kind =
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? NodeKind::Folder : NodeKind::Regular;
+    out.stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return out;
 }
 
 NodeKind nodeKindOf(const std::string& path) { return nodeStatusOf(path).kind; }

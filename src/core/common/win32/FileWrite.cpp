@@ -32,7 +32,7 @@ tl::unexpected<WriteError> refused(int err) {
 tl::expected<Target, WriteError> resolveTarget(const std::filesystem::path& target) {
     Target t;
     t.path = target;
-    if (win32::namesDevice(target.string()))
+    if (win32::namesDevice(win32::textOf(target)))
         return writeFailure(WriteStage::Open, std::string(kNotRegularTarget));
     const std::wstring wide = win32::widePath(target);
     if (wide.empty()) return refused(ENOENT);

@@ -82,7 +82,7 @@ class JournalHold {
 
 WriteError restoreFailure(int err, const JournalHold& journal) {
     WriteError e{WriteStage::Restore, systemErrorText(err), {}};
-    if (journal.held()) e.keptIn = journal.path().string();
+    if (journal.held()) e.keptIn = win32::textOf(journal.path());
     return e;
 }
 
@@ -132,9 +132,7 @@ WriteResult rewriteInPlace(const fs::path& file, std::string_view bytes, Durabil
     JournalHold journal;
     if (flush) {
         WriteJournal j;
-        std::error_code ec;
-        j.target = fs::absolute(file, ec).lexically_normal().string();
-        if (ec) j.target = file.string();
+        j.target = win32::utf8Of(win32::widePath(file));
         j.device = read->stamp.device;
         j.inode = read->stamp.inode;
         j.oldBytes = read->bytes;
@@ -147,7 +145,7 @@ WriteResult rewriteInPlace(const fs::path& file, std::string_view bytes, Durabil
 namespace {
 
 std::string keepJournalAside(const fs::path& journal) {
-    return keepAside(journal, kKeptJournalSuffix).string();
+    return win32::textOf(keepAside(journal, kKeptJournalSuffix));
 }
 
 std::optional<CutWrite> completeOne(const fs::path& path) {
@@ -180,7 +178,7 @@ std::optional<CutWrite> completeOne(const fs::path& path) {
                 overwrite(target, now->bytes, journal->newBytes, true, hold, false);
             if (done) return cut;
             cut.outcome = CutWriteOutcome::Failed;
-            cut.journal = path.string();
+            cut.journal = win32::textOf(path);
             cut.reason = done.error().reason;
             return cut;
         }

@@ -53,8 +53,11 @@ const char* errnoText(int e) {
     }
 }
 
-// The system's own message for a Win32 error, in English whatever the user's language.
+// The system's own message for a Win32 error, in English whatever the user's language; a file
+// another program holds without sharing it is named as such, the same on every version.
 std::string win32Text(DWORD code) {
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION)
+        return "The file is in use by another program";
     wchar_t* buffer = nullptr;
     const DWORD flags =
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;

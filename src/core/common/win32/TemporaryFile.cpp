@@ -44,8 +44,8 @@ TemporaryFile::Claim TemporaryFile::claim(const std::wstring& name, bool takeOve
 WriteStep TemporaryFile::create(const std::filesystem::path& target) {
     discard();
     m_error = 0;
-    const std::string folder = target.parent_path().string();
-    Claim c = claim(widePath(keptTemporaryName(folder, target.filename().string())), true);
+    const std::string folder = textOf(target.parent_path());
+    Claim c = claim(widePath(keptTemporaryName(folder, textOf(target.filename()))), true);
     for (int attempt = 0; c == Claim::TryAnother && attempt < kFreshNameAttempts; ++attempt) {
         const std::string fresh = temporaryFileName(folder);
         if (fresh.empty()) break;

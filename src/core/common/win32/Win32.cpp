@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cwchar>
 #include <string_view>
 
 namespace tavmir::win32 {
@@ -59,6 +61,26 @@ std::wstring widePath(const std::string& utf8) {
     if (absolute.size() < kLongPath) return absolute;
     if (absolute.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + absolute.substr(2);
     return L"\\\\?\\" + absolute;
+}
+
+std::string textOf(const std::filesystem::path& path) {
+    // The C++ library made the path from a narrow text one byte at a time in the C runtime's
+    // current locale: the same conversion back gives the bytes. A character it cannot take
+    // back, or bytes that are no UTF-8, mean a name the system gave.
+    const std::wstring& native = path.native();
+    std::string bytes;
+    bytes.reserve(native.size());
+    std::mbstate_t state{};
+    char one[MB_LEN_MAX];
+    for (const wchar_t c : native) {
+        const std::size_t n = std::wcrtomb(one, c, &state);
+        if (n != 1) return utf8Of(native);
+        bytes += one[0];
+    }
+    if (!bytes.empty() && ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, 0) <= 0)
+        return utf8Of(native);
+    return bytes;
 }
 
 std::string utf8Of(const std::wstring& wide) {

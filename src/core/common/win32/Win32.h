@@ -2,9 +2,11 @@
 // to the system's wide form, handles that close themselves, the file status the door keeps,
 // and the system's errors in the program's terms.
 //
-// Paths are UTF-8 everywhere in the program. A std::filesystem::path made from a narrow text
-// keeps that text's bytes (path.string() gives them back), so the door always converts
-// path.string() itself, with CP_UTF8, and never lets the C runtime guess a code page.
+// Paths are UTF-8 everywhere in the program. The C++ library of this compiler makes a
+// std::filesystem::path from a narrow text byte by byte, in the C runtime's locale, but gives
+// path.string() back in UTF-8, so a path made from the program's UTF-8 text is neither the
+// system's name nor the text again. The door therefore takes a path's text itself (textOf:
+// the bytes back, or the real name of a path the system gave) and converts it with CP_UTF8.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -27,7 +29,10 @@ namespace tavmir::win32 {
 // too long for the old limit (MAX_PATH) gets the "\\?\" form, which lifts it. Empty when the
 // text is not UTF-8 or holds a NUL.
 std::wstring widePath(const std::string& utf8);
-inline std::wstring widePath(const std::filesystem::path& path) { return widePath(path.string()); }
+
+// The UTF-8 text of a path, made from a narrow text or read from the system.
+std::string textOf(const std::filesystem::path& path);
+inline std::wstring widePath(const std::filesystem::path& path) { return widePath(textOf(path)); }
 
 // UTF-8 of a wide text from the system.
 std::string utf8Of(const std::wstring& wide);
