@@ -7,6 +7,10 @@
 #   share/man/man1/tavmir.1.gz              the manual page
 #   share/bash-completion/completions/tavmir  completion of the options and settings files
 #   share/doc/tavmir/                       copyright, changelog, README, the sample file
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/TavmirPackagingWindows.cmake)
+  return()
+endif()
 include(GNUInstallDirs)
 
 set(TAVMIR_PKG_DIR ${CMAKE_BINARY_DIR}/packaging)

@@ -10,6 +10,7 @@ packages=(
   clang clang-format ccache
   dpkg-dev file lintian appstream man-db bash-completion
   locales
+  g++-mingw-w64-x86-64-posix wine64 googletest
 )
 
 missing=()

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Checks the formatting of the C++ files, builds everything and runs every test (a second time
-# under a locale with a comma as the decimal point), builds core and tests again with Clang and
-# runs them, then builds and runs the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, builds every fuzz target and runs each for a few seconds, and
-# prints the size of the test code against the source (scripts/test-ratio.sh; a warning above
-# 35 %). Warnings are errors in all of these builds, which are the presets of CMakePresets.json
-# (dev, dev-de, clang, asan, fuzz).
+# under a locale with a comma as the decimal point), cross-builds the command-line program and
+# the core's tests for Windows and runs them under Wine (scripts/test-windows.sh), builds core
+# and tests again with Clang and runs them, then builds and runs the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, builds every fuzz target and runs each for a
+# few seconds, and prints the size of the test code against the source (scripts/test-ratio.sh;
+# a warning above 35 %). Warnings are errors in all of these builds, which are the presets of
+# CMakePresets.json (dev, dev-de, windows, clang, asan, fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -30,6 +31,10 @@ fi
 ctest --preset dev-de
 scripts/test-package.sh build
 scripts/test-ratio.sh
+
+# The Windows build (MinGW-w64): the core's tests and the program-run table under Wine, and
+# the zip.
+scripts/test-windows.sh
 
 # The second compiler: core and tests only, to keep the run short.
 cmake --workflow --preset clang
