@@ -56,6 +56,15 @@ struct FileContents {
 
 using FileReadResult = tl::expected<FileContents, ReadError>;
 
+// A failed read (the door's sides make them so).
+inline tl::unexpected<ReadError> readFailure(ReadFailure failure, NodeKind kind, int err) {
+    ReadError e;
+    e.failure = failure;
+    e.kind = kind;
+    e.systemError = err;
+    return tl::unexpected(std::move(e));
+}
+
 // The reason given for a FIFO, device or socket.
 inline constexpr std::string_view kNotRegularFileText = "Not a regular file";
 

@@ -1,10 +1,38 @@
-// The words for cut writes, the same on every system; the writes themselves are the system's
-// side of the door (posix/, win32/).
+// What is the same on every system: the search for the journals cut writes left, and the words
+// for them; the writes themselves and the completion of one journal are the system's side of
+// the door (posix/, win32/).
 #include "common/InPlaceWrite.h"
 
+#include <algorithm>
+
+#include "common/FileLock.h"
+#include "common/StateFolder.h"
 #include "common/Text.h"
+#include "common/WriteJournal.h"
 
 namespace tavmir {
+
+namespace fs = std::filesystem;
+
+std::vector<CutWrite> completeCutWrites() {
+    std::vector<CutWrite> done;
+    const fs::path folder = stateFolder();
+    if (folder.empty()) return done;
+    std::error_code ec;
+    std::vector<fs::path> journals;
+    for (fs::directory_iterator it(folder / kWriteJournalSubfolder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (p.extension() == kWriteJournalSuffix) journals.push_back(p);
+        // A journal being written when its process ended: that write never began. Removed
+        // unless a running save holds it.
+        if (p.extension() == ".tmp") removeUnlessHeld(p);
+    }
+    std::sort(journals.begin(), journals.end());
+    for (const fs::path& p : journals)
+        if (std::optional<CutWrite> cut = completeCutWrite(p)) done.push_back(std::move(*cut));
+    return done;
+}
 
 std::string cutWritesMessage(const std::vector<CutWrite>& writes) {
     std::string text;

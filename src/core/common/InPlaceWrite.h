@@ -18,6 +18,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,10 @@ struct CutWrite {
 // in the state folder's journals. A journal whose file already holds its new bytes is simply
 // removed and not listed. Journals of a write running now (locked) are left alone.
 std::vector<CutWrite> completeCutWrites();
+
+// The system's side of completeCutWrites: finishes, keeps aside or removes the one journal at
+// path; nothing when it is held by a running write or needed no word (already done).
+std::optional<CutWrite> completeCutWrite(const std::filesystem::path& journal);
 
 // The message that tells the user, once, what the next start did with cut writes; empty for
 // an empty list.

@@ -12,29 +12,13 @@
 namespace tavmir {
 namespace {
 
-tl::unexpected<ReadError> failed(ReadFailure failure, NodeKind kind, int err) {
-    ReadError e;
-    e.failure = failure;
-    e.kind = kind;
-    e.systemError = err;
-    return tl::unexpected(std::move(e));
-}
-
 tl::unexpected<ReadError> notRegular(const struct stat& st) {
-    auto e = failed(ReadFailure::NotRegular, nodeKindOfMode(st.st_mode), 0);
+    auto e = readFailure(ReadFailure::NotRegular, nodeKindOfMode(st.st_mode), 0);
     e.value().stamp = stampOf(st);
     return e;
 }
 
 }  // namespace
-
-std::string ReadError::reason() const {
-    if (failure == ReadFailure::NotRegular)
-        return kind == NodeKind::Folder ? systemErrorText(EISDIR)
-                                        : std::string(kNotRegularFileText);
-    if (failure == ReadFailure::TooLarge) return systemErrorText(EFBIG);
-    return systemErrorText(systemError != 0 ? systemError : EIO);
-}
 
 NodeStatus nodeStatusOf(const std::string& path) {
     struct stat st {};
@@ -47,13 +31,13 @@ NodeKind nodeKindOf(const std::string& path) { return nodeStatusOf(path).kind; }
 
 FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0) return failed(ReadFailure::ReadFailed, NodeKind::Other, errno);
+    if (::fstat(fd, &st) != 0) return readFailure(ReadFailure::ReadFailed, NodeKind::Other, errno);
     const NodeKind kind = nodeKindOfMode(st.st_mode);
     if (kind != NodeKind::Regular) return notRegular(st);
     FileContents out;
     out.stamp = stampOf(st);
     if (out.stamp.size > maxBytes) {
-        auto e = failed(ReadFailure::TooLarge, kind, 0);
+        auto e = readFailure(ReadFailure::TooLarge, kind, 0);
         e.value().stamp = out.stamp;
         return e;
     }
@@ -62,11 +46,11 @@ FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
     for (;;) {
         const ssize_t n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(out.bytes.size()));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return failed(ReadFailure::ReadFailed, kind, errno);
+        if (n < 0) return readFailure(ReadFailure::ReadFailed, kind, errno);
         if (n == 0) break;
         // A file growing while it is read is refused at the cap rather than filling memory.
         if (out.bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
-            auto e = failed(ReadFailure::TooLarge, kind, 0);
+            auto e = readFailure(ReadFailure::TooLarge, kind, 0);
             e.value().stamp = out.stamp;
             e.value().stamp.size = out.bytes.size() + static_cast<std::size_t>(n);
             return e;
@@ -82,15 +66,15 @@ FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
 
 FileReadResult readFile(const std::string& path, std::uint64_t maxBytes) {
     if (path.empty() || path.find('\0') != std::string::npos)
-        return failed(ReadFailure::NotFound, NodeKind::Missing, ENOENT);
+        return readFailure(ReadFailure::NotFound, NodeKind::Missing, ENOENT);
     // Looked at before it is opened, so that a device is never opened at all; then checked
     // again on the descriptor, so whatever took its place between the two is never read.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR)
-            return failed(ReadFailure::NotFound, NodeKind::Missing, err);
-        return failed(ReadFailure::OpenFailed, NodeKind::Other, err);
+            return readFailure(ReadFailure::NotFound, NodeKind::Missing, err);
+        return readFailure(ReadFailure::OpenFailed, NodeKind::Other, err);
     }
     if (nodeKindOfMode(st.st_mode) != NodeKind::Regular) return notRegular(st);
     // Opened without waiting: a FIFO that took the file's place would otherwise block until
@@ -99,8 +83,8 @@ FileReadResult readFile(const std::string& path, std::uint64_t maxBytes) {
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR)
-            return failed(ReadFailure::NotFound, NodeKind::Missing, err);
-        return failed(ReadFailure::OpenFailed, NodeKind::Regular, err);
+            return readFailure(ReadFailure::NotFound, NodeKind::Missing, err);
+        return readFailure(ReadFailure::OpenFailed, NodeKind::Regular, err);
     }
     FileReadResult read = readOpenFile(fd, maxBytes);
     ::close(fd);

@@ -2,7 +2,6 @@
 
 #include <sys/file.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -179,7 +178,9 @@ std::string keepJournalAside(const fs::path& journal) {
 }
 
 // One journal left behind: finished, kept aside, or (already done) removed.
-std::optional<CutWrite> completeOne(const fs::path& path) {
+}  // namespace
+
+std::optional<CutWrite> completeCutWrite(const fs::path& path) {
     // Gone meanwhile, no file of ours, or held by another process: a write running now.
     std::optional<HeldFile> held = HeldFile::lockExisting(path);
     if (!held) return std::nullopt;
@@ -216,28 +217,6 @@ std::optional<CutWrite> completeOne(const fs::path& path) {
     cut.outcome = CutWriteOutcome::KeptAside;
     cut.journal = keepJournalAside(path);
     return cut;
-}
-
-}  // namespace
-
-std::vector<CutWrite> completeCutWrites() {
-    std::vector<CutWrite> done;
-    const fs::path folder = stateFolder();
-    if (folder.empty()) return done;
-    std::error_code ec;
-    std::vector<fs::path> journals;
-    for (fs::directory_iterator it(folder / kWriteJournalSubfolder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const fs::path& p = it->path();
-        if (p.extension() == kWriteJournalSuffix) journals.push_back(p);
-        // A journal being written when its process ended: that write never began. Removed
-        // unless a running save holds it.
-        if (p.extension() == ".tmp") removeUnlessHeld(p);
-    }
-    std::sort(journals.begin(), journals.end());
-    for (const fs::path& p : journals)
-        if (std::optional<CutWrite> cut = completeOne(p)) done.push_back(std::move(*cut));
-    return done;
 }
 
 }  // namespace tavmir

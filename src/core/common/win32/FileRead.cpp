@@ -13,14 +13,6 @@ namespace {
 using win32::Handle;
 using win32::OpenStatus;
 
-tl::unexpected<ReadError> failed(ReadFailure failure, NodeKind kind, int err) {
-    ReadError e;
-    e.failure = failure;
-    e.kind = kind;
-    e.systemError = err;
-    return tl::unexpected(std::move(e));
-}
-
 bool isMissing(int err) { return err == ENOENT || err == ENOTDIR; }
 
 // Opens what stands at path to look at it (a folder too), following links. A device name is
@@ -31,14 +23,6 @@ Handle openToLook(const std::string& path, DWORD access) {
 }
 
 }  // namespace
-
-std::string ReadError::reason() const {
-    if (failure == ReadFailure::NotRegular)
-        return kind == NodeKind::Folder ? systemErrorText(EISDIR)
-                                        : std::string(kNotRegularFileText);
-    if (failure == ReadFailure::TooLarge) return systemErrorText(EFBIG);
-    return systemErrorText(systemError != 0 ? systemError : EIO);
-}
 
 NodeStatus nodeStatusOf(const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos) return {};
@@ -67,16 +51,16 @@ FileReadResult readOpenFile(int fd, std::uint64_t maxBytes) {
 FileReadResult win32::readHandle(HANDLE h, std::uint64_t maxBytes) {
     OpenStatus st;
     if (h == INVALID_HANDLE_VALUE || !win32::statusOfHandle(h, st))
-        return failed(ReadFailure::ReadFailed, NodeKind::Other, win32::lastErrorNumber());
+        return readFailure(ReadFailure::ReadFailed, NodeKind::Other, win32::lastErrorNumber());
     if (st.kind != NodeKind::Regular) {
-        auto e = failed(ReadFailure::NotRegular, st.kind, 0);
+        auto e = readFailure(ReadFailure::NotRegular, st.kind, 0);
         e.value().stamp = st.stamp;
         return e;
     }
     FileContents out;
     out.stamp = st.stamp;
     if (out.stamp.size > maxBytes) {
-        auto e = failed(ReadFailure::TooLarge, st.kind, 0);
+        auto e = readFailure(ReadFailure::TooLarge, st.kind, 0);
         e.value().stamp = out.stamp;
         return e;
     }
@@ -85,11 +69,11 @@ FileReadResult win32::readHandle(HANDLE h, std::uint64_t maxBytes) {
     for (;;) {
         DWORD n = 0;
         if (!win32::readAt(h, chunk, sizeof chunk, out.bytes.size(), n))
-            return failed(ReadFailure::ReadFailed, st.kind, win32::lastErrorNumber());
+            return readFailure(ReadFailure::ReadFailed, st.kind, win32::lastErrorNumber());
         if (n == 0) break;
         // A file growing while it is read is refused at the cap rather than filling memory.
         if (out.bytes.size() + n > maxBytes) {
-            auto e = failed(ReadFailure::TooLarge, st.kind, 0);
+            auto e = readFailure(ReadFailure::TooLarge, st.kind, 0);
             e.value().stamp = out.stamp;
             e.value().stamp.size = out.bytes.size() + n;
             return e;
@@ -104,24 +88,24 @@ FileReadResult win32::readHandle(HANDLE h, std::uint64_t maxBytes) {
 
 FileReadResult readFile(const std::string& path, std::uint64_t maxBytes) {
     if (path.empty() || path.find('\0') != std::string::npos)
-        return failed(ReadFailure::NotFound, NodeKind::Missing, ENOENT);
+        return readFailure(ReadFailure::NotFound, NodeKind::Missing, ENOENT);
     // A device is never opened at all; a named pipe opened here is looked at, never read.
-    if (win32::namesDevice(path)) return failed(ReadFailure::NotRegular, NodeKind::Device, 0);
+    if (win32::namesDevice(path)) return readFailure(ReadFailure::NotRegular, NodeKind::Device, 0);
     Handle h = openToLook(path, GENERIC_READ);
     if (!h.valid()) {
         const int err = win32::lastErrorNumber();
-        if (isMissing(err)) return failed(ReadFailure::NotFound, NodeKind::Missing, err);
+        if (isMissing(err)) return readFailure(ReadFailure::NotFound, NodeKind::Missing, err);
         // A folder opens for reading only with backup rights: look at it without them.
         const NodeStatus what = nodeStatusOf(path);
         if (what.kind != NodeKind::Missing && what.kind != NodeKind::Regular) {
-            auto e = failed(ReadFailure::NotRegular, what.kind, 0);
+            auto e = readFailure(ReadFailure::NotRegular, what.kind, 0);
             e.value().stamp = what.stamp;
             return e;
         }
-        return failed(ReadFailure::OpenFailed, NodeKind::Regular, err);
+        return readFailure(ReadFailure::OpenFailed, NodeKind::Regular, err);
     }
     const int fd = win32::descriptorOf(h.get(), false);
-    if (fd < 0) return failed(ReadFailure::OpenFailed, NodeKind::Regular, EMFILE);
+    if (fd < 0) return readFailure(ReadFailure::OpenFailed, NodeKind::Regular, EMFILE);
     h.release();
     FileReadResult read = readOpenFile(fd, maxBytes);
     ::_close(fd);

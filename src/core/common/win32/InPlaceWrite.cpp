@@ -2,7 +2,6 @@
 
 #include <io.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -148,7 +147,9 @@ std::string keepJournalAside(const fs::path& journal) {
     return win32::textOf(keepAside(journal, kKeptJournalSuffix));
 }
 
-std::optional<CutWrite> completeOne(const fs::path& path) {
+}  // namespace
+
+std::optional<CutWrite> completeCutWrite(const fs::path& path) {
     std::optional<HeldFile> held = HeldFile::lockExisting(path);
     if (!held) return std::nullopt;
     CutWrite cut;
@@ -187,26 +188,6 @@ std::optional<CutWrite> completeOne(const fs::path& path) {
     cut.outcome = CutWriteOutcome::KeptAside;
     cut.journal = keepJournalAside(path);
     return cut;
-}
-
-}  // namespace
-
-std::vector<CutWrite> completeCutWrites() {
-    std::vector<CutWrite> done;
-    const fs::path folder = stateFolder();
-    if (folder.empty()) return done;
-    std::error_code ec;
-    std::vector<fs::path> journals;
-    for (fs::directory_iterator it(folder / kWriteJournalSubfolder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const fs::path& p = it->path();
-        if (p.extension() == kWriteJournalSuffix) journals.push_back(p);
-        if (p.extension() == ".tmp") removeUnlessHeld(p);
-    }
-    std::sort(journals.begin(), journals.end());
-    for (const fs::path& p : journals)
-        if (std::optional<CutWrite> cut = completeOne(p)) done.push_back(std::move(*cut));
-    return done;
 }
 
 }  // namespace tavmir
