@@ -63,9 +63,15 @@ std::string runDoorCase(const std::string& setup, const std::string& operation) 
         writeBytes(systemPath(path), "old");
     }
     if (setup == "fifo") makeFifo(path);
-    if (setup == "NUL" || setup == "CON" || setup == "COM1.cfg" || setup == "/dev/null")
+    if (setup == "NUL" || setup == "CON" || setup == "COM1.cfg" || setup == "/dev/null" ||
+        setup.find('\\') != std::string::npos || operation == "kind")
         path = setup;
     std::string answer;
+    if (operation == "kind") {
+        static const char* const kKinds[] = {"missing", "regular", "folder", "fifo",
+                                             "device",  "socket",  "other"};
+        return kKinds[static_cast<int>(nodeKindOf(path))];
+    }
     if (operation == "read") {
         const FileReadResult r = readFile(path, 1 << 20);
         answer = r ? "read " + std::to_string(r->bytes.size()) + " bytes" : r.error().reason();
