@@ -3,7 +3,7 @@
 # project's own (made on first use), never the user's ~/.wine. The program's own exit status
 # is this script's.
 set -euo pipefail
-export WINEPREFIX="${TAVMIR_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tavmir-wine}"
+export WINEPREFIX="${TAVMIR_WINEPREFIX:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/tavmir-wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko: nothing here needs them, and Wine would otherwise ask to install them.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
