@@ -165,18 +165,17 @@ void checkGnu(const std::string& out, const fs::path& work, const std::string& w
 }
 
 // A Wine prefix of the run's own, made by the user the runs are made by (Wine takes no prefix
-// another user owns); "" when none could be made.
+// another user owns): the words that run a Windows program in it (scripts/wine-run.sh, which
+// sets Wine up as every run of the build does), "" when none could be made.
 std::string makeWinePrefix(const fs::path& prefix, bool root) {
     fs::create_directories(prefix);
     fs::permissions(prefix, fs::perms::all);
     if (root && ::chown(prefix.c_str(), 65534, 65534) != 0) return "";
-    // Wine reads the arguments and names of the Linux side as UTF-8 only when told so.
-    const std::string env = "LANG=C.UTF-8 WINEPREFIX='" + prefix.string() +
-                            "' WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= ";
+    const std::string run = "TAVMIR_WINEPREFIX='" + prefix.string() + "' '" +
+                            (fs::path(TAVMIR_SOURCE_DIR) / "scripts/wine-run.sh").string() + "' ";
     const std::string boot = std::string(root ? "runuser -u nobody -- " : "") +
-                             "env -i PATH=/usr/bin:/bin HOME=/tmp " + env +
-                             "/usr/lib/wine/wine64 wineboot --init > /dev/null 2>&1";
-    return std::system(boot.c_str()) == 0 ? env : "";
+                             "env -i PATH=/usr/bin:/bin HOME=/tmp " + run + "> /dev/null 2>&1";
+    return std::system(boot.c_str()) == 0 ? run : "";
 }
 
 // The table run by the Linux build, or by the Windows build under Wine. A case whose layout
@@ -186,11 +185,11 @@ void runTable(bool wine) {
     if (root && std::system("command -v runuser > /dev/null") != 0)
         GTEST_SKIP() << "running as root without runuser: no user who cannot write the folders";
     const test::TempDir wineHome;
-    std::string wineEnv;
+    std::string wineRun;
     if (wine) {
         fs::permissions(wineHome.path(), fs::perms::all);
-        wineEnv = makeWinePrefix(wineHome.path() / "prefix", root);
-        ASSERT_FALSE(wineEnv.empty()) << "no Wine prefix could be made";
+        wineRun = makeWinePrefix(wineHome.path() / "prefix", root);
+        ASSERT_FALSE(wineRun.empty()) << "no Wine prefix could be made";
     }
     const fs::path tablePath = fs::path(TAVMIR_TEST_DATA) / "program/runs.tsv";
     std::ifstream table(tablePath, std::ios::binary);
@@ -219,11 +218,10 @@ void runTable(bool wine) {
         const std::string env = c[1] == "-" ? "" : "HOME=" + (r / "home").string();
         // Arguments whose last word sends standard output elsewhere (">/dev/full") keep it.
         const bool ownOutput = c[2].compare(c[2].rfind(' ') + 1, 1, ">") == 0;
-        const std::string command = "cd '" + (r / "work").string() + "' && timeout 30 " +
-                                    (root ? "runuser -u nobody -- " : "") +
-                                    "env -i PATH=/usr/bin:/bin " + env + " " + wineEnv +
-                                    (wine ? "/usr/lib/wine/wine64 '" : "'") + program + "' " +
-                                    c[2] + (ownOutput ? "" : " > ../out") + " 2> ../err";
+        const std::string command =
+            "cd '" + (r / "work").string() + "' && timeout 30 " +
+            (root ? "runuser -u nobody -- " : "") + "env -i PATH=/usr/bin:/bin " + env + " " +
+            wineRun + "'" + program + "' " + c[2] + (ownOutput ? "" : " > ../out") + " 2> ../err";
         const int raw = std::system(command.c_str());
         const std::string status = std::to_string(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1);
         const std::string output = test::readAll(r / "out");

@@ -41,7 +41,9 @@ class JournalHold {
             return false;
         auto held = tmp.commitKeepingLock(m_path);
         if (!held) return false;
-        m_file = std::move(*held);
+        m_fd = win32::descriptorOf(held->get(), true);
+        if (m_fd < 0) return false;
+        held->release();  // the descriptor owns it now
         return true;
     }
     // Takes over a journal left by a cut write, open and locked on the descriptor fd.
@@ -50,7 +52,7 @@ class JournalHold {
         m_fd = fd;
         m_path = std::move(path);
     }
-    bool held() const { return m_file.valid() || m_fd >= 0; }
+    bool held() const { return m_fd >= 0; }
     const fs::path& path() const { return m_path; }
 
     // The write is done: the journal goes (unless another save has put its own in its place).
@@ -58,7 +60,7 @@ class JournalHold {
         if (!held()) return;
         OpenStatus mine;
         OpenStatus named;
-        const HANDLE h = m_fd >= 0 ? win32::handleOf(m_fd) : m_file.get();
+        const HANDLE h = win32::handleOf(m_fd);
         const Handle now = win32::openPath(win32::widePath(m_path), 0, win32::kShareAll,
                                            OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT);
         if (now.valid() && win32::statusOfHandle(h, mine) &&
@@ -68,15 +70,13 @@ class JournalHold {
         keep();
     }
     void keep() {
-        m_file.reset();
         if (m_fd >= 0) ::_close(m_fd);
         m_fd = -1;
     }
 
   private:
     fs::path m_path;
-    Handle m_file;
-    int m_fd = -1;
+    int m_fd = -1;  // a C runtime descriptor over the locked handle
 };
 
 WriteError restoreFailure(int err, const JournalHold& journal) {

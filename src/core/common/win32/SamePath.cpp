@@ -1,8 +1,5 @@
 #include "common/SamePath.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "common/win32/Win32.h"
 
 namespace tavmir {
@@ -23,12 +20,10 @@ std::string sameFileKey(std::string_view path) {
             return key;
         }
     }
-    // Names are told apart without regard to case here, as the file system does.
-    std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(text), ec);
-    if (ec) absolute = std::filesystem::path(text);
-    std::wstring wide = win32::widePath(absolute.lexically_normal().string());
-    if (wide.empty()) return absolute.lexically_normal().string();
+    // The door's wide form is absolute and normal already; names are told apart without
+    // regard to case here, as the file system does.
+    std::wstring wide = win32::widePath(text);
+    if (wide.empty()) return text;
     ::CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
     return win32::utf8Of(wide);
 }

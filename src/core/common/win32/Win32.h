@@ -25,9 +25,9 @@
 
 namespace tavmir::win32 {
 
-// The wide form of a UTF-8 path for the -W functions: "/" becomes "\", and an absolute path
-// too long for the old limit (MAX_PATH) gets the "\\?\" form, which lifts it. Empty when the
-// text is not UTF-8 or holds a NUL.
+// The wide form of a UTF-8 path for the -W functions: "/" becomes "\", the path is made
+// absolute and normal ("." and ".." resolved), and one too long for the old limit (MAX_PATH)
+// gets the "\\?\" form, which lifts it. Empty when the text is not UTF-8 or holds a NUL.
 std::wstring widePath(const std::string& utf8);
 
 // The UTF-8 text of a path, made from a narrow text or read from the system.
